@@ -1,0 +1,19 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+// True when an ordinary file (not a folder) exists at the path.
+bool IsRegularFile(const std::filesystem::path& path);
+
+// The whole content of a file; empty with error set when it cannot be read (a missing file gives
+// std::errc::no_such_file_or_directory).
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::error_code& error);
+
+// Replaces the file with exactly these bytes, or leaves it as it was: the bytes go to a temporary
+// file in the same folder, are flushed to disk, and the temporary file is renamed over the target.
+// An existing file keeps its permissions. Returns the reason on failure.
+std::error_code ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);

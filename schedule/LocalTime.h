@@ -1,0 +1,19 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+
+// A moment of the local wall clock, as the schedule sees it.
+struct LocalTime {
+    std::chrono::year_month_day date{std::chrono::year{2000}, std::chrono::month{1},
+                                     std::chrono::day{1}};
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+
+// Where the program reads the time from; tests inject a fixed or scripted clock.
+using Clock = std::function<LocalTime()>;
+
+// The local date and time of this machine, now.
+LocalTime SystemLocalTime();

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+// Number reading for schedule texts and entry boxes.
+
+// The numeric literal the text begins with, ignoring tab, LF, CR, space and ideographic space
+// anywhere: optional sign, digits, optional fraction and exponent, or an &H / &O literal. Reading
+// stops at the first character that cannot continue the number; no number reads as 0.
+double ReadLeadingNumber(std::u16string_view text);
+
+// Rounds to the nearest integer, halves to the even neighbour; empty when the result does not fit
+// a signed 16-bit integer (or the value is not finite).
+std::optional<std::int16_t> RoundToInt16(double value);
+
+// The value of a text that is a number as a whole (surrounding spaces allowed), as a user would type
+// it: sign, digits with optional thousands separators, fraction, exponent, or an &H / &O literal.
+// Empty for an empty text or anything that is not a number.
+std::optional<double> ParseNumericText(std::u16string_view text);
+
+enum class Int16Conversion { Ok, NotANumber, OutOfRange };
+
+struct Int16Result {
+    std::int16_t value = 0;
+    Int16Conversion status = Int16Conversion::NotANumber;
+    bool ok() const { return status == Int16Conversion::Ok; }
+};
+
+// Converts a whole numeric text to a signed 16-bit integer, rounding halves to even.
+Int16Result ConvertToInt16(std::u16string_view text);

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+struct ClockTime {
+    std::int16_t hour = 0;
+    std::int16_t minute = 0;
+    friend bool operator==(const ClockTime&, const ClockTime&) = default;
+};
+
+// Why a clock time or an entry could not be read.
+enum class ScheduleError {
+    None,
+    MissingPiece,  // no ":" in a clock time, no "-" in a range, or an empty side
+    Overflow,      // a number outside the signed 16-bit range
+};
+
+struct ParsedClock {
+    ClockTime clock;
+    ScheduleError error = ScheduleError::None;
+    bool ok() const { return error == ScheduleError::None; }
+};
+
+// Removes spaces and ideographic spaces; full-width ":" and "," become their ASCII forms.
+std::u16string NormalizeScheduleText(std::u16string_view text);
+
+// "星期一" for a Monday through "星期日" for a Sunday.
+std::u16string WeekdayNameOf(std::chrono::year_month_day date);
+
+// Hour from the piece before the first ":", minute from the piece after it; further pieces ignored.
+ParsedClock ParseClockTime(std::u16string_view text);
+
+// Adds minutes; an hour past 23 is brought back once by 24.
+ClockTime AddMinutesToClock(ClockTime clock, std::int16_t minutes);
+
+// Both ends inclusive; an end before the start makes the range run past midnight.
+bool IsClockInRange(ClockTime tested, ClockTime start, ClockTime end);
+
+// HH:mm, each part zero-padded to at least two digits.
+std::u16string FormatClock(ClockTime clock);
+
+inline std::int32_t MinuteOfDay(ClockTime clock) {
+    return std::int32_t{clock.hour} * 60 + std::int32_t{clock.minute};
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The key names of a section in file order, duplicates included; names that are blank are left
+// out. Empty when the file or section is missing. Never creates the file.
+std::vector<std::u16string> ReadIniKeys(std::u16string_view section,
+                                        const std::filesystem::path& file = {});
+
+// The value of a key, or fallback when the key or section is missing. When no file exists at the
+// path, the default schedule file is written there first.
+std::u16string ReadIniValue(std::u16string_view section, std::u16string_view key,
+                            const std::filesystem::path& file = {},
+                            std::u16string_view fallback = {});

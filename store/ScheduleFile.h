@@ -1,0 +1,16 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+// Sections and keys of GM.ini that the program uses.
+inline constexpr std::u16string_view kFixedSection = u"固定时间任务日程";
+inline constexpr std::u16string_view kRangeSection = u"范围时间任务日程";
+inline constexpr std::u16string_view kDurationSection = u"持续时间设置";
+inline constexpr std::u16string_view kDurationKey = u"持续时间";
+
+// GM.ini in the folder of the running executable.
+std::filesystem::path DefaultIniPath();
+
+// The given file, or DefaultIniPath() when it is empty.
+std::filesystem::path ResolveIniPath(const std::filesystem::path& file);

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "cTask.h"
+
+// Something LoadTasks had to leave out.
+struct LoadProblem {
+    enum class Kind {
+        NoSeparator,    // the value holds no "|"
+        EmptyValue,     // the value is empty
+        DuplicateName,  // the name was already loaded from this section
+        Unreadable,     // the file exists but cannot be read
+    };
+    Kind kind = Kind::NoSeparator;
+    std::u16string section;
+    std::u16string name;
+    std::error_code error;  // set for Unreadable
+    friend bool operator==(const LoadProblem&, const LoadProblem&) = default;
+};
+
+// Empties allTasks and fills it from the two activity sections: the fixed section first, then the
+// range section, each in file order. Never stops half-way; returns what it skipped.
+std::vector<LoadProblem> LoadTasks(std::vector<cTask>& allTasks,
+                                   const std::filesystem::path& file = {});
