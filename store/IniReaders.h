@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,3 +16,8 @@ std::vector<std::u16string> ReadIniKeys(std::u16string_view section,
 std::u16string ReadIniValue(std::u16string_view section, std::u16string_view key,
                             const std::filesystem::path& file = {},
                             std::u16string_view fallback = {});
+
+// The stored value of a key, or nothing when the key or section is missing or the file cannot be
+// read. When no file exists at the path, the default schedule file is written there first.
+std::optional<std::u16string> FindIniValue(std::u16string_view section, std::u16string_view key,
+                                           const std::filesystem::path& file = {});

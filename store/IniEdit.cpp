@@ -1,0 +1,92 @@
+#include "IniEdit.h"
+
+#include "IniNames.h"
+
+namespace {
+
+class Splice {
+  public:
+    explicit Splice(const IniDocument& document) : document_(document) {}
+
+    std::string encode(std::u16string_view text) const {
+        return EncodeIniText(text, document_.encoding);
+    }
+
+    std::string lineEnd() const { return encode(u"\r\n"); }
+
+    // The bytes with [begin, end) replaced by the insertion.
+    std::string replace(std::size_t begin, std::size_t end, std::string_view insertion) const {
+        std::string result;
+        result.reserve(document_.bytes.size() + insertion.size());
+        result.append(document_.bytes, 0, begin);
+        result.append(insertion);
+        result.append(document_.bytes, end);
+        return result;
+    }
+
+    // A new line after the given one, which gets a line end first if it has none.
+    std::string insertAfter(std::size_t lineIndex, std::u16string_view text) const {
+        const IniLine& line = document_.lines[lineIndex];
+        std::string insertion = line.hasLineEnd() ? std::string() : lineEnd();
+        insertion += encode(text) + lineEnd();
+        return replace(line.end, line.end, insertion);
+    }
+
+    // New lines at the end of the file, after a line end when the file does not end with one.
+    std::string append(std::u16string_view text) const {
+        const bool needsLineEnd = !document_.lines.empty() && !document_.lines.back().hasLineEnd();
+        std::string insertion = needsLineEnd ? lineEnd() : std::string();
+        insertion += encode(text);
+        return replace(document_.bytes.size(), document_.bytes.size(), insertion);
+    }
+
+  private:
+    const IniDocument& document_;
+};
+
+std::u16string KeyLine(std::u16string_view key, std::u16string_view value) {
+    std::u16string line(key);
+    line += u'=';
+    line += value;
+    return line;
+}
+
+std::string SetValue(const IniDocument& document, std::u16string_view sectionName,
+                     std::u16string_view keyName, std::u16string_view value) {
+    const Splice splice(document);
+    const IniSection* section = FindIniSection(document, sectionName);
+    if (section == nullptr) {
+        std::u16string lines = u"[" + std::u16string(TrimIniArgument(sectionName)) + u"]\r\n";
+        lines += KeyLine(TrimIniArgument(keyName), value) + u"\r\n";
+        return splice.append(lines);
+    }
+    if (const IniEntry* entry = FindIniEntry(*section, keyName)) {
+        const IniLine& line = document.lines[entry->line];
+        return splice.replace(line.begin, line.textEnd, splice.encode(KeyLine(entry->name, value)));
+    }
+    const std::size_t after =
+        section->entries.empty() ? section->headerLine : section->entries.back().line;
+    return splice.insertAfter(after, KeyLine(TrimIniArgument(keyName), value));
+}
+
+std::optional<std::string> RemoveKey(const IniDocument& document, std::u16string_view sectionName,
+                                     std::u16string_view keyName) {
+    const IniSection* section = FindIniSection(document, sectionName);
+    const IniEntry* entry = section ? FindIniEntry(*section, keyName) : nullptr;
+    if (entry == nullptr)
+        return std::nullopt;
+    const IniLine& line = document.lines[entry->line];
+    return Splice(document).replace(line.begin, line.end, {});
+}
+
+}  // namespace
+
+std::optional<std::string> EditIniDocument(const IniDocument& document, std::u16string_view section,
+                                           std::u16string_view key,
+                                           std::optional<std::u16string_view> value) {
+    std::optional<std::string> edited =
+        value ? SetValue(document, section, key, *value) : RemoveKey(document, section, key);
+    if (edited && *edited == document.bytes)
+        return std::nullopt;
+    return edited;
+}

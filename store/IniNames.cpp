@@ -1,0 +1,43 @@
+#include "IniNames.h"
+
+#include <algorithm>
+
+namespace {
+
+bool IsLineBlank(char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\v';
+}
+
+char16_t FoldAscii(char16_t c) {
+    return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c;
+}
+
+template <typename Predicate>
+std::u16string_view TrimBoth(std::u16string_view text, Predicate isTrimmed) {
+    while (!text.empty() && isTrimmed(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isTrimmed(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+}  // namespace
+
+std::u16string_view TrimIniBlanks(std::u16string_view text) {
+    return TrimBoth(text, IsLineBlank);
+}
+
+std::u16string_view TrimIniArgument(std::u16string_view text) {
+    return TrimBoth(text, [](char16_t c) { return c == u' '; });
+}
+
+bool IniNamesEqual(std::u16string_view a, std::u16string_view b) {
+    return std::ranges::equal(a, b,
+                              [](char16_t x, char16_t y) { return FoldAscii(x) == FoldAscii(y); });
+}
+
+std::u16string FoldIniName(std::u16string_view name) {
+    std::u16string folded(name);
+    std::ranges::transform(folded, folded.begin(), FoldAscii);
+    return folded;
+}

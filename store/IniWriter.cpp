@@ -1,0 +1,26 @@
+#include "IniWriter.h"
+
+#include "FileBytes.h"
+#include "IniDocument.h"
+#include "IniEdit.h"
+#include "ScheduleFile.h"
+
+std::error_code WriteIniValue(std::u16string_view section, std::u16string_view key,
+                              std::optional<std::u16string_view> value,
+                              const std::filesystem::path& file) {
+    const std::filesystem::path path = ResolveIniPath(file);
+    std::error_code error;
+    std::optional<IniDocument> document = ReadIniDocument(path, error);
+    if (!document) {
+        // A missing file is an empty one, except that removing from it creates nothing.
+        if (error != std::errc::no_such_file_or_directory)
+            return error;
+        if (!value)
+            return {};
+        document = ParseIniDocument({});
+    }
+    const std::optional<std::string> edited = EditIniDocument(*document, section, key, value);
+    if (!edited)
+        return {};
+    return ReplaceFileAtomically(path, *edited);
+}
