@@ -1,0 +1,82 @@
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+#include "SingleInstance.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// 128-bit FNV-1a: different executable paths do not share a lock file in practice.
+std::string HexHash(const std::string& text) {
+    unsigned __int128 hash =
+        (static_cast<unsigned __int128>(0x6c62272e07bb0142ULL) << 64) | 0x62b821756295c58dULL;
+    const unsigned __int128 prime = (static_cast<unsigned __int128>(1) << 88) | 0x13B;
+    for (unsigned char byte : text) {
+        hash ^= byte;
+        hash *= prime;
+    }
+    static const char digits[] = "0123456789abcdef";
+    std::string hex(32, '0');
+    for (int i = 31; i >= 0; --i, hash >>= 4)
+        hex[i] = digits[static_cast<unsigned>(hash & 0xF)];
+    return hex;
+}
+
+// A folder only this user can change: $XDG_RUNTIME_DIR, else a private folder under /tmp.
+std::optional<fs::path> RuntimeFolder() {
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && runtime[0] == '/') {
+        struct stat info;
+        if (::stat(runtime, &info) == 0 && S_ISDIR(info.st_mode))
+            return fs::path(runtime);
+    }
+    fs::path folder = "/tmp/quillot-" + std::to_string(::geteuid());
+    ::mkdir(folder.c_str(), 0700);
+    struct stat info;
+    if (::lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) ||
+        info.st_uid != ::geteuid() || (info.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+        return std::nullopt;
+    }
+    return folder;
+}
+
+}  // namespace
+
+struct SingleInstance::Handle {
+    int fd = -1;
+};
+
+SingleInstance::SingleInstance(std::unique_ptr<Handle> handle) : handle_(std::move(handle)) {}
+
+SingleInstance::~SingleInstance() {
+    if (handle_->fd >= 0)
+        ::close(handle_->fd);
+}
+
+// The kernel drops an flock when the last descriptor of the lock file closes, which includes the
+// end of the process however it ends. When no lock can be taken at all (no private folder), the
+// program runs rather than refusing to start.
+std::unique_ptr<SingleInstance> SingleInstance::Acquire(const fs::path& executable) {
+    auto handle = std::make_unique<Handle>();
+    std::error_code error;
+    fs::path identity = fs::absolute(executable, error).lexically_normal();
+    if (std::optional<fs::path> folder = RuntimeFolder(); folder && !error) {
+        fs::path lockFile = *folder / ("quillot-" + HexHash(identity.string()) + ".lock");
+        handle->fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    }
+    if (handle->fd >= 0 && ::flock(handle->fd, LOCK_EX | LOCK_NB) != 0) {
+        bool heldElsewhere = errno == EWOULDBLOCK;
+        ::close(handle->fd);
+        handle->fd = -1;
+        if (heldElsewhere)
+            return nullptr;
+    }
+    return std::unique_ptr<SingleInstance>(new SingleInstance(std::move(handle)));
+}
