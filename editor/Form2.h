@@ -2,18 +2,92 @@
 
 #include <QDialog>
 
+#include <array>
 #include <filesystem>
 #include <functional>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
 
 class Dialogs;
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
 
 // The task editor, captioned "任务生成": lists the activities of GM.ini, deletes them, and
-// composes and saves new ones. Shown modally from the status window.
+// composes and saves new ones. Shown modally from the status window. Every control carries its
+// role as object name (taskNameBox, weekdayChecks1 .. weekdayChecks7, saveButton, ...).
 class Form2 : public QDialog {
     Q_OBJECT
-public:
+  public:
     // refreshStatusWindow is the status window's 刷新任务, called after every delete.
     // iniFile empty: GM.ini beside the executable.
     Form2(Dialogs& dialogs, std::function<void()> refreshStatusWindow,
           std::filesystem::path iniFile = {}, QWidget* parent = nullptr);
+
+  private:
+    void CreateControls();
+    void ArrangeControls();
+    void ConnectControls();
+
+    // Greys the controls that do not serve the chosen kind.
+    void 切换任务类型();
+    // Empties every entry control and sets the kind back to fixed time points.
+    void 清空重填();
+    // Refills both task lists from GM.ini, one line key "=" value per activity, in file order.
+    void 加载现有任务列表();
+    void FillTaskList(QListWidget* list, std::u16string_view section);
+
+    void DailyClicked();
+    void WeekdayClicked();
+    void AddTime();
+    void RemoveTime();
+    void SaveTask();
+    void DeleteTask(QListWidget* list, std::u16string_view section);
+
+    std::vector<std::u16string> PendingEntries() const;
+    QString WriteFailure(const QString& what, std::error_code error) const;
+
+    Dialogs& dialogs_;
+    std::function<void()> refreshStatusWindow_;
+    std::filesystem::path iniFile_;
+
+    QLabel* fixedTaskLabel = nullptr;
+    QListWidget* fixedTaskList = nullptr;
+    QPushButton* deleteFixedButton = nullptr;
+    QLabel* rangeTaskLabel = nullptr;
+    QListWidget* rangeTaskList = nullptr;
+    QPushButton* deleteRangeButton = nullptr;
+
+    QLabel* taskNameLabel = nullptr;
+    QLineEdit* taskNameBox = nullptr;
+    QButtonGroup* kindGroup = nullptr;
+    QRadioButton* fixedKindOption = nullptr;
+    QRadioButton* rangeKindOption = nullptr;
+    QLabel* startHourLabel = nullptr;
+    QLineEdit* startHourBox = nullptr;
+    QLabel* startMinuteLabel = nullptr;
+    QLineEdit* startMinuteBox = nullptr;
+    QLabel* endHourLabel = nullptr;
+    QLineEdit* endHourBox = nullptr;
+    QLabel* endMinuteLabel = nullptr;
+    QLineEdit* endMinuteBox = nullptr;
+    QButtonGroup* daySpanGroup = nullptr;
+    QRadioButton* sameDayOption = nullptr;
+    QRadioButton* rangeDaySpanOption = nullptr;
+    QPushButton* addTimeButton = nullptr;
+    QLabel* pendingTimeLabel = nullptr;
+    QListWidget* pendingTimeList = nullptr;
+    QPushButton* removeTimeButton = nullptr;
+    QCheckBox* dailyCheck = nullptr;
+    std::array<QCheckBox*, 7> weekdayChecks{};
+    QLabel* durationLabel = nullptr;
+    QLineEdit* durationBox = nullptr;
+    QPushButton* saveButton = nullptr;
+    QPushButton* resetButton = nullptr;
 };

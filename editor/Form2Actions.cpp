@@ -1,0 +1,178 @@
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "Dialogs.h"
+#include "FileErrorText.h"
+#include "Form2.h"
+#include "IniReaders.h"
+#include "IniWriter.h"
+#include "ScheduleFile.h"
+#include "TaskDefinition.h"
+#include "TaskNameCheck.h"
+#include "TextTrim.h"
+#include "TimeEntry.h"
+
+namespace {
+
+QString Q(std::u16string_view text) {
+    return QString(reinterpret_cast<const QChar*>(text.data()),
+                   static_cast<qsizetype>(text.size()));
+}
+
+std::u16string Text(const QLineEdit* box) {
+    return box->text().toStdU16String();
+}
+
+}  // namespace
+
+void Form2::切换任务类型() {
+    const bool fixed = fixedKindOption->isChecked();
+    for (QWidget* rangeOnly :
+         std::initializer_list<QWidget*>{endHourLabel, endHourBox, endMinuteLabel, endMinuteBox,
+                                         sameDayOption, rangeDaySpanOption}) {
+        rangeOnly->setEnabled(!fixed);
+    }
+    durationLabel->setEnabled(fixed);
+    durationBox->setEnabled(fixed);
+}
+
+void Form2::清空重填() {
+    for (QLineEdit* box :
+         {taskNameBox, startHourBox, startMinuteBox, endHourBox, endMinuteBox, durationBox}) {
+        box->clear();
+    }
+    pendingTimeList->clear();
+    dailyCheck->setChecked(false);
+    for (QCheckBox* box : weekdayChecks) {
+        box->setChecked(false);
+        box->setEnabled(true);
+    }
+    fixedKindOption->setChecked(true);
+    sameDayOption->setChecked(true);
+    切换任务类型();
+}
+
+void Form2::加载现有任务列表() {
+    fixedTaskList->clear();
+    rangeTaskList->clear();
+    FillTaskList(fixedTaskList, kFixedSection);
+    FillTaskList(rangeTaskList, kRangeSection);
+}
+
+void Form2::FillTaskList(QListWidget* list, std::u16string_view section) {
+    for (const std::u16string& key : ReadIniKeys(section, iniFile_)) {
+        list->addItem(Q(key + u"=" + ReadIniValue(section, key, iniFile_)));
+    }
+}
+
+void Form2::DailyClicked() {
+    const bool daily = dailyCheck->isChecked();
+    for (QCheckBox* box : weekdayChecks) {
+        if (daily)
+            box->setChecked(false);
+        box->setEnabled(!daily);
+    }
+}
+
+void Form2::WeekdayClicked() {
+    if (dailyCheck->isChecked())
+        dailyCheck->setChecked(false);
+}
+
+void Form2::AddTime() {
+    const std::u16string startHour = Text(startHourBox), startMinute = Text(startMinuteBox),
+                         endHour = Text(endHourBox), endMinute = Text(endMinuteBox);
+    TimeEntryOutcome outcome =
+        ComposeTimeEntry({startHour, startMinute, endHour, endMinute}, rangeKindOption->isChecked(),
+                         sameDayOption->isChecked());
+    if (!outcome.accepted()) {
+        dialogs_.Inform(this, Q(outcome.refusal));
+        if (outcome.focus == TimeEntryFocus::StartHour)
+            startHourBox->setFocus();
+        if (outcome.focus == TimeEntryFocus::EndHour)
+            endHourBox->setFocus();
+        return;
+    }
+    pendingTimeList->addItem(Q(outcome.entry));
+    for (QLineEdit* box : {startHourBox, startMinuteBox, endHourBox, endMinuteBox})
+        box->clear();
+    startHourBox->setFocus();
+}
+
+void Form2::RemoveTime() {
+    const QList<QListWidgetItem*> selected = pendingTimeList->selectedItems();
+    if (!selected.isEmpty())
+        delete selected.first();
+}
+
+std::vector<std::u16string> Form2::PendingEntries() const {
+    std::vector<std::u16string> entries;
+    for (int row = 0; row < pendingTimeList->count(); ++row) {
+        entries.push_back(pendingTimeList->item(row)->text().toStdU16String());
+    }
+    return entries;
+}
+
+QString Form2::WriteFailure(const QString& what, std::error_code error) const {
+    return what + Q(ResolveIniPath(iniFile_).u16string()) + QStringLiteral("：") +
+           Q(DescribeFileError(error));
+}
+
+void Form2::SaveTask() {
+    const std::u16string name(TrimSpaces(Text(taskNameBox)));
+    if (std::u16string refusal = TaskNameRefusal(name); !refusal.empty()) {
+        dialogs_.Inform(this, Q(refusal));
+        taskNameBox->setFocus();
+        return;
+    }
+    WeekdayTicks weekdays{};
+    for (std::size_t i = 0; i < weekdays.size(); ++i)
+        weekdays[i] = weekdayChecks[i]->isChecked();
+    TaskDefinition definition =
+        ComposeTaskDefinition(PendingEntries(), dailyCheck->isChecked(), weekdays);
+    if (!definition.ok()) {
+        dialogs_.Inform(this, Q(definition.refusal));
+        return;
+    }
+    const std::u16string_view section =
+        fixedKindOption->isChecked() ? kFixedSection : kRangeSection;
+    if (std::error_code error = WriteIniValue(section, name, definition.value, iniFile_)) {
+        dialogs_.Inform(this, WriteFailure(QStringLiteral("任务未保存，无法写入 "), error));
+        return;
+    }
+    if (std::optional<std::int16_t> minutes = DurationToStore(Text(durationBox))) {
+        if (std::error_code error =
+                WriteIniValue(kDurationSection, kDurationKey, DurationText(*minutes), iniFile_)) {
+            dialogs_.Inform(
+                this,
+                WriteFailure(QStringLiteral("任务已保存，但持续时间未保存，无法写入 "), error));
+            加载现有任务列表();
+            return;
+        }
+    }
+    dialogs_.Inform(this, QStringLiteral("保存成功！"));
+    清空重填();
+    加载现有任务列表();
+}
+
+void Form2::DeleteTask(QListWidget* list, std::u16string_view section) {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const QString name = selected.first()->text().section(QLatin1Char('='), 0, 0);
+    if (dialogs_.Ask(this, QStringLiteral("确定删除任务：") + name + QStringLiteral("？"))) {
+        if (std::error_code error =
+                WriteIniValue(section, name.toStdU16String(), std::nullopt, iniFile_)) {
+            dialogs_.Inform(this, WriteFailure(QStringLiteral("任务未删除，无法写入 "), error));
+        } else {
+            加载现有任务列表();
+        }
+    }
+    if (refreshStatusWindow_)
+        refreshStatusWindow_();
+}

@@ -1,0 +1,84 @@
+#include "TimeEntry.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+#include "NumberText.h"
+#include "TextTrim.h"
+
+namespace {
+
+struct ClockEntry {
+    std::int16_t hour = 0;
+    std::int16_t minute = 0;
+    std::int32_t MinuteOfDay() const { return std::int32_t{hour} * 60 + minute; }
+};
+
+// The hour (never blank here) and the minute (blank reads 0), or empty when either is not a
+// clock time of one day.
+std::optional<ClockEntry> ReadClock(std::u16string_view hourText, std::u16string_view minuteText) {
+    std::optional<std::int16_t> hour = 补两位数字(hourText);
+    std::optional<std::int16_t> minute =
+        IsBlank(minuteText) ? std::optional<std::int16_t>{0} : 补两位数字(minuteText);
+    if (!hour || !minute)
+        return std::nullopt;
+    if (*hour < 0 || *hour > 23 || *minute < 0 || *minute > 59)
+        return std::nullopt;
+    return ClockEntry{*hour, *minute};
+}
+
+std::u16string TwoDigits(std::int16_t number) {
+    std::string digits = std::to_string(std::abs(int{number}));
+    if (digits.size() < 2)
+        digits.insert(digits.begin(), '0');
+    if (number < 0)
+        digits.insert(digits.begin(), '-');
+    return std::u16string(digits.begin(), digits.end());
+}
+
+TimeEntryOutcome Refuse(std::u16string message, TimeEntryFocus focus) {
+    return TimeEntryOutcome{{}, std::move(message), focus};
+}
+
+}  // namespace
+
+std::optional<std::int16_t> 补两位数字(std::u16string_view text) {
+    std::u16string digits(text);
+    digits.erase(std::remove(digits.begin(), digits.end(), u' '), digits.end());
+    Int16Result number = ConvertToInt16(digits);
+    switch (number.status) {
+        case Int16Conversion::Ok:
+            return number.value;
+        case Int16Conversion::NotANumber:
+            return std::int16_t{0};
+        case Int16Conversion::OutOfRange:
+            break;
+    }
+    return std::nullopt;
+}
+
+std::u16string 格式时间(std::int16_t hour, std::int16_t minute) {
+    return TwoDigits(hour) + u":" + TwoDigits(minute);
+}
+
+TimeEntryOutcome ComposeTimeEntry(const TimeEntryBoxes& boxes, bool rangeKind, bool sameDay) {
+    if (IsBlank(boxes.startHour))
+        return Refuse(u"开始小时不能为空！", TimeEntryFocus::StartHour);
+    std::optional<ClockEntry> start = ReadClock(boxes.startHour, boxes.startMinute);
+    if (!start)
+        return Refuse(u"时间超出范围！", TimeEntryFocus::Unchanged);
+    std::u16string entry = 格式时间(start->hour, start->minute);
+    if (rangeKind) {
+        if (IsBlank(boxes.endHour))
+            return Refuse(u"结束小时不能为空！", TimeEntryFocus::EndHour);
+        std::optional<ClockEntry> end = ReadClock(boxes.endHour, boxes.endMinute);
+        if (!end)
+            return Refuse(u"结束时间超出范围！", TimeEntryFocus::Unchanged);
+        entry += u"-" + 格式时间(end->hour, end->minute);
+        if (sameDay && start->MinuteOfDay() >= end->MinuteOfDay()) {
+            return Refuse(u"当日时段不能开始≥结束！", TimeEntryFocus::Unchanged);
+        }
+    }
+    return TimeEntryOutcome{std::move(entry), {}, TimeEntryFocus::Unchanged};
+}
