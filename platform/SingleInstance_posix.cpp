@@ -50,15 +50,46 @@ std::optional<fs::path> RuntimeFolder() {
 }  // namespace
 
 struct SingleInstance::Handle {
+    fs::path lockFile;
     int fd = -1;
 };
 
 SingleInstance::SingleInstance(std::unique_ptr<Handle> handle) : handle_(std::move(handle)) {}
 
+// The lock file goes while still locked; a process that opened it meanwhile sees that the file it
+// locked is no longer the one at the path, and starts over.
 SingleInstance::~SingleInstance() {
-    if (handle_->fd >= 0)
-        ::close(handle_->fd);
+    if (handle_->fd < 0)
+        return;
+    ::unlink(handle_->lockFile.c_str());
+    ::close(handle_->fd);
 }
+
+namespace {
+
+enum class LockResult { kLocked, kHeldElsewhere, kReplaced, kFailed };
+
+LockResult LockFile(const fs::path& lockFile, int& fd) {
+    fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0)
+        return LockResult::kFailed;
+    LockResult result = LockResult::kLocked;
+    struct stat locked;
+    struct stat current;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        result = errno == EWOULDBLOCK ? LockResult::kHeldElsewhere : LockResult::kFailed;
+    } else if (::fstat(fd, &locked) != 0 || ::stat(lockFile.c_str(), &current) != 0 ||
+               locked.st_dev != current.st_dev || locked.st_ino != current.st_ino) {
+        result = LockResult::kReplaced;
+    }
+    if (result != LockResult::kLocked) {
+        ::close(fd);
+        fd = -1;
+    }
+    return result;
+}
+
+}  // namespace
 
 // The kernel drops an flock when the last descriptor of the lock file closes, which includes the
 // end of the process however it ends. When no lock can be taken at all (no private folder), the
@@ -67,16 +98,16 @@ std::unique_ptr<SingleInstance> SingleInstance::Acquire(const fs::path& executab
     auto handle = std::make_unique<Handle>();
     std::error_code error;
     fs::path identity = fs::absolute(executable, error).lexically_normal();
-    if (std::optional<fs::path> folder = RuntimeFolder(); folder && !error) {
-        fs::path lockFile = *folder / ("quillot-" + HexHash(identity.string()) + ".lock");
-        handle->fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    }
-    if (handle->fd >= 0 && ::flock(handle->fd, LOCK_EX | LOCK_NB) != 0) {
-        bool heldElsewhere = errno == EWOULDBLOCK;
-        ::close(handle->fd);
-        handle->fd = -1;
-        if (heldElsewhere)
-            return nullptr;
+    std::optional<fs::path> folder = RuntimeFolder();
+    if (folder && !error) {
+        handle->lockFile = *folder / ("quillot-" + HexHash(identity.string()) + ".lock");
+        for (int attempt = 0; attempt < 10; ++attempt) {
+            LockResult result = LockFile(handle->lockFile, handle->fd);
+            if (result == LockResult::kHeldElsewhere)
+                return nullptr;
+            if (result != LockResult::kReplaced)
+                break;
+        }
     }
     return std::unique_ptr<SingleInstance>(new SingleInstance(std::move(handle)));
 }

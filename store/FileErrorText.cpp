@@ -1,27 +1,14 @@
 #include "FileErrorText.h"
 
-#include <cerrno>
-
+#include "DiskFull.h"
 #include "ErrorMessage.h"
-
-namespace {
-
-bool IsOutOfSpace(std::error_code error) {
-#ifdef EDQUOT
-    if (error == std::error_condition(EDQUOT, std::generic_category()))
-        return true;
-#endif
-    return error == std::errc::no_space_on_device;
-}
-
-}  // namespace
 
 std::u16string DescribeFileError(std::error_code error) {
     if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
         error == std::errc::read_only_file_system) {
         return u"没有写入权限（文件或文件夹为只读）";
     }
-    if (IsOutOfSpace(error))
+    if (IsDiskFullError(error))
         return u"磁盘空间不足";
     if (error == std::errc::is_a_directory)
         return u"GM.ini 是一个文件夹，不是文件";

@@ -1,0 +1,10 @@
+#include <cerrno>
+
+#include "DiskFull.h"
+
+// EDQUOT has no std::errc name, so it is compared as a number in either errno category.
+bool IsDiskFullError(std::error_code error) {
+    bool isErrno =
+        error.category() == std::generic_category() || error.category() == std::system_category();
+    return error == std::errc::no_space_on_device || (isErrno && error.value() == EDQUOT);
+}

@@ -1,0 +1,146 @@
+#include <signal.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "FileBytes.h"
+#include "TempFolder.h"
+
+namespace {
+
+using testing::ElementsAre;
+
+const std::string kOldBytes = "[s]\r\nk=old\r\n";
+
+void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string ReadBack(const std::filesystem::path& path) {
+    std::error_code error;
+    return ReadFileBytes(path, error).value_or("<unreadable: " + error.message() + ">");
+}
+
+mode_t ModeOf(const std::filesystem::path& path) {
+    struct stat info {};
+    EXPECT_EQ(::stat(path.c_str(), &info), 0);
+    return info.st_mode & 07777;
+}
+
+TEST(FileBytesPosix, KeepsThePermissionBits) {
+    for (mode_t mode : {0600, 0640, 0644, 0664, 0755, 0200}) {
+        TempFolder folder;
+        WriteFile(folder / "GM.ini", kOldBytes);
+        ASSERT_EQ(::chmod((folder / "GM.ini").c_str(), mode), 0);
+        EXPECT_FALSE(ReplaceFileAtomically(folder / "GM.ini", "new"));
+        EXPECT_EQ(ModeOf(folder / "GM.ini"), mode) << std::oct << mode;
+        ::chmod((folder / "GM.ini").c_str(), 0600);
+        EXPECT_EQ(ReadBack(folder / "GM.ini"), "new");
+    }
+}
+
+TEST(FileBytesPosix, NewFileFollowsTheUmask) {
+    TempFolder folder;
+    mode_t mask = ::umask(027);
+    EXPECT_FALSE(ReplaceFileAtomically(folder / "GM.ini", "new"));
+    ::umask(mask);
+    EXPECT_EQ(ModeOf(folder / "GM.ini"), 0640u);
+}
+
+// Root may write anywhere, but a file or folder its user marked read-only is refused all the same.
+TEST(FileBytesPosix, ReadOnlyFileOrFolderIsRefusedAndKept) {
+    const struct {
+        mode_t fileMode;
+        mode_t folderMode;
+    } cases[] = {{0444, 0755}, {0400, 0700}, {0644, 0555}, {0444, 0555}};
+    for (const auto& c : cases) {
+        TempFolder folder;
+        WriteFile(folder / "GM.ini", kOldBytes);
+        ::chmod((folder / "GM.ini").c_str(), c.fileMode);
+        ::chmod(folder.path().c_str(), c.folderMode);
+        EXPECT_EQ(ReplaceFileAtomically(folder / "GM.ini", "new"), std::errc::permission_denied)
+            << std::oct << c.fileMode << " in " << c.folderMode;
+        ::chmod(folder.path().c_str(), 0700);
+        ::chmod((folder / "GM.ini").c_str(), 0600);
+        EXPECT_EQ(ReadBack(folder / "GM.ini"), kOldBytes);
+        EXPECT_THAT(folder.Names(), ElementsAre("GM.ini"));
+    }
+}
+
+TEST(FileBytesPosix, ReadOnlyFolderRefusesANewFile) {
+    TempFolder folder;
+    ::chmod(folder.path().c_str(), 0555);
+    EXPECT_EQ(ReplaceFileAtomically(folder / "GM.ini", "new"), std::errc::permission_denied);
+    ::chmod(folder.path().c_str(), 0700);
+    EXPECT_TRUE(folder.Names().empty());
+}
+
+// The file size limit makes the write stop part way, as a full disk would.
+TEST(FileBytesPosix, FailedWriteLeavesTheOldFileAndNoTemporary) {
+    TempFolder folder;
+    WriteFile(folder / "GM.ini", kOldBytes);
+    struct rlimit saved {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    auto previousHandler = ::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    std::error_code error = ReplaceFileAtomically(folder / "GM.ini", std::string(100000, 'x'));
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(error, std::errc::file_too_large);
+    EXPECT_EQ(ReadBack(folder / "GM.ini"), kOldBytes);
+    EXPECT_THAT(folder.Names(), ElementsAre("GM.ini"));
+}
+
+TEST(FileBytesPosix, FullDiskLeavesTheOldFileAndNoTemporary) {
+    TempFolder folder;
+    std::filesystem::path disk = folder / "disk";
+    std::filesystem::create_directory(disk);
+    if (::mount("quillot-test", disk.c_str(), "tmpfs", 0, "size=64k") != 0) {
+        GTEST_SKIP() << "no small file system can be mounted here";
+    }
+    WriteFile(disk / "GM.ini", kOldBytes);
+    std::error_code error = ReplaceFileAtomically(disk / "GM.ini", std::string(256 * 1024, 'x'));
+    std::string after = ReadBack(disk / "GM.ini");
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(disk)) {
+        names.push_back(entry.path().filename().string());
+    }
+    ::umount2(disk.c_str(), MNT_DETACH);
+    EXPECT_EQ(error, std::errc::no_space_on_device);
+    EXPECT_EQ(after, kOldBytes);
+    EXPECT_THAT(names, ElementsAre("GM.ini"));
+}
+
+TEST(FileBytesPosix, LinkStaysAndItsFileIsReplaced) {
+    TempFolder folder;
+    std::filesystem::create_directory(folder / "real");
+    WriteFile(folder / "real" / "GM.ini", kOldBytes);
+    std::filesystem::create_symlink(folder / "real" / "GM.ini", folder / "GM.ini");
+    EXPECT_FALSE(ReplaceFileAtomically(folder / "GM.ini", "new"));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "GM.ini"));
+    EXPECT_EQ(ReadBack(folder / "real" / "GM.ini"), "new");
+    EXPECT_THAT(folder.Names(), ElementsAre("GM.ini", "real"));
+}
+
+TEST(FileBytesPosix, KeepsTheOwner) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can give a file to another user";
+    TempFolder folder;
+    WriteFile(folder / "GM.ini", kOldBytes);
+    ASSERT_EQ(::chown((folder / "GM.ini").c_str(), 4321, 4322), 0);
+    EXPECT_FALSE(ReplaceFileAtomically(folder / "GM.ini", "new"));
+    struct stat info {};
+    ASSERT_EQ(::stat((folder / "GM.ini").c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 4321u);
+    EXPECT_EQ(info.st_gid, 4322u);
+}
+
+}  // namespace

@@ -1,0 +1,18 @@
+// Takes the single-instance lock of the path given as argument, prints "acquired" or "busy", and
+// when it got the lock keeps it until its standard input closes or it is killed.
+#include <cstdio>
+#include <iostream>
+
+#include "SingleInstance.h"
+
+int main(int argc, char** argv) {
+    if (argc != 2)
+        return 2;
+    std::unique_ptr<SingleInstance> instance = SingleInstance::Acquire(argv[1]);
+    std::cout << (instance ? "acquired" : "busy") << std::endl;
+    if (!instance)
+        return 1;
+    while (std::getchar() != EOF) {
+    }
+    return 0;
+}
