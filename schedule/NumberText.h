@@ -15,9 +15,9 @@ double ReadLeadingNumber(std::u16string_view text);
 // a signed 16-bit integer (or the value is not finite).
 std::optional<std::int16_t> RoundToInt16(double value);
 
-// The value of a text that is a number as a whole (surrounding spaces allowed), as a user would type
-// it: sign, digits with optional thousands separators, fraction, exponent, or an &H / &O literal.
-// Empty for an empty text or anything that is not a number.
+// The value of a text that is a number as a whole (surrounding spaces allowed), as a user would
+// type it: sign, digits with optional thousands separators, fraction, exponent, or an &H / &O
+// literal. Empty for an empty text or anything that is not a number.
 std::optional<double> ParseNumericText(std::u16string_view text);
 
 enum class Int16Conversion { Ok, NotANumber, OutOfRange };

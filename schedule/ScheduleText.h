@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -27,13 +28,18 @@ struct ParsedClock {
 // Removes spaces and ideographic spaces; full-width ":" and "," become their ASCII forms.
 std::u16string NormalizeScheduleText(std::u16string_view text);
 
+// The same normalisation without a copy when nothing changes: returns text itself, or the
+// normalised text written into storage.
+std::u16string_view NormalizeScheduleText(std::u16string_view text, std::u16string& storage);
+
 // "星期一" for a Monday through "星期日" for a Sunday.
 std::u16string WeekdayNameOf(std::chrono::year_month_day date);
 
 // Hour from the piece before the first ":", minute from the piece after it; further pieces ignored.
 ParsedClock ParseClockTime(std::u16string_view text);
 
-// Adds minutes; an hour past 23 is brought back once by 24.
+// Adds minutes; an hour past 23 is brought back once by 24. An hour that still does not fit a
+// signed 16-bit integer (only possible for extreme inputs) is held at the nearest limit.
 ClockTime AddMinutesToClock(ClockTime clock, std::int16_t minutes);
 
 // Both ends inclusive; an end before the start makes the range run past midnight.
@@ -41,6 +47,13 @@ bool IsClockInRange(ClockTime tested, ClockTime start, ClockTime end);
 
 // HH:mm, each part zero-padded to at least two digits.
 std::u16string FormatClock(ClockTime clock);
+
+// The longest text FormatClock can give: "-32768:-32768".
+inline constexpr std::size_t kMaxClockTextLength = 13;
+
+// Writes FormatClock's text into out, which has room for kMaxClockTextLength characters; returns
+// the number of characters written.
+std::size_t WriteClockText(ClockTime clock, char16_t* out);
 
 inline std::int32_t MinuteOfDay(ClockTime clock) {
     return std::int32_t{clock.hour} * 60 + std::int32_t{clock.minute};
