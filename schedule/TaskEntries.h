@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "cTask.h"
 #include "ScheduleText.h"
+#include "cTask.h"
 
 // One written time entry of a task, read for evaluation.
 struct TaskEntry {
@@ -20,6 +20,7 @@ struct TaskEntry {
 struct EntryProblem {
     std::u16string entryText;  // the entry after normalisation and trimming
     ScheduleError error = ScheduleError::None;
+    friend bool operator==(const EntryProblem&, const EntryProblem&) = default;
 };
 
 struct InterpretedTask {
@@ -27,6 +28,30 @@ struct InterpretedTask {
     std::vector<TaskEntry> entries;
     std::vector<EntryProblem> problems;
 };
+
+// One readable entry as a walk over a time list meets it. displayText is valid only during the
+// call that receives it.
+struct EntryView {
+    ClockTime start;
+    ClockTime end;
+    std::u16string_view displayText;
+};
+
+// Receives the entries of a time list in written order.
+class EntryVisitor {
+  public:
+    virtual void OnEntry(const EntryView& entry) = 0;
+    // entryText is the unreadable entry after normalisation and trimming.
+    virtual void OnProblem(std::u16string_view entryText, ScheduleError error) = 0;
+
+  protected:
+    ~EntryVisitor() = default;
+};
+
+// Walks the entries of the task when its weekday text names todayName or "每日"; returns whether
+// it does. Nothing is copied for the walk unless the texts need normalising.
+bool VisitTaskForToday(const cTask& task, std::int16_t durationMinutes,
+                       std::u16string_view todayName, EntryVisitor& visitor);
 
 // Reads one task for the day called todayName ("星期一" … "星期日"). When the task is not for
 // today its entries are not examined.

@@ -1,0 +1,114 @@
+#include "TaskEntries.h"
+
+#include "TextTrim.h"
+
+namespace {
+
+// The piece of text before the first separator (all of it when there is none), the rest after it.
+struct Split {
+    std::u16string_view first;
+    std::u16string_view rest;
+    bool separated = false;
+};
+
+Split SplitAt(std::u16string_view text, char16_t separator) {
+    const std::size_t position = text.find(separator);
+    if (position == std::u16string_view::npos)
+        return {text, {}, false};
+    return {text.substr(0, position), text.substr(position + 1), true};
+}
+
+void VisitFixedEntry(std::u16string_view entry, std::int16_t durationMinutes,
+                     EntryVisitor& visitor) {
+    const ParsedClock start = ParseClockTime(entry);
+    if (!start.ok()) {
+        visitor.OnProblem(entry, start.error);
+        return;
+    }
+    const ClockTime end = AddMinutesToClock(start.clock, durationMinutes);
+    char16_t display[2 * kMaxClockTextLength + 1];
+    std::size_t length = WriteClockText(start.clock, display);
+    display[length++] = u'-';
+    length += WriteClockText(end, display + length);
+    visitor.OnEntry({start.clock, end, std::u16string_view(display, length)});
+}
+
+void VisitRangeEntry(std::u16string_view entry, EntryVisitor& visitor) {
+    const Split sides = SplitAt(entry, u'-');
+    if (!sides.separated) {
+        visitor.OnProblem(entry, ScheduleError::MissingPiece);
+        return;
+    }
+    const ParsedClock start = ParseClockTime(TrimSpaces(sides.first));
+    const ParsedClock end = ParseClockTime(TrimSpaces(SplitAt(sides.rest, u'-').first));
+    if (!start.ok() || !end.ok()) {
+        visitor.OnProblem(entry, start.ok() ? end.error : start.error);
+        return;
+    }
+    visitor.OnEntry({start.clock, end.clock, entry});
+}
+
+void VisitTimeList(std::u16string_view normalizedTimes, bool fixedPoints,
+                   std::int16_t durationMinutes, EntryVisitor& visitor) {
+    for (Split split{{}, normalizedTimes, true}; split.separated;) {
+        split = SplitAt(split.rest, u',');
+        const std::u16string_view entry = TrimSpaces(split.first);
+        if (entry.empty())
+            continue;
+        if (fixedPoints) {
+            VisitFixedEntry(entry, durationMinutes, visitor);
+        } else {
+            VisitRangeEntry(entry, visitor);
+        }
+    }
+}
+
+class EntryCollector final : public EntryVisitor {
+  public:
+    EntryCollector(std::vector<TaskEntry>* entries, std::vector<EntryProblem>& problems)
+        : entries_(entries), problems_(problems) {}
+    void OnEntry(const EntryView& entry) override {
+        if (entries_ == nullptr)
+            return;
+        entries_->push_back(
+            {entry.start, entry.end, std::u16string(entry.displayText), MinuteOfDay(entry.start)});
+    }
+    void OnProblem(std::u16string_view entryText, ScheduleError error) override {
+        problems_.push_back({std::u16string(entryText), error});
+    }
+
+  private:
+    std::vector<TaskEntry>* entries_;
+    std::vector<EntryProblem>& problems_;
+};
+
+}  // namespace
+
+bool VisitTaskForToday(const cTask& task, std::int16_t durationMinutes,
+                       std::u16string_view todayName, EntryVisitor& visitor) {
+    std::u16string storage;
+    const std::u16string_view weekdays = NormalizeScheduleText(task.星期, storage);
+    if (weekdays.find(u"每日") == std::u16string_view::npos &&
+        weekdays.find(todayName) == std::u16string_view::npos) {
+        return false;
+    }
+    VisitTimeList(NormalizeScheduleText(task.时间, storage), task.任务类型, durationMinutes,
+                  visitor);
+    return true;
+}
+
+InterpretedTask InterpretTaskForToday(const cTask& task, std::int16_t durationMinutes,
+                                      std::u16string_view todayName) {
+    InterpretedTask result;
+    EntryCollector collector(&result.entries, result.problems);
+    result.forToday = VisitTaskForToday(task, durationMinutes, todayName, collector);
+    return result;
+}
+
+std::vector<EntryProblem> FindEntryProblems(const cTask& task) {
+    std::vector<EntryProblem> problems;
+    EntryCollector collector(nullptr, problems);
+    std::u16string storage;
+    VisitTimeList(NormalizeScheduleText(task.时间, storage), task.任务类型, 0, collector);
+    return problems;
+}
