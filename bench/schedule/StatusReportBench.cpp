@@ -1,0 +1,65 @@
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "StatusReport.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+std::u16string TwoDigits(int value) {
+    return {static_cast<char16_t>(u'0' + value / 10), static_cast<char16_t>(u'0' + value % 10)};
+}
+
+std::u16string ClockText(int minuteOfDay) {
+    minuteOfDay %= 24 * 60;
+    return TwoDigits(minuteOfDay / 60) + u":" + TwoDigits(minuteOfDay % 60);
+}
+
+// A large schedule, all of it for Mondays: half fixed time points, half ranges, ten entries each,
+// spread over the day so that some entries are open now and some open soon. Every tenth activity
+// is written with spaces and full-width separators, as users do, so it needs normalising.
+std::vector<cTask> LargeSchedule(int activities, int entriesEach) {
+    std::vector<cTask> tasks;
+    tasks.reserve(activities);
+    for (int i = 0; i < activities; ++i) {
+        const bool fixedPoints = i % 2 == 0;
+        const bool untidy = i % 10 == 9;
+        std::u16string times;
+        for (int j = 0; j < entriesEach; ++j) {
+            const int start = (i * 37 + j * 143) % (24 * 60);
+            if (j > 0)
+                times += untidy ? u"， " : u",";
+            times += ClockText(start);
+            if (!fixedPoints) {
+                times += u'-';
+                times += ClockText(start + 20 + (i + j) % 70);
+            }
+        }
+        std::u16string name = u"活动";
+        for (char c : std::to_string(i))
+            name.push_back(static_cast<char16_t>(c));
+        tasks.push_back({name, times, i % 3 == 0 ? u"每日" : u"星期一,星期二,星期三,星期四,星期五",
+                         fixedPoints});
+    }
+    return tasks;
+}
+
+void BM_ComputeStatusTexts(benchmark::State& state) {
+    const std::vector<cTask> tasks = LargeSchedule(1000, 10);
+    const LocalTime monday{2026y / 12 / 7, 12, 0, 0};
+    std::size_t lines = 0;
+    for (auto _ : state) {
+        StatusTexts texts = ComputeStatusTexts(tasks, 5, monday);
+        lines = texts.now.size() + texts.soon.size();
+        benchmark::DoNotOptimize(texts);
+    }
+    state.counters["report_chars"] = static_cast<double>(lines);
+}
+BENCHMARK(BM_ComputeStatusTexts)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
