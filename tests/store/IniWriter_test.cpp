@@ -1,0 +1,172 @@
+// WriteIniValue on real files: the default schedule edited in place, missing files, and failures
+// that must leave the file as it was.
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "Cp936.h"
+#include "Duration.h"
+#include "IniReaders.h"
+#include "IniWriter.h"
+#include "ScheduleFile.h"
+#include "StoreTestFiles.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The lines of a CR LF file, each with its line end.
+std::vector<std::string> Lines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        lines.push_back(bytes.substr(start, end + 2 - start));
+    }
+    if (start < bytes.size())
+        lines.push_back(bytes.substr(start));
+    return lines;
+}
+
+std::string Join(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const std::string& line : lines)
+        bytes += line;
+    return bytes;
+}
+
+std::vector<std::string> FolderEntries(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    return names;
+}
+
+class DefaultScheduleEdit : public testing::Test {
+  protected:
+    void SetUp() override {
+        template_ = ReadBytes(StoreTestData() / "default-template-gbk.ini");
+        ASSERT_EQ(Lines(template_).size(), 35u);
+        WriteBytes(path_, template_);
+    }
+    std::vector<std::string> templateLines() const { return Lines(template_); }
+
+    TempFolder folder_;
+    fs::path path_ = folder_ / "GM.ini";
+    std::string template_;
+};
+
+TEST_F(DefaultScheduleEdit, DeletingTheFixedSampleRemovesExactlyLine25) {  // T1
+    ASSERT_FALSE(WriteIniValue(kFixedSection, u"红包刷新时间", std::nullopt, path_));
+    std::vector<std::string> expected = templateLines();
+    expected.erase(expected.begin() + 24);
+    EXPECT_EQ(ReadBytes(path_), Join(expected));
+    EXPECT_TRUE(ReadIniKeys(kFixedSection, path_).empty());
+}
+
+TEST_F(DefaultScheduleEdit, NewRangeActivityGoesRightAfterTheLastOne) {  // T2
+    ASSERT_FALSE(WriteIniValue(kRangeSection, u"测试", u"07:00-08:00|每日", path_));
+    std::vector<std::string> expected = templateLines();
+    expected.insert(expected.begin() + 30, EncodeCp936(u"测试=07:00-08:00|每日\r\n"));
+    EXPECT_EQ(ReadBytes(path_), Join(expected));
+    EXPECT_EQ(ReadIniKeys(kRangeSection, path_),
+              (std::vector<std::u16string>{u"就餐时间", u"测试"}));
+}
+
+TEST_F(DefaultScheduleEdit, NewDurationChangesOnlyLine35) {  // T3
+    ASSERT_FALSE(WriteIniValue(kDurationSection, kDurationKey, u"10", path_));
+    std::vector<std::string> expected = templateLines();
+    expected[34] = EncodeCp936(u"持续时间=10\r\n");
+    EXPECT_EQ(ReadBytes(path_), Join(expected));
+    EXPECT_EQ(ReadDurationSetting(path_).minutes, 10);
+}
+
+TEST_F(DefaultScheduleEdit, AllThreeEditsTogether) {  // T4
+    ASSERT_FALSE(WriteIniValue(kFixedSection, u"红包刷新时间", std::nullopt, path_));
+    ASSERT_FALSE(WriteIniValue(kRangeSection, u"测试", u"07:00-08:00|每日", path_));
+    ASSERT_FALSE(WriteIniValue(kDurationSection, kDurationKey, u"10", path_));
+    std::vector<std::string> expected = templateLines();
+    expected[34] = EncodeCp936(u"持续时间=10\r\n");
+    expected.insert(expected.begin() + 30, EncodeCp936(u"测试=07:00-08:00|每日\r\n"));
+    expected.erase(expected.begin() + 24);
+    EXPECT_EQ(ReadBytes(path_), Join(expected));
+    EXPECT_EQ(Lines(ReadBytes(path_)).size(), 35u);
+}
+
+TEST_F(DefaultScheduleEdit, RemovingAMissingKeyDoesNotRewriteTheFile) {
+    const auto old = fs::file_time_type::clock::now() - std::chrono::hours(24);
+    fs::last_write_time(path_, old);
+    ASSERT_FALSE(WriteIniValue(kFixedSection, u"没有这个", std::nullopt, path_));
+    ASSERT_FALSE(WriteIniValue(u"没有这节", u"红包刷新时间", std::nullopt, path_));
+    EXPECT_EQ(ReadBytes(path_), template_);
+    EXPECT_EQ(fs::last_write_time(path_), old);
+}
+
+TEST_F(DefaultScheduleEdit, SuccessfulWriteLeavesNoTemporaryFile) {
+    ASSERT_FALSE(WriteIniValue(kRangeSection, u"测试", u"07:00-08:00|每日", path_));
+    EXPECT_EQ(FolderEntries(folder_.path()), std::vector<std::string>{"GM.ini"});
+}
+
+TEST(IniWriterMissingFile, ValueCreatesOnlyThatSectionAndKey) {  // W6a
+    TempFolder folder;
+    ASSERT_FALSE(WriteIniValue(kFixedSection, u"早会", u"09:00|每日", folder / "GM.ini"));
+    EXPECT_EQ(ReadBytes(folder / "GM.ini"),
+              EncodeCp936(u"[固定时间任务日程]\r\n早会=09:00|每日\r\n"));
+}
+
+TEST(IniWriterMissingFile, RemovingCreatesNoFile) {  // W6b: no empty file for the next start
+    TempFolder folder;
+    EXPECT_FALSE(WriteIniValue(kFixedSection, u"早会", std::nullopt, folder / "GM.ini"));
+    EXPECT_FALSE(fs::exists(folder / "GM.ini"));
+}
+
+TEST(IniWriterMissingFile, MissingFolderIsReported) {
+    TempFolder folder;
+    EXPECT_TRUE(WriteIniValue(u"s", u"k", u"v", folder / "no-such-folder" / "GM.ini"));
+}
+
+// A write that cannot be made returns the reason and leaves the file and folder as they were.
+class IniWriterFailure : public testing::Test {
+  protected:
+    void SetUp() override { WriteBytes(path_, original_); }
+    void expectUntouched() {
+        EXPECT_EQ(ReadBytes(path_), original_);
+        EXPECT_EQ(FolderEntries(folder_.path()), std::vector<std::string>{"GM.ini"});
+    }
+
+    TempFolder folder_;
+    fs::path path_ = folder_ / "GM.ini";
+    std::string original_ = "[s]\r\nk=1\r\n";
+};
+
+TEST_F(IniWriterFailure, ReadOnlyFile) {
+    fs::permissions(path_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_TRUE(WriteIniValue(u"s", u"k", u"2", path_));
+    EXPECT_TRUE(WriteIniValue(u"s", u"k", std::nullopt, path_));
+    expectUntouched();
+}
+
+TEST_F(IniWriterFailure, ReadOnlyFolder) {
+    fs::permissions(folder_.path(), fs::perms::owner_read | fs::perms::owner_exec |
+                                        fs::perms::group_read | fs::perms::group_exec |
+                                        fs::perms::others_read | fs::perms::others_exec);
+    const std::error_code error = WriteIniValue(u"s", u"new", u"2", path_);
+    fs::permissions(folder_.path(), fs::perms::owner_all, fs::perm_options::add);
+    EXPECT_TRUE(error);
+    expectUntouched();
+}
+
+TEST_F(IniWriterFailure, ScheduleIsAFolder) {
+    const fs::path folderNamedLikeTheFile = folder_ / "sub" / "GM.ini";
+    fs::create_directories(folderNamedLikeTheFile);
+    EXPECT_TRUE(WriteIniValue(u"s", u"k", u"2", folderNamedLikeTheFile));
+    EXPECT_TRUE(WriteIniValue(u"s", u"k", std::nullopt, folderNamedLikeTheFile));
+    EXPECT_TRUE(fs::is_directory(folderNamedLikeTheFile));
+    EXPECT_TRUE(fs::is_empty(folderNamedLikeTheFile));
+}
+
+}  // namespace
