@@ -122,7 +122,7 @@ class DecimalValue {
         char text[kMaxDigits + 32];
         std::copy(digits_, digits_ + count_, text);
         int length = count_;
-        std::int64_t scale = scale_ + exponent_;
+        std::int64_t scale = power;
         if (droppedNonZero_) {
             text[length++] = '1';
             --scale;
