@@ -1,6 +1,5 @@
 #include "Cp936.h"
 
-#include <array>
 #include <cstdint>
 #include <vector>
 
