@@ -31,7 +31,7 @@ QLabel* LabelFor(QWidget* buddy, const QString& caption, QWidget* parent) {
 
 QLineEdit* NumberBox(const QString& objectName, QWidget* parent) {
     auto* box = Named(new QLineEdit(parent), objectName);
-    box->setMaximumWidth(64);
+    box->setFixedWidth(64);
     return box;
 }
 
@@ -120,6 +120,8 @@ void Form2::CreateControls() {
     for (QListWidget* list : {fixedTaskList, rangeTaskList, pendingTimeList}) {
         list->setSelectionMode(QAbstractItemView::SingleSelection);
     }
+    fixedTaskList->setMinimumWidth(340);
+    rangeTaskList->setMinimumWidth(340);
 }
 
 void Form2::ArrangeControls() {
@@ -152,8 +154,8 @@ void Form2::ArrangeControls() {
 
     auto* entry = new QGridLayout;
     entry->addWidget(taskNameLabel, 0, 0);
-    entry->addWidget(taskNameBox, 0, 1, 1, 3);
-    entry->addLayout(kinds, 1, 1, 1, 3);
+    entry->addWidget(taskNameBox, 0, 1, 1, 4);
+    entry->addLayout(kinds, 1, 1, 1, 4);
     entry->addWidget(startHourLabel, 2, 0);
     entry->addWidget(startHourBox, 2, 1);
     entry->addWidget(startMinuteLabel, 2, 2);
@@ -162,19 +164,21 @@ void Form2::ArrangeControls() {
     entry->addWidget(endHourBox, 3, 1);
     entry->addWidget(endMinuteLabel, 3, 2);
     entry->addWidget(endMinuteBox, 3, 3);
-    entry->addLayout(daySpans, 4, 1, 1, 3);
-    entry->addWidget(addTimeButton, 5, 1, 1, 3, Qt::AlignLeft);
+    entry->addLayout(daySpans, 4, 1, 1, 4);
+    entry->addWidget(addTimeButton, 5, 1, 1, 4, Qt::AlignLeft);
     entry->addWidget(pendingTimeLabel, 6, 0, Qt::AlignTop);
-    entry->addWidget(pendingTimeList, 6, 1, 1, 3);
-    entry->addWidget(removeTimeButton, 7, 1, 1, 3, Qt::AlignLeft);
-    entry->addLayout(days, 8, 1, 1, 3);
+    entry->addWidget(pendingTimeList, 6, 1, 1, 4);
+    entry->addWidget(removeTimeButton, 7, 1, 1, 4, Qt::AlignLeft);
+    entry->addLayout(days, 8, 1, 1, 4);
     entry->addWidget(durationLabel, 9, 0);
     entry->addWidget(durationBox, 9, 1);
-    entry->addLayout(actions, 10, 0, 1, 4);
+    entry->addLayout(actions, 10, 0, 1, 5);
+    entry->setColumnStretch(4, 1);
     pendingTimeList->setMaximumHeight(96);
 
     auto* window = new QHBoxLayout(this);
     window->addLayout(lists, 1);
+    window->addSpacing(12);
     window->addLayout(entry);
 
     // The order in which an activity is composed: name, kind, times, add, weekdays, duration, save.

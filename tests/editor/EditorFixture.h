@@ -166,6 +166,24 @@ class EditorTest : public ::testing::Test {
         Press(QStringLiteral("addTimeButton"));
     }
 
+    // Every entry control as after 清空重填.
+    void ExpectEntryControlsReset() const {
+        for (const char* box : {"taskNameBox", "startHourBox", "startMinuteBox", "endHourBox",
+                                "endMinuteBox", "durationBox"}) {
+            EXPECT_TRUE(Box(box)->text().isEmpty()) << box;
+        }
+        EXPECT_TRUE(Lines(QStringLiteral("pendingTimeList")).isEmpty());
+        EXPECT_FALSE(Check(QStringLiteral("dailyCheck"))->isChecked());
+        for (int day = 1; day <= 7; ++day) {
+            EXPECT_FALSE(Weekday(day)->isChecked()) << day;
+            EXPECT_TRUE(Weekday(day)->isEnabled()) << day;
+        }
+        EXPECT_TRUE(Option(QStringLiteral("fixedKindOption"))->isChecked());
+        EXPECT_TRUE(Option(QStringLiteral("sameDayOption"))->isChecked());
+        EXPECT_FALSE(Box(QStringLiteral("endHourBox"))->isEnabled());
+        EXPECT_TRUE(Box(QStringLiteral("durationBox"))->isEnabled());
+    }
+
     QString IniPathText() const { return QString::fromStdU16String(ini.u16string()); }
 
     QTemporaryDir folder_;

@@ -206,20 +206,7 @@ TEST_F(Window, ResetEmptiesEveryEntryControl) {
     ASSERT_EQ(Lines("pendingTimeList"), QStringList{"12:00-13:30"});
 
     Press("resetButton");
-    for (const char* box : {"taskNameBox", "startHourBox", "startMinuteBox", "endHourBox",
-                            "endMinuteBox", "durationBox"}) {
-        EXPECT_TRUE(Box(box)->text().isEmpty()) << box;
-    }
-    EXPECT_TRUE(Lines("pendingTimeList").isEmpty());
-    EXPECT_FALSE(Check("dailyCheck")->isChecked());
-    for (int day = 1; day <= 7; ++day) {
-        EXPECT_FALSE(Weekday(day)->isChecked()) << day;
-        EXPECT_TRUE(Weekday(day)->isEnabled()) << day;
-    }
-    EXPECT_TRUE(Option("fixedKindOption")->isChecked());
-    EXPECT_TRUE(Option("sameDayOption")->isChecked());
-    EXPECT_FALSE(Box("endHourBox")->isEnabled());
-    EXPECT_TRUE(Box("durationBox")->isEnabled());
+    ExpectEntryControlsReset();
     EXPECT_EQ(Lines("fixedTaskList"), QStringList{kDefaultFixedLine});
 }
 

@@ -1,0 +1,5 @@
+#include "FileSizeLimit.h"
+
+FileSizeLimit::FileSizeLimit(std::uintmax_t) {}
+
+FileSizeLimit::~FileSizeLimit() = default;
