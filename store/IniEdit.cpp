@@ -27,20 +27,25 @@ class Splice {
     // A new line after the given one, which gets a line end first if it has none.
     std::string insertAfter(std::size_t lineIndex, std::u16string_view text) const {
         const IniLine& line = document_.lines[lineIndex];
-        std::string insertion = line.hasLineEnd() ? std::string() : lineEnd();
-        insertion += encode(text) + lineEnd();
-        return replace(line.end, line.end, insertion);
+        if (!line.hasLineEnd())
+            return appendBytes(encode(text) + lineEnd());
+        return replace(line.end, line.end, encode(text) + lineEnd());
     }
 
     // New lines at the end of the file, after a line end when the file does not end with one.
-    std::string append(std::u16string_view text) const {
-        const bool needsLineEnd = !document_.lines.empty() && !document_.lines.back().hasLineEnd();
-        std::string insertion = needsLineEnd ? lineEnd() : std::string();
-        insertion += encode(text);
-        return replace(document_.bytes.size(), document_.bytes.size(), insertion);
-    }
+    std::string append(std::u16string_view text) const { return appendBytes(encode(text)); }
 
   private:
+    std::string appendBytes(std::string_view encoded) const {
+        const bool needsLineEnd = !document_.lines.empty() && !document_.lines.back().hasLineEnd();
+        const std::string insertion =
+            (needsLineEnd ? lineEnd() : std::string()) + std::string(encoded);
+        // A UTF-16 file cut after an odd byte keeps that byte last, so the new units stay aligned.
+        const std::size_t end =
+            document_.bytes.size() - document_.bytes.size() % CodeUnitSize(document_.encoding);
+        return replace(end, end, insertion);
+    }
+
     const IniDocument& document_;
 };
 
