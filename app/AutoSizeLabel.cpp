@@ -1,0 +1,20 @@
+#include "AutoSizeLabel.h"
+
+AutoSizeLabel::AutoSizeLabel(QWidget* parent) : QLabel(parent) {
+    // Activity names are user text: never read them as markup.
+    setTextFormat(Qt::PlainText);
+    setWordWrap(false);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void AutoSizeLabel::SetAutoSize(bool on) {
+    autoSize_ = on;
+    if (autoSize_)
+        adjustSize();
+}
+
+void AutoSizeLabel::SetCaption(const QString& text) {
+    setText(text);
+    if (autoSize_)
+        adjustSize();
+}

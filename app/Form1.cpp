@@ -1,0 +1,272 @@
+#include "Form1.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+#include <cmath>
+#include <utility>
+
+#include "AutoSizeLabel.h"
+#include "DefaultIni.h"
+#include "Dialogs.h"
+#include "FirstPaintReport.h"
+#include "ScheduleFile.h"
+#include "StatusLayout.h"
+#include "StatusReport.h"
+#include "TaskLoader.h"
+
+namespace {
+
+constexpr int kRefreshIntervalMs = 60000;
+constexpr int kOpacityAlpha = 153;  // 60 percent of 255
+const QColor kBackground(30, 30, 30);
+const QColor kNowColour(255, 255, 0);
+const QColor kSoonColour(0, 255, 0);
+const QColor kCloseColour(220, 220, 220);
+
+QFont StatusFont(bool bold) {
+    QFont font;
+    // The first family is the one the window is designed for; the others carry the Chinese text
+    // where it is missing.
+    font.setFamilies({QStringLiteral("Microsoft YaHei UI"), QStringLiteral("Noto Sans CJK SC"),
+                      QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Source Han Sans SC"),
+                      QStringLiteral("PingFang SC")});
+    font.setPointSize(9);
+    font.setBold(bold);
+    return font;
+}
+
+// The status texts break lines with CR LF; a label breaks them at LF.
+QString DisplayText(const std::u16string& text) {
+    return QString::fromStdU16String(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+}  // namespace
+
+Form1::Form1(Dialogs& dialogs, Clock clock, std::filesystem::path iniFile,
+             std::function<void()> openEditor, QWidget* parent)
+    : QWidget(parent),
+      dialogs_(dialogs),
+      clock_(std::move(clock)),
+      iniFile_(std::move(iniFile)),
+      openEditor_(std::move(openEditor)),
+      compositorDecides_(QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) {
+    CreateControls();
+
+    StartupProblems problems;
+    problems.defaultFileError = EnsureIniFile(clock_(), iniFile_);
+    problems.schedule = LoadSchedule();
+    problems.duration = ReadDurationSetting(iniFile_);
+    durationMinutes_ = problems.duration.minutes;
+
+    ApplyWindowSettings();
+    ApplyLabelSettings(currentLabel, kNowColour, true);
+    ApplyLabelSettings(upcomingLabel, kSoonColour, false);
+    EvaluateStatus();
+    PlaceCloseLabel();
+    StartRefreshTimer();
+    ReportStartupProblems(problems);
+}
+
+void Form1::CreateControls() {
+    currentLabel = new AutoSizeLabel(this);
+    currentLabel->setObjectName(QStringLiteral("currentLabel"));
+    upcomingLabel = new AutoSizeLabel(this);
+    upcomingLabel->setObjectName(QStringLiteral("upcomingLabel"));
+    closeLabel = new QLabel(QStringLiteral("×"), this);
+    closeLabel->setObjectName(QStringLiteral("closeLabel"));
+    refreshTimer = new QTimer(this);
+    refreshTimer->setObjectName(QStringLiteral("refreshTimer"));
+}
+
+void Form1::ApplyWindowSettings() {
+    setWindowTitle(kAppTitle);
+    setAccessibleName(kAppTitle);
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    if (compositorDecides_) {
+        // The compositor ignores a window's opacity: paint on a translucent surface instead.
+        setAttribute(Qt::WA_TranslucentBackground);
+    } else {
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::Window, kBackground);
+        setPalette(palette);
+        setAutoFillBackground(true);
+        setWindowOpacity(kOpacityAlpha / 255.0);
+    }
+    setMouseTracking(true);
+
+    const int width = TwipsX(kInitialWidthTwips);
+    resize(width, TwipsY(kHeightAllowanceTwips));
+    if (const QScreen* screen = this->screen()) {
+        const QRect available = screen->availableGeometry();
+        move(available.right() + 1 - width - TwipsX(kScreenMarginTwips),
+             available.top() + TwipsY(kScreenMarginTwips));
+    }
+}
+
+void Form1::ApplyLabelSettings(AutoSizeLabel* label, const QColor& textColour, bool bold) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, kBackground);
+    QColor text = textColour;
+    if (compositorDecides_)
+        text.setAlpha(kOpacityAlpha);
+    palette.setColor(QPalette::WindowText, text);
+    label->setPalette(palette);
+    label->setAutoFillBackground(!compositorDecides_);
+    label->setFont(StatusFont(bold));
+    // Presses on the lists reach the window, so they drag it too.
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->SetAutoSize(true);
+    label->resize(width(), label->height());
+}
+
+void Form1::PlaceCloseLabel() {
+    QPalette palette = closeLabel->palette();
+    palette.setColor(QPalette::Window, kBackground);
+    QColor text = kCloseColour;
+    if (compositorDecides_)
+        text.setAlpha(kOpacityAlpha);
+    palette.setColor(QPalette::WindowText, text);
+    closeLabel->setPalette(palette);
+    closeLabel->setAutoFillBackground(!compositorDecides_);
+    closeLabel->setFont(StatusFont(false));
+    closeLabel->setAccessibleName(QStringLiteral("关闭"));
+    closeLabel->setCursor(Qt::PointingHandCursor);
+    closeLabel->adjustSize();
+    closeLabel->move(width() - closeLabel->width() - TwipsX(kCloseLabelMarginTwips),
+                     TwipsY(kCloseLabelMarginTwips));
+    closeLabel->installEventFilter(this);
+    // Shown once the pointer has moved over the window.
+    closeLabel->hide();
+}
+
+void Form1::StartRefreshTimer() {
+    connect(refreshTimer, &QTimer::timeout, this, &Form1::EvaluateStatus);
+    refreshTimer->setInterval(kRefreshIntervalMs);
+    refreshTimer->start();
+}
+
+void Form1::ReportStartupProblems(const StartupProblems& problems) {
+    reportedProblems_ = problems.schedule;
+    const std::u16string report = ComposeStartupReport(ResolveIniPath(iniFile_), problems);
+    if (report.empty())
+        return;
+    // After the window has been shown and painted, from the event loop.
+    QTimer::singleShot(
+        0, this, [this, text = QString::fromStdU16String(report)] { dialogs_.Inform(this, text); });
+}
+
+ScheduleProblems Form1::LoadSchedule() {
+    ScheduleProblems problems;
+    problems.skipped = LoadTasks(allTasks_, iniFile_);
+    problems.unreadable = FindUnreadableEntries(allTasks_);
+    return problems;
+}
+
+void Form1::刷新任务() {
+    const ScheduleProblems problems = LoadSchedule();
+    EvaluateStatus();
+    if (problems == reportedProblems_)
+        return;
+    reportedProblems_ = problems;
+    const std::u16string report =
+        ComposeStartupReport(ResolveIniPath(iniFile_), StartupProblems{{}, problems, {}});
+    if (!report.empty())
+        dialogs_.Inform(this, QString::fromStdU16String(report));
+}
+
+void Form1::EvaluateStatus() {
+    const StatusTexts texts = ComputeStatusTexts(allTasks_, durationMinutes_, clock_());
+    currentLabel->SetAutoSize(true);
+    upcomingLabel->SetAutoSize(true);
+    currentLabel->SetCaption(DisplayText(texts.now));
+    upcomingLabel->SetCaption(DisplayText(texts.soon));
+    LayoutStatusWindow();
+}
+
+void Form1::LayoutStatusWindow() {
+    const int currentHeight = currentLabel->height();
+    const int upcomingHeight = upcomingLabel->height();
+    currentLabel->SetAutoSize(false);
+    upcomingLabel->SetAutoSize(false);
+    const StatusLayout layout = ComputeStatusLayout(currentHeight, upcomingHeight, logicalDpiY());
+    currentLabel->setGeometry(0, layout.currentTop, width(), currentHeight);
+    upcomingLabel->setGeometry(0, layout.upcomingTop, width(), upcomingHeight);
+    resize(width(), layout.windowHeight);
+}
+
+void Form1::mousePressEvent(QMouseEvent* event) {
+    dragging = true;
+    dragStartX = static_cast<int>(std::lrint(event->position().x()));
+    dragStartY = static_cast<int>(std::lrint(event->position().y()));
+    pressGlobalPosition_ = event->globalPosition().toPoint();
+    clickPossible_ = event->button() == Qt::LeftButton;
+}
+
+void Form1::mouseMoveEvent(QMouseEvent* event) {
+    if (dragging) {
+        const QPoint travelled = event->globalPosition().toPoint() - pressGlobalPosition_;
+        if (travelled.manhattanLength() >= QApplication::startDragDistance()) {
+            clickPossible_ = false;
+        }
+        if (!compositorDecides_) {
+            move(x() + static_cast<int>(std::lrint(event->position().x())) - dragStartX,
+                 y() + static_cast<int>(std::lrint(event->position().y())) - dragStartY);
+        } else if (!clickPossible_ && windowHandle() != nullptr) {
+            // A client cannot place its own window there: the compositor moves it from here on,
+            // and the release goes to the compositor.
+            dragging = false;
+            windowHandle()->startSystemMove();
+        }
+    }
+    closeLabel->show();
+}
+
+void Form1::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = dragging && clickPossible_ && event->button() == Qt::LeftButton;
+    dragging = false;
+    clickPossible_ = false;
+    if (click && openEditor_)
+        openEditor_();
+}
+
+void Form1::paintEvent(QPaintEvent*) {
+    if (compositorDecides_) {
+        QPainter painter(this);
+        painter.fillRect(rect(), QColor(kBackground.red(), kBackground.green(), kBackground.blue(),
+                                        kOpacityAlpha));
+    }
+    ReportFirstPaint();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == closeLabel) {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick:
+                return true;  // not the start of a drag
+            case QEvent::MouseButtonRelease:
+                if (closeLabel->rect().contains(
+                        static_cast<QMouseEvent*>(event)->position().toPoint())) {
+                    close();
+                }
+                return true;
+            default:
+                break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+int Form1::TwipsX(int twips) const {
+    return TwipsToPixels(twips, logicalDpiX());
+}
+
+int Form1::TwipsY(int twips) const {
+    return TwipsToPixels(twips, logicalDpiY());
+}

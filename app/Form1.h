@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QWidget>
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+#include "LocalTime.h"
+#include "StartupReport.h"
+#include "cTask.h"
+
+class AutoSizeLabel;
+class Dialogs;
+class QLabel;
+class QTimer;
+
+// The status window: a small borderless dark window listing, in yellow, the activities that can
+// be joined now and, in green, those opening within 30 minutes. It re-evaluates every minute, is
+// dragged by its surface, opens the task editor on a click and closes from its "×".
+class Form1 : public QWidget {
+    Q_OBJECT
+  public:
+    // Runs the start-up: writes the default GM.ini when it is missing, loads the activities and
+    // the duration, sets up the window, evaluates and starts the one-minute timer. Problems are
+    // reported once in a message box as soon as the event loop runs. iniFile empty: GM.ini beside
+    // the executable. openEditor shows the task editor modally.
+    Form1(Dialogs& dialogs, Clock clock, std::filesystem::path iniFile,
+          std::function<void()> openEditor, QWidget* parent = nullptr);
+
+    // Reloads the activities from GM.ini and evaluates again (the duration stays as read at
+    // start-up). Problems are reported when they differ from those reported last.
+    void 刷新任务();
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void CreateControls();
+    void ApplyWindowSettings();
+    void ApplyLabelSettings(AutoSizeLabel* label, const QColor& textColour, bool bold);
+    void PlaceCloseLabel();
+    void StartRefreshTimer();
+    void ReportStartupProblems(const StartupProblems& problems);
+    ScheduleProblems LoadSchedule();
+
+    void EvaluateStatus();
+    void LayoutStatusWindow();
+
+    int TwipsX(int twips) const;
+    int TwipsY(int twips) const;
+
+    Dialogs& dialogs_;
+    Clock clock_;
+    std::filesystem::path iniFile_;
+    std::function<void()> openEditor_;
+    // Where the compositor, not the program, places windows and applies opacity (Wayland).
+    bool compositorDecides_ = false;
+
+    std::vector<cTask> allTasks_;
+    std::int16_t durationMinutes_ = kFallbackDurationMinutes;
+    ScheduleProblems reportedProblems_;
+
+    AutoSizeLabel* currentLabel = nullptr;
+    AutoSizeLabel* upcomingLabel = nullptr;
+    QLabel* closeLabel = nullptr;
+    QTimer* refreshTimer = nullptr;
+
+    bool dragging = false;
+    int dragStartX = 0;
+    int dragStartY = 0;
+    QPoint pressGlobalPosition_;
+    bool clickPossible_ = false;  // the press may still become a click: left button, no drag yet
+};

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "Cp936.h"
+#include "Form1.h"
+#include "LocalTime.h"
+#include "RecordingDialogs.h"
+
+// 1 January 2024 is a Monday.
+inline LocalTime MondayAt(int hour, int minute) {
+    using namespace std::chrono;
+    return LocalTime{year_month_day{year{2024}, month{1}, day{1}}, hour, minute, 0};
+}
+
+// A status window on a GM.ini in a scratch folder, with a clock the test sets and an editor
+// opener that only counts.
+class StatusWindowTest : public ::testing::Test {
+  protected:
+    std::filesystem::path Folder() const {
+        return std::filesystem::path(folder_.path().toStdU16String());
+    }
+    std::filesystem::path Ini() const { return Folder() / "GM.ini"; }
+
+    // Writes the lines in code page 936 with CR LF line ends.
+    void WriteIni(std::initializer_list<std::u16string_view> lines) const {
+        std::u16string text;
+        for (std::u16string_view line : lines)
+            text.append(line).append(u"\r\n");
+        std::ofstream(Ini(), std::ios::binary | std::ios::trunc) << EncodeCp936(text);
+    }
+
+    std::unique_ptr<Form1> Open(std::filesystem::path ini = {}) {
+        return std::make_unique<Form1>(
+            dialogs, [this] { return now; }, ini.empty() ? Ini() : ini, [this] { OpenEditor(); });
+    }
+
+    static QLabel* Label(const Form1& form, const char* name) {
+        return form.findChild<QLabel*>(QString::fromLatin1(name));
+    }
+    static QString Text(const Form1& form, const char* name) { return Label(form, name)->text(); }
+    static QTimer* RefreshTimer(const Form1& form) {
+        return form.findChild<QTimer*>(QStringLiteral("refreshTimer"));
+    }
+
+    LocalTime now = MondayAt(11, 40);
+    RecordingDialogs dialogs;
+    int editorOpenings = 0;
+    std::function<void()> onEditorOpened;
+
+  private:
+    void OpenEditor() {
+        ++editorOpenings;
+        if (onEditorOpened)
+            onEditorOpened();
+    }
+
+    QTemporaryDir folder_;
+};
