@@ -4,14 +4,24 @@
 
 #include "FileSizeLimit.h"
 
+namespace {
+
+// The handler of SIGXFSZ before the limit was set; ignoring it makes a write past the limit fail
+// with EFBIG instead of ending the process.
+void (*previousHandler)(int) = SIG_DFL;
+
+}  // namespace
+
 FileSizeLimit::FileSizeLimit(std::uintmax_t bytes) {
     rlimit limit{};
     if (::getrlimit(RLIMIT_FSIZE, &limit) != 0 || bytes > limit.rlim_max)
         return;
     previous_ = limit.rlim_cur;
-    std::signal(SIGXFSZ, SIG_IGN);
+    previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     limit.rlim_cur = bytes;
     active_ = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    if (!active_)
+        std::signal(SIGXFSZ, previousHandler);
 }
 
 FileSizeLimit::~FileSizeLimit() {
@@ -21,5 +31,5 @@ FileSizeLimit::~FileSizeLimit() {
     ::getrlimit(RLIMIT_FSIZE, &limit);
     limit.rlim_cur = previous_;
     ::setrlimit(RLIMIT_FSIZE, &limit);
-    std::signal(SIGXFSZ, SIG_DFL);
+    std::signal(SIGXFSZ, previousHandler);
 }

@@ -85,10 +85,12 @@ TEST_F(WriteFailure, SaveOntoAFullDiskIsReportedAndLosesNothing) {
     const std::string before = Bytes();
     Open();
     ComposeActivity();
-    FileSizeLimit full(before.size());
-    if (!full.active())
-        GTEST_SKIP() << "no file size limit on this system";
-    Press("saveButton");
+    {
+        FileSizeLimit full(before.size());
+        if (!full.active())
+            GTEST_SKIP() << "no file size limit on this system";
+        Press("saveButton");
+    }
 
     ASSERT_EQ(dialogs.texts().size(), 1);
     EXPECT_TRUE(dialogs.texts()[0].startsWith("任务未保存，无法写入 " + IniPathText() + "："))
