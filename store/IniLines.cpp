@@ -10,13 +10,14 @@ constexpr unsigned kLineFeed = 0x0A;
 struct UnitReader {
     std::string_view bytes;
     std::size_t unitSize;
-    // The code unit at the offset; the units are complete up to unitCount() * unitSize.
+    // The code unit at the offset, which lies before limit().
     unsigned at(std::size_t offset) const {
         unsigned value = static_cast<unsigned char>(bytes[offset]);
         if (unitSize == 2)
             value |= static_cast<unsigned>(static_cast<unsigned char>(bytes[offset + 1])) << 8;
         return value;
     }
+    // The end of the last complete unit.
     std::size_t limit() const { return bytes.size() - bytes.size() % unitSize; }
 };
 

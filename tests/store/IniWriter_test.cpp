@@ -118,6 +118,12 @@ TEST(IniWriterMissingFile, ValueCreatesOnlyThatSectionAndKey) {  // W6a
               EncodeCp936(u"[固定时间任务日程]\r\n早会=09:00|每日\r\n"));
 }
 
+TEST(IniWriterMissingFile, WrittenInCodePage936WithoutByteOrderMark) {
+    TempFolder folder;
+    ASSERT_FALSE(WriteIniValue(u"节", u"键", u"值", folder / "GM.ini"));
+    EXPECT_EQ(ReadBytes(folder / "GM.ini"), "[\xBD\xDA]\r\n\xBC\xFC=\xD6\xB5\r\n");
+}
+
 TEST(IniWriterMissingFile, RemovingCreatesNoFile) {  // W6b: no empty file for the next start
     TempFolder folder;
     EXPECT_FALSE(WriteIniValue(kFixedSection, u"早会", std::nullopt, folder / "GM.ini"));
