@@ -68,7 +68,7 @@ Form1::Form1(Dialogs& dialogs, Clock clock, std::filesystem::path iniFile,
     ApplyLabelSettings(currentLabel, kNowColour, true);
     ApplyLabelSettings(upcomingLabel, kSoonColour, false);
     EvaluateStatus();
-    PlaceCloseLabel();
+    ApplyCloseLabelSettings();
     StartRefreshTimer();
     ReportStartupProblems(problems);
 }
@@ -80,6 +80,7 @@ void Form1::CreateControls() {
     upcomingLabel->setObjectName(QStringLiteral("upcomingLabel"));
     closeLabel = new QLabel(QStringLiteral("×"), this);
     closeLabel->setObjectName(QStringLiteral("closeLabel"));
+    closeLabel->installEventFilter(this);
     refreshTimer = new QTimer(this);
     refreshTimer->setObjectName(QStringLiteral("refreshTimer"));
 }
@@ -125,7 +126,7 @@ void Form1::ApplyLabelSettings(AutoSizeLabel* label, const QColor& textColour, b
     label->resize(width(), label->height());
 }
 
-void Form1::PlaceCloseLabel() {
+void Form1::ApplyCloseLabelSettings() {
     QPalette palette = closeLabel->palette();
     palette.setColor(QPalette::Window, kBackground);
     QColor text = kCloseColour;
@@ -140,7 +141,6 @@ void Form1::PlaceCloseLabel() {
     closeLabel->adjustSize();
     closeLabel->move(width() - closeLabel->width() - TwipsX(kCloseLabelMarginTwips),
                      TwipsY(kCloseLabelMarginTwips));
-    closeLabel->installEventFilter(this);
     // Shown once the pointer has moved over the window.
     closeLabel->hide();
 }

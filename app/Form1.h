@@ -44,7 +44,7 @@ class Form1 : public QWidget {
     void CreateControls();
     void ApplyWindowSettings();
     void ApplyLabelSettings(AutoSizeLabel* label, const QColor& textColour, bool bold);
-    void PlaceCloseLabel();
+    void ApplyCloseLabelSettings();
     void StartRefreshTimer();
     void ReportStartupProblems(const StartupProblems& problems);
     ScheduleProblems LoadSchedule();

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QFontMetricsF>
@@ -70,6 +71,21 @@ TEST_F(Form1WindowTest, SettingsOfTheWindowAndItsLabels) {
     ASSERT_NE(timer, nullptr);
     EXPECT_EQ(timer->interval(), 60000);
     EXPECT_TRUE(timer->isActive());
+}
+
+TEST_F(Form1WindowTest, ScreenReadersReadTheListsAndNamesAreNeverMarkup) {
+    const auto form = Shown({u"<b>早会</b>=11:50|每日"});
+    const QLabel* upcoming = Label(*form, "upcomingLabel");
+    EXPECT_EQ(upcoming->text(), QStringLiteral("*30分钟内开启*\n1. <b>早会</b> 11:50开启"));
+    EXPECT_EQ(upcoming->textFormat(), Qt::PlainText);
+    for (const char* name : {"currentLabel", "upcomingLabel"}) {
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(Label(*form, name));
+        ASSERT_NE(reader, nullptr) << name;
+        EXPECT_EQ(reader->text(QAccessible::Name), Text(*form, name)) << name;
+    }
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->text(QAccessible::Name), QStringLiteral("Quillot"));
 }
 
 TEST_F(Form1WindowTest, CloseLabelSitsInTheTopRightCornerAndAppearsOnFirstMove) {
