@@ -110,15 +110,20 @@ void Form1::ApplyWindowSettings() {
     }
 }
 
-void Form1::ApplyLabelSettings(AutoSizeLabel* label, const QColor& textColour, bool bold) {
+void Form1::SetLabelColours(QLabel* label, QColor text) const {
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, kBackground);
-    QColor text = textColour;
+    // On a translucent surface the label draws no background of its own and its text carries
+    // the window's opacity.
     if (compositorDecides_)
         text.setAlpha(kOpacityAlpha);
     palette.setColor(QPalette::WindowText, text);
     label->setPalette(palette);
     label->setAutoFillBackground(!compositorDecides_);
+}
+
+void Form1::ApplyLabelSettings(AutoSizeLabel* label, const QColor& textColour, bool bold) {
+    SetLabelColours(label, textColour);
     label->setFont(StatusFont(bold));
     // Presses on the lists reach the window, so they drag it too.
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -127,14 +132,7 @@ void Form1::ApplyLabelSettings(AutoSizeLabel* label, const QColor& textColour, b
 }
 
 void Form1::ApplyCloseLabelSettings() {
-    QPalette palette = closeLabel->palette();
-    palette.setColor(QPalette::Window, kBackground);
-    QColor text = kCloseColour;
-    if (compositorDecides_)
-        text.setAlpha(kOpacityAlpha);
-    palette.setColor(QPalette::WindowText, text);
-    closeLabel->setPalette(palette);
-    closeLabel->setAutoFillBackground(!compositorDecides_);
+    SetLabelColours(closeLabel, kCloseColour);
     closeLabel->setFont(StatusFont(false));
     closeLabel->setAccessibleName(QStringLiteral("关闭"));
     closeLabel->setCursor(Qt::PointingHandCursor);

@@ -45,6 +45,7 @@ class Form1 : public QWidget {
     void ApplyWindowSettings();
     void ApplyLabelSettings(AutoSizeLabel* label, const QColor& textColour, bool bold);
     void ApplyCloseLabelSettings();
+    void SetLabelColours(QLabel* label, QColor text) const;
     void StartRefreshTimer();
     void ReportStartupProblems(const StartupProblems& problems);
     ScheduleProblems LoadSchedule();
