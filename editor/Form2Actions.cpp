@@ -65,8 +65,8 @@ void Form2::加载现有任务列表() {
 }
 
 void Form2::FillTaskList(QListWidget* list, std::u16string_view section) {
-    for (const std::u16string& key : ReadIniKeys(section, iniFile_)) {
-        list->addItem(Q(key + u"=" + ReadIniValue(section, key, iniFile_)));
+    for (const IniKeyValue& entry : ReadIniEntries(section, iniFile_)) {
+        list->addItem(Q(entry.name + u"=" + entry.value));
     }
 }
 

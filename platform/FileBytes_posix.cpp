@@ -73,8 +73,15 @@ fs::path FollowLinks(const fs::path& path) {
 std::string TemporaryName(const fs::path& target) {
     static std::atomic<unsigned> counter{0};
     auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
-    return "." + target.filename().string() + "." + std::to_string(::getpid()) + "-" +
-           std::to_string(counter++) + "-" + std::to_string(ticks % 1000000) + ".tmp";
+    std::string name = ".";
+    name += target.filename().string();
+    for (auto part : {static_cast<long long>(::getpid()), static_cast<long long>(counter++),
+                      static_cast<long long>(ticks % 1000000)}) {
+        name += '.';
+        name += std::to_string(part);
+    }
+    name += ".tmp";
+    return name;
 }
 
 // Creates a new file beside the target, under a name no other file has.

@@ -1,8 +1,11 @@
 #include "IniReaders.h"
 
+#include <unordered_map>
+
 #include "DefaultIni.h"
 #include "FileBytes.h"
 #include "IniDocument.h"
+#include "IniNames.h"
 #include "ScheduleFile.h"
 #include "TextTrim.h"
 
@@ -42,4 +45,24 @@ std::u16string ReadIniValue(std::u16string_view section, std::u16string_view key
     while (fallback.ends_with(u' '))
         fallback.remove_suffix(1);
     return std::u16string(fallback);
+}
+
+std::vector<IniKeyValue> ReadIniEntries(std::u16string_view section,
+                                        const std::filesystem::path& file) {
+    std::error_code error;
+    const std::optional<IniDocument> document = ReadIniDocument(ResolveIniPath(file), error);
+    const IniSection* found = document ? FindIniSection(*document, section) : nullptr;
+    std::vector<IniKeyValue> entries;
+    if (found == nullptr)
+        return entries;
+    // A repeated name shows the value of its first line, as a look-up by name finds it.
+    std::unordered_map<std::u16string, const std::u16string*> firstValues;
+    for (const IniEntry& entry : found->entries) {
+        if (IsBlank(entry.name))
+            continue;
+        const std::u16string* value =
+            firstValues.try_emplace(FoldIniName(entry.name), &entry.value).first->second;
+        entries.push_back(IniKeyValue{entry.name, *value});
+    }
+    return entries;
 }
