@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // A fresh empty folder under the system's temporary folder, removed with everything in it at the
@@ -30,7 +31,7 @@ class TempFolder {
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+    std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
 
     // The names in the folder, sorted.
     std::vector<std::string> Names() const {

@@ -1,0 +1,20 @@
+# The *_test.cpp files of the calling folder; *_posix_test.cpp and *_windows_test.cpp only on
+# their own platform.
+function(quillot_folder_tests out_var)
+  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
+  if(WIN32)
+    list(FILTER tests EXCLUDE REGEX "_posix_test\\.cpp$")
+  else()
+    list(FILTER tests EXCLUDE REGEX "_windows_test\\.cpp$")
+  endif()
+  set(${out_var} ${tests} PARENT_SCOPE)
+endfunction()
+
+# One GoogleTest executable of the core made of the folder's tests.
+function(quillot_core_tests target library)
+  quillot_folder_tests(tests)
+  add_executable(${target} ${tests})
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
+  target_link_libraries(${target} PRIVATE ${library} GTest::gtest_main GTest::gmock)
+  gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60)
+endfunction()
