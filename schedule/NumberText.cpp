@@ -1,5 +1,7 @@
 #include "NumberText.h"
 
+#include "TextTrim.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -239,14 +241,6 @@ RadixScan ScanRadixLiteral(CharCursor& cursor) {
     return scan;
 }
 
-std::u16string_view TrimIgnoredSpaces(std::u16string_view text) {
-    while (!text.empty() && IsIgnoredSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsIgnoredSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 }  // namespace
 
 double ReadLeadingNumber(std::u16string_view text) {
@@ -275,7 +269,7 @@ std::optional<std::int16_t> RoundToInt16(double value) {
 }
 
 std::optional<double> ParseNumericText(std::u16string_view text) {
-    CharCursor cursor(TrimIgnoredSpaces(text), false);
+    CharCursor cursor(TrimWhere(text, IsIgnoredSpace), false);
     if (cursor.AtEnd())
         return std::nullopt;
     if (cursor.Accept(u'&')) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "TextTrim.h"
+
 namespace {
 
 bool IsLineBlank(char16_t c) {
@@ -12,23 +14,14 @@ char16_t FoldAscii(char16_t c) {
     return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c;
 }
 
-template <typename Predicate>
-std::u16string_view TrimBoth(std::u16string_view text, Predicate isTrimmed) {
-    while (!text.empty() && isTrimmed(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isTrimmed(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 }  // namespace
 
 std::u16string_view TrimIniBlanks(std::u16string_view text) {
-    return TrimBoth(text, IsLineBlank);
+    return TrimWhere(text, IsLineBlank);
 }
 
 std::u16string_view TrimIniArgument(std::u16string_view text) {
-    return TrimBoth(text, [](char16_t c) { return c == u' '; });
+    return TrimWhere(text, [](char16_t c) { return c == u' '; });
 }
 
 bool IniNamesEqual(std::u16string_view a, std::u16string_view b) {
