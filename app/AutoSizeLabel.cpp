@@ -1,4 +1,4 @@
-#include "AutoSizeLabel.h"
+#include "app/AutoSizeLabel.h"
 
 AutoSizeLabel::AutoSizeLabel(QWidget* parent) : QLabel(parent) {
     // Activity names are user text: never read them as markup.

@@ -1,4 +1,4 @@
-#include "FirstPaintReport.h"
+#include "app/FirstPaintReport.h"
 
 #include <QtGlobal>
 

@@ -1,4 +1,4 @@
-#include "Form1.h"
+#include "app/Form1.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -11,14 +11,14 @@
 #include <cmath>
 #include <utility>
 
-#include "AutoSizeLabel.h"
-#include "DefaultIni.h"
-#include "Dialogs.h"
-#include "FirstPaintReport.h"
-#include "ScheduleFile.h"
-#include "StatusLayout.h"
-#include "StatusReport.h"
-#include "TaskLoader.h"
+#include "app/AutoSizeLabel.h"
+#include "app/FirstPaintReport.h"
+#include "app/StatusLayout.h"
+#include "schedule/StatusReport.h"
+#include "store/DefaultIni.h"
+#include "store/ScheduleFile.h"
+#include "store/TaskLoader.h"
+#include "ui/Dialogs.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <functional>
 #include <vector>
 
-#include "LocalTime.h"
-#include "StartupReport.h"
-#include "cTask.h"
+#include "schedule/LocalTime.h"
+#include "schedule/cTask.h"
+#include "store/StartupReport.h"
 
 class AutoSizeLabel;
 class Dialogs;

@@ -1,4 +1,4 @@
-#include "StatusLayout.h"
+#include "app/StatusLayout.h"
 
 #include <cmath>
 

@@ -1,11 +1,11 @@
 #include <QApplication>
 
-#include "Dialogs.h"
-#include "ExecutablePath.h"
-#include "Form1.h"
-#include "Form2.h"
-#include "LocalTime.h"
-#include "SingleInstance.h"
+#include "app/Form1.h"
+#include "editor/Form2.h"
+#include "platform/ExecutablePath.h"
+#include "platform/SingleInstance.h"
+#include "schedule/LocalTime.h"
+#include "ui/Dialogs.h"
 
 int main(int argc, char** argv) {
     // One running copy per executable path; a second start ends here, before anything is shown

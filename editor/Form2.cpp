@@ -1,4 +1,4 @@
-#include "Form2.h"
+#include "editor/Form2.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -11,8 +11,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "ScheduleFile.h"
-#include "TaskDefinition.h"
+#include "schedule/TaskDefinition.h"
+#include "store/ScheduleFile.h"
 
 namespace {
 

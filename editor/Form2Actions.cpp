@@ -6,16 +6,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "Dialogs.h"
-#include "FileErrorText.h"
-#include "Form2.h"
-#include "IniReaders.h"
-#include "IniWriter.h"
-#include "ScheduleFile.h"
-#include "TaskDefinition.h"
-#include "TaskNameCheck.h"
-#include "TextTrim.h"
-#include "TimeEntry.h"
+#include "editor/Form2.h"
+#include "schedule/TaskDefinition.h"
+#include "schedule/TextTrim.h"
+#include "schedule/TimeEntry.h"
+#include "store/FileErrorText.h"
+#include "store/IniReaders.h"
+#include "store/IniWriter.h"
+#include "store/ScheduleFile.h"
+#include "store/TaskNameCheck.h"
+#include "ui/Dialogs.h"
 
 namespace {
 

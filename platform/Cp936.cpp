@@ -1,9 +1,9 @@
-#include "Cp936.h"
+#include "platform/Cp936.h"
 
 #include <cstdint>
 #include <vector>
 
-#include "Cp936TwoByteCodes.h"
+#include "platform/Cp936TwoByteCodes.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <system_error>
 
-#include "Cp936TwoByteCodes.h"
+#include "platform/Cp936TwoByteCodes.h"
 
 namespace {
 

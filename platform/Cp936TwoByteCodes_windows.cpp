@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "Cp936TwoByteCodes.h"
+#include "platform/Cp936TwoByteCodes.h"
 
 std::vector<char16_t> LoadCp936TwoByteCodes() {
     std::vector<char16_t> table(kCp936TwoByteTableSize, 0);

@@ -1,6 +1,6 @@
 #include <cerrno>
 
-#include "DiskFull.h"
+#include "platform/DiskFull.h"
 
 // EDQUOT has no std::errc name, so it is compared as a number in either errno category.
 bool IsDiskFullError(std::error_code error) {

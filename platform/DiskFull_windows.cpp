@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "DiskFull.h"
+#include "platform/DiskFull.h"
 
 bool IsDiskFullError(std::error_code error) {
     bool isWindows = error.category() == std::system_category();

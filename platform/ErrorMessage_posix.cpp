@@ -1,4 +1,4 @@
-#include "ErrorMessage.h"
+#include "platform/ErrorMessage.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "ErrorMessage.h"
+#include "platform/ErrorMessage.h"
 
 std::u16string SystemErrorMessage(std::error_code error) {
     if (error.category() == std::system_category()) {

@@ -1,4 +1,4 @@
-#include "ExecutablePath.h"
+#include "platform/ExecutablePath.h"
 
 std::filesystem::path ExecutablePath() {
     std::error_code error;

@@ -1,4 +1,4 @@
-#include "ExecutablePath.h"
+#include "platform/ExecutablePath.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "FileBytes.h"
+#include "platform/FileBytes.h"
 
 bool IsRegularFile(const std::filesystem::path& path) {
     std::error_code error;

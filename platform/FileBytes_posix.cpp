@@ -7,7 +7,7 @@
 #include <chrono>
 #include <string>
 
-#include "FileBytes.h"
+#include "platform/FileBytes.h"
 
 namespace fs = std::filesystem;
 

@@ -3,7 +3,7 @@
 #include <atomic>
 #include <string>
 
-#include "FileBytes.h"
+#include "platform/FileBytes.h"
 
 namespace fs = std::filesystem;
 

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "SingleInstance.h"
+#include "platform/SingleInstance.h"
 
 namespace fs = std::filesystem;
 

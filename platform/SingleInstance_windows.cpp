@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "SingleInstance.h"
+#include "platform/SingleInstance.h"
 
 struct SingleInstance::Handle {
     HANDLE semaphore = nullptr;

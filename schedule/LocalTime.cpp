@@ -1,4 +1,4 @@
-#include "LocalTime.h"
+#include "schedule/LocalTime.h"
 
 #include <ctime>
 
@@ -11,8 +11,8 @@ LocalTime SystemLocalTime() {
     localtime_r(&now, &parts);
 #endif
     using namespace std::chrono;
-    return LocalTime{year_month_day{year{parts.tm_year + 1900},
-                                    month{static_cast<unsigned>(parts.tm_mon + 1)},
-                                    day{static_cast<unsigned>(parts.tm_mday)}},
-                     parts.tm_hour, parts.tm_min, parts.tm_sec};
+    return LocalTime{
+        year_month_day{year{parts.tm_year + 1900}, month{static_cast<unsigned>(parts.tm_mon + 1)},
+                       day{static_cast<unsigned>(parts.tm_mday)}},
+        parts.tm_hour, parts.tm_min, parts.tm_sec};
 }

@@ -1,6 +1,6 @@
-#include "NumberText.h"
+#include "schedule/NumberText.h"
 
-#include "TextTrim.h"
+#include "schedule/TextTrim.h"
 
 #include <algorithm>
 #include <charconv>

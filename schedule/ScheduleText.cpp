@@ -1,10 +1,10 @@
-#include "ScheduleText.h"
+#include "schedule/ScheduleText.h"
 
 #include <algorithm>
 #include <array>
 #include <optional>
 
-#include "NumberText.h"
+#include "schedule/NumberText.h"
 
 namespace {
 

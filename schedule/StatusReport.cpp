@@ -1,9 +1,9 @@
-#include "StatusReport.h"
+#include "schedule/StatusReport.h"
 
 #include <utility>
 
-#include "ScheduleText.h"
-#include "TaskEntries.h"
+#include "schedule/ScheduleText.h"
+#include "schedule/TaskEntries.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "LocalTime.h"
-#include "cTask.h"
+#include "schedule/LocalTime.h"
+#include "schedule/cTask.h"
 
 // The two texts of the status window.
 struct StatusTexts {

@@ -1,9 +1,9 @@
-#include "TaskDefinition.h"
+#include "schedule/TaskDefinition.h"
 
 #include <string>
 
-#include "NumberText.h"
-#include "TextTrim.h"
+#include "schedule/NumberText.h"
+#include "schedule/TextTrim.h"
 
 std::u16string Get星期文本(int index) {
     static constexpr std::u16string_view kNames[] = {u"星期一", u"星期二", u"星期三", u"星期四",

@@ -1,6 +1,6 @@
-#include "TaskEntries.h"
+#include "schedule/TaskEntries.h"
 
-#include "TextTrim.h"
+#include "schedule/TextTrim.h"
 
 namespace {
 

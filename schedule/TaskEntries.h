@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "ScheduleText.h"
-#include "cTask.h"
+#include "schedule/ScheduleText.h"
+#include "schedule/cTask.h"
 
 // One written time entry of a task, read for evaluation.
 struct TaskEntry {

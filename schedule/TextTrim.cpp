@@ -1,4 +1,4 @@
-#include "TextTrim.h"
+#include "schedule/TextTrim.h"
 
 namespace {
 bool IsTrimmedSpace(char16_t c) {

@@ -1,11 +1,11 @@
-#include "TimeEntry.h"
+#include "schedule/TimeEntry.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <string>
 
-#include "NumberText.h"
-#include "TextTrim.h"
+#include "schedule/NumberText.h"
+#include "schedule/TextTrim.h"
 
 namespace {
 

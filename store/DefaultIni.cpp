@@ -1,11 +1,11 @@
-#include "DefaultIni.h"
+#include "store/DefaultIni.h"
 
 #include <array>
 #include <cstdio>
 
-#include "Cp936.h"
-#include "FileBytes.h"
-#include "ScheduleFile.h"
+#include "platform/Cp936.h"
+#include "platform/FileBytes.h"
+#include "store/ScheduleFile.h"
 
 namespace {
 

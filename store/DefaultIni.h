@@ -4,7 +4,7 @@
 #include <string>
 #include <system_error>
 
-#include "LocalTime.h"
+#include "schedule/LocalTime.h"
 
 // The 35-line default schedule, created at the given moment, lines ended by CR LF.
 std::u16string DefaultIniText(const LocalTime& created);

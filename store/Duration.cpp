@@ -1,8 +1,8 @@
-#include "Duration.h"
+#include "store/Duration.h"
 
-#include "IniReaders.h"
-#include "NumberText.h"
-#include "ScheduleFile.h"
+#include "schedule/NumberText.h"
+#include "store/IniReaders.h"
+#include "store/ScheduleFile.h"
 
 DurationSetting ReadDurationSetting(const std::filesystem::path& file) {
     DurationSetting setting;

@@ -1,7 +1,7 @@
-#include "FileErrorText.h"
+#include "store/FileErrorText.h"
 
-#include "DiskFull.h"
-#include "ErrorMessage.h"
+#include "platform/DiskFull.h"
+#include "platform/ErrorMessage.h"
 
 std::u16string DescribeFileError(std::error_code error) {
     if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||

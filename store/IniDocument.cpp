@@ -1,7 +1,7 @@
-#include "IniDocument.h"
+#include "store/IniDocument.h"
 
-#include "FileBytes.h"
-#include "IniNames.h"
+#include "platform/FileBytes.h"
+#include "store/IniNames.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <system_error>
 #include <vector>
 
-#include "IniEncoding.h"
-#include "IniLines.h"
+#include "store/IniEncoding.h"
+#include "store/IniLines.h"
 
 // A key line: a line with "=" that is neither a comment nor a section header.
 struct IniEntry {

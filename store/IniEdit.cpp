@@ -1,6 +1,6 @@
-#include "IniEdit.h"
+#include "store/IniEdit.h"
 
-#include "IniNames.h"
+#include "store/IniNames.h"
 
 namespace {
 

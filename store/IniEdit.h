@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "IniDocument.h"
+#include "store/IniDocument.h"
 
 // The file's bytes after setting key=value in the section (value given) or removing the key (no
 // value); empty when the content would not change. The edit is made in place, as the Windows

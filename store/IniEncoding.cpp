@@ -1,7 +1,7 @@
-#include "IniEncoding.h"
+#include "store/IniEncoding.h"
 
-#include "Cp936.h"
-#include "Utf8Text.h"
+#include "platform/Cp936.h"
+#include "store/Utf8Text.h"
 
 namespace {
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";

@@ -1,4 +1,4 @@
-#include "IniLines.h"
+#include "store/IniLines.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "IniEncoding.h"
+#include "store/IniEncoding.h"
 
 // One line of a schedule file, as byte offsets into the file. A line ends at CR LF, at a lone CR
 // or at a lone LF; the last line may have no line end.

@@ -1,8 +1,8 @@
-#include "IniNames.h"
+#include "store/IniNames.h"
 
 #include <algorithm>
 
-#include "TextTrim.h"
+#include "schedule/TextTrim.h"
 
 namespace {
 

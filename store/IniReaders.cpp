@@ -1,13 +1,13 @@
-#include "IniReaders.h"
+#include "store/IniReaders.h"
 
 #include <unordered_map>
 
-#include "DefaultIni.h"
-#include "FileBytes.h"
-#include "IniDocument.h"
-#include "IniNames.h"
-#include "ScheduleFile.h"
-#include "TextTrim.h"
+#include "platform/FileBytes.h"
+#include "schedule/TextTrim.h"
+#include "store/DefaultIni.h"
+#include "store/IniDocument.h"
+#include "store/IniNames.h"
+#include "store/ScheduleFile.h"
 
 std::vector<std::u16string> ReadIniKeys(std::u16string_view section,
                                         const std::filesystem::path& file) {

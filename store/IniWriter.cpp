@@ -1,9 +1,9 @@
-#include "IniWriter.h"
+#include "store/IniWriter.h"
 
-#include "FileBytes.h"
-#include "IniDocument.h"
-#include "IniEdit.h"
-#include "ScheduleFile.h"
+#include "platform/FileBytes.h"
+#include "store/IniDocument.h"
+#include "store/IniEdit.h"
+#include "store/ScheduleFile.h"
 
 std::error_code WriteIniValue(std::u16string_view section, std::u16string_view key,
                               std::optional<std::u16string_view> value,

@@ -1,8 +1,10 @@
-#include "ScheduleFile.h"
+#include "store/ScheduleFile.h"
 
-#include "ExecutablePath.h"
+#include "platform/ExecutablePath.h"
 
-std::filesystem::path DefaultIniPath() { return ExecutablePath().parent_path() / "GM.ini"; }
+std::filesystem::path DefaultIniPath() {
+    return ExecutablePath().parent_path() / "GM.ini";
+}
 
 std::filesystem::path ResolveIniPath(const std::filesystem::path& file) {
     return file.empty() ? DefaultIniPath() : file;

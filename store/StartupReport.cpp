@@ -1,11 +1,11 @@
-#include "StartupReport.h"
+#include "store/StartupReport.h"
 
 #include <exception>
 #include <string>
 
-#include "FileErrorText.h"
-#include "ScheduleFile.h"
-#include "TaskEntries.h"
+#include "schedule/TaskEntries.h"
+#include "store/FileErrorText.h"
+#include "store/ScheduleFile.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <system_error>
 #include <vector>
 
-#include "Duration.h"
-#include "ScheduleText.h"
-#include "TaskLoader.h"
-#include "cTask.h"
+#include "schedule/ScheduleText.h"
+#include "schedule/cTask.h"
+#include "store/Duration.h"
+#include "store/TaskLoader.h"
 
 // A time entry of a loaded activity that cannot be read; the activity's other entries still count.
 struct UnreadableEntry {

@@ -1,11 +1,11 @@
-#include "TaskLoader.h"
+#include "store/TaskLoader.h"
 
 #include <unordered_set>
 
-#include "IniDocument.h"
-#include "IniNames.h"
-#include "ScheduleFile.h"
-#include "TextTrim.h"
+#include "schedule/TextTrim.h"
+#include "store/IniDocument.h"
+#include "store/IniNames.h"
+#include "store/ScheduleFile.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <system_error>
 #include <vector>
 
-#include "cTask.h"
+#include "schedule/cTask.h"
 
 // Something LoadTasks had to leave out.
 struct LoadProblem {

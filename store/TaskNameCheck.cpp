@@ -1,7 +1,7 @@
-#include "TaskNameCheck.h"
+#include "store/TaskNameCheck.h"
 
-#include "Cp936.h"
-#include "TextTrim.h"
+#include "platform/Cp936.h"
+#include "schedule/TextTrim.h"
 
 namespace {
 

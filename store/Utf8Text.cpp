@@ -1,4 +1,4 @@
-#include "Utf8Text.h"
+#include "store/Utf8Text.h"
 
 namespace {
 

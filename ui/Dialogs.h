@@ -7,7 +7,7 @@ class QWidget;
 // Modal message boxes titled "Quillot". Windows receive them from outside so that tests can read
 // what was said and give the answer.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // Information icon, OK button.
     virtual void Inform(QWidget* parent, const QString& text) = 0;
@@ -17,7 +17,7 @@ public:
 
 // The real message boxes.
 class MessageBoxDialogs final : public Dialogs {
-public:
+  public:
     void Inform(QWidget* parent, const QString& text) override;
     bool Ask(QWidget* parent, const QString& text) override;
 };

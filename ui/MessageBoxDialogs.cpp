@@ -1,6 +1,6 @@
 #include <QMessageBox>
 
-#include "Dialogs.h"
+#include "ui/Dialogs.h"
 
 void MessageBoxDialogs::Inform(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Information, kAppTitle, text, QMessageBox::Ok, parent);

@@ -7,9 +7,9 @@
 #include <fstream>
 #include <string>
 
-#include "Cp936.h"
-#include "Dialogs.h"
-#include "Form1.h"
+#include "app/Form1.h"
+#include "platform/Cp936.h"
+#include "ui/Dialogs.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QLabel>
 
-#include "FirstPaintReport.h"
+#include "app/FirstPaintReport.h"
 
 // The yardstick for Quillot's start-up: the smallest Qt window, one label with the same kind of
 // text, reporting its first paint the same way.

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "StatusReport.h"
+#include "schedule/StatusReport.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include "Cp936.h"
-#include "DefaultIni.h"
-#include "TaskLoader.h"
+#include "platform/Cp936.h"
+#include "store/DefaultIni.h"
+#include "store/TaskLoader.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <QCoreApplication>
 
-#include "StatusWindowFixture.h"
+#include "tests/app/StatusWindowFixture.h"
 
 namespace {
 

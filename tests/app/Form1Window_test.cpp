@@ -7,8 +7,8 @@
 
 #include <cmath>
 
-#include "StatusLayout.h"
-#include "StatusWindowFixture.h"
+#include "app/StatusLayout.h"
+#include "tests/app/StatusWindowFixture.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "Form2.h"
-#include "StatusWindowFixture.h"
+#include "editor/Form2.h"
+#include "tests/app/StatusWindowFixture.h"
 
 namespace {
 

@@ -14,10 +14,10 @@
 #include <string>
 #include <string_view>
 
-#include "Cp936.h"
-#include "Form1.h"
-#include "LocalTime.h"
-#include "RecordingDialogs.h"
+#include "app/Form1.h"
+#include "platform/Cp936.h"
+#include "schedule/LocalTime.h"
+#include "tests/support/RecordingDialogs.h"
 
 // 1 January 2024 is a Monday.
 inline LocalTime MondayAt(int hour, int minute) {

@@ -21,10 +21,10 @@
 
 #include <gtest/gtest.h>
 
-#include "Cp936.h"
-#include "DefaultIni.h"
-#include "Form2.h"
-#include "RecordingDialogs.h"
+#include "editor/Form2.h"
+#include "platform/Cp936.h"
+#include "store/DefaultIni.h"
+#include "tests/support/RecordingDialogs.h"
 
 // Readable texts in test failure messages.
 inline std::ostream& operator<<(std::ostream& out, const QString& text) {

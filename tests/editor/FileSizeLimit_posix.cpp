@@ -2,7 +2,7 @@
 
 #include <sys/resource.h>
 
-#include "FileSizeLimit.h"
+#include "tests/editor/FileSizeLimit.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "FileSizeLimit.h"
+#include "tests/editor/FileSizeLimit.h"
 
 FileSizeLimit::FileSizeLimit(std::uintmax_t) {}
 

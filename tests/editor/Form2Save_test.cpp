@@ -1,6 +1,6 @@
 #include <QClipboard>
 
-#include "EditorFixture.h"
+#include "tests/editor/EditorFixture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <QPushButton>
 
-#include "EditorFixture.h"
+#include "tests/editor/EditorFixture.h"
 
 namespace {
 

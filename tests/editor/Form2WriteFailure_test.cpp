@@ -1,8 +1,8 @@
-#include "EditorFixture.h"
-#include "FileBytes.h"
-#include "FileErrorText.h"
-#include "FileSizeLimit.h"
-#include "IniWriter.h"
+#include "platform/FileBytes.h"
+#include "store/FileErrorText.h"
+#include "store/IniWriter.h"
+#include "tests/editor/EditorFixture.h"
+#include "tests/editor/FileSizeLimit.h"
 
 namespace {
 

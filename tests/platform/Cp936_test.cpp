@@ -1,4 +1,4 @@
-#include "Cp936.h"
+#include "platform/Cp936.h"
 
 #include <gtest/gtest.h>
 

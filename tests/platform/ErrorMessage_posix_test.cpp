@@ -1,10 +1,10 @@
-#include "ErrorMessage.h"
+#include "platform/ErrorMessage.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
 
-#include "FileErrorText.h"
+#include "store/FileErrorText.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 
 #include <fstream>
 
-#include "FileBytes.h"
-#include "TempFolder.h"
+#include "platform/FileBytes.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

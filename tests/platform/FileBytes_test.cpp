@@ -1,11 +1,11 @@
-#include "FileBytes.h"
+#include "platform/FileBytes.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

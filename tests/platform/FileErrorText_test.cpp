@@ -1,11 +1,11 @@
-#include "FileErrorText.h"
+#include "store/FileErrorText.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-#include "FileBytes.h"
-#include "TempFolder.h"
+#include "platform/FileBytes.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

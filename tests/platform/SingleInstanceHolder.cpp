@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <iostream>
 
-#include "SingleInstance.h"
+#include "platform/SingleInstance.h"
 
 int main(int argc, char** argv) {
     if (argc != 2)

@@ -9,8 +9,8 @@
 #include <optional>
 #include <string>
 
-#include "SingleInstance.h"
-#include "TempFolder.h"
+#include "platform/SingleInstance.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

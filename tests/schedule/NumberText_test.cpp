@@ -1,4 +1,4 @@
-#include "NumberText.h"
+#include "schedule/NumberText.h"
 
 #include <cmath>
 #include <limits>

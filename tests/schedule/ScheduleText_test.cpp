@@ -1,4 +1,4 @@
-#include "ScheduleText.h"
+#include "schedule/ScheduleText.h"
 
 #include <string>
 

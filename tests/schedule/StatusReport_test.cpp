@@ -1,4 +1,4 @@
-#include "StatusReport.h"
+#include "schedule/StatusReport.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "TaskDefinition.h"
+#include "schedule/TaskDefinition.h"
 
 #include <optional>
 #include <string>

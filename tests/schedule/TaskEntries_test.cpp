@@ -1,4 +1,4 @@
-#include "TaskEntries.h"
+#include "schedule/TaskEntries.h"
 
 #include <string>
 #include <vector>

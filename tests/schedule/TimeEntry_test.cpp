@@ -1,4 +1,4 @@
-#include "TimeEntry.h"
+#include "schedule/TimeEntry.h"
 
 #include <optional>
 #include <string>

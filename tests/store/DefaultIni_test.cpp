@@ -6,13 +6,13 @@
 
 #include <gtest/gtest.h>
 
-#include "Cp936.h"
-#include "DefaultIni.h"
-#include "Duration.h"
-#include "IniReaders.h"
-#include "ScheduleFile.h"
-#include "StoreTestFiles.h"
-#include "TaskLoader.h"
+#include "platform/Cp936.h"
+#include "store/DefaultIni.h"
+#include "store/Duration.h"
+#include "store/IniReaders.h"
+#include "store/ScheduleFile.h"
+#include "store/TaskLoader.h"
+#include "tests/store/StoreTestFiles.h"
 
 namespace {
 

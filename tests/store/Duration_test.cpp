@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "Cp936.h"
-#include "Duration.h"
-#include "StoreTestFiles.h"
+#include "platform/Cp936.h"
+#include "store/Duration.h"
+#include "tests/store/StoreTestFiles.h"
 
 namespace {
 

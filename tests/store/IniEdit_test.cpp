@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include "Cp936.h"
-#include "IniDocument.h"
-#include "IniEdit.h"
+#include "platform/Cp936.h"
+#include "store/IniDocument.h"
+#include "store/IniEdit.h"
 
 namespace {
 

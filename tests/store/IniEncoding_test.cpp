@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "IniEncoding.h"
-#include "Utf8Text.h"
+#include "store/IniEncoding.h"
+#include "store/Utf8Text.h"
 
 namespace {
 

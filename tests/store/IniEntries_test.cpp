@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "IniReaders.h"
-#include "StoreTestFiles.h"
+#include "store/IniReaders.h"
+#include "tests/store/StoreTestFiles.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "IniLines.h"
+#include "store/IniLines.h"
 
 namespace {
 

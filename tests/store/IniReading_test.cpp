@@ -11,9 +11,9 @@
 
 #include <gtest/gtest.h>
 
-#include "Cp936.h"
-#include "IniReaders.h"
-#include "StoreTestFiles.h"
+#include "platform/Cp936.h"
+#include "store/IniReaders.h"
+#include "tests/store/StoreTestFiles.h"
 
 namespace {
 

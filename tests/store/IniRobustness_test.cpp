@@ -6,13 +6,13 @@
 
 #include <gtest/gtest.h>
 
-#include "Cp936.h"
-#include "IniDocument.h"
-#include "IniEdit.h"
-#include "IniReaders.h"
-#include "IniWriter.h"
-#include "StoreTestFiles.h"
-#include "TaskLoader.h"
+#include "platform/Cp936.h"
+#include "store/IniDocument.h"
+#include "store/IniEdit.h"
+#include "store/IniReaders.h"
+#include "store/IniWriter.h"
+#include "store/TaskLoader.h"
+#include "tests/store/StoreTestFiles.h"
 
 namespace {
 

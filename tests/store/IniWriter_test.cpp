@@ -8,12 +8,12 @@
 
 #include <gtest/gtest.h>
 
-#include "Cp936.h"
-#include "Duration.h"
-#include "IniReaders.h"
-#include "IniWriter.h"
-#include "ScheduleFile.h"
-#include "StoreTestFiles.h"
+#include "platform/Cp936.h"
+#include "store/Duration.h"
+#include "store/IniReaders.h"
+#include "store/IniWriter.h"
+#include "store/ScheduleFile.h"
+#include "tests/store/StoreTestFiles.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "StartupReport.h"
+#include "store/StartupReport.h"
 
 #include <gtest/gtest.h>
 
-#include "FileErrorText.h"
+#include "store/FileErrorText.h"
 
 namespace {
 

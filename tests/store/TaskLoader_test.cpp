@@ -7,10 +7,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "Cp936.h"
-#include "ScheduleFile.h"
-#include "StoreTestFiles.h"
-#include "TaskLoader.h"
+#include "platform/Cp936.h"
+#include "store/ScheduleFile.h"
+#include "store/TaskLoader.h"
+#include "tests/store/StoreTestFiles.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "TaskNameCheck.h"
+#include "store/TaskNameCheck.h"
 
 #include <string>
 

@@ -4,12 +4,12 @@
 
 #include <deque>
 
-#include "Dialogs.h"
+#include "ui/Dialogs.h"
 
 // Records every message box instead of showing it; questions are answered from a queue (No when
 // the queue is empty).
 class RecordingDialogs final : public Dialogs {
-public:
+  public:
     struct Shown {
         enum class Kind { Information, Question } kind;
         QString text;
@@ -20,7 +20,8 @@ public:
     }
     bool Ask(QWidget*, const QString& text) override {
         shown.push_back({Shown::Kind::Question, text});
-        if (answers.empty()) return false;
+        if (answers.empty())
+            return false;
         bool answer = answers.front();
         answers.pop_front();
         return answer;
@@ -28,7 +29,8 @@ public:
 
     QStringList texts() const {
         QStringList all;
-        for (const Shown& s : shown) all << s.text;
+        for (const Shown& s : shown)
+            all << s.text;
         return all;
     }
 
