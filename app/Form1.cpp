@@ -15,9 +15,7 @@
 #include "app/FirstPaintReport.h"
 #include "app/StatusLayout.h"
 #include "schedule/StatusReport.h"
-#include "store/DefaultIni.h"
-#include "store/ScheduleFile.h"
-#include "store/TaskLoader.h"
+#include "store/StartupReport.h"
 #include "ui/Dialogs.h"
 
 namespace {
@@ -48,21 +46,18 @@ QString DisplayText(const std::u16string& text) {
 
 }  // namespace
 
-Form1::Form1(Dialogs& dialogs, Clock clock, std::filesystem::path iniFile,
-             std::function<void()> openEditor, QWidget* parent)
+Form1::Form1(Dialogs& dialogs, const ScheduleFile& schedule, std::function<void()> openEditor,
+             QWidget* parent)
     : QWidget(parent),
       dialogs_(dialogs),
-      clock_(std::move(clock)),
-      iniFile_(std::move(iniFile)),
+      schedule_(schedule),
       openEditor_(std::move(openEditor)),
       compositorDecides_(QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) {
     CreateControls();
 
-    StartupProblems problems;
-    problems.defaultFileError = EnsureIniFile(clock_(), iniFile_);
-    problems.schedule = LoadSchedule();
-    problems.duration = ReadDurationSetting(iniFile_);
-    durationMinutes_ = problems.duration.minutes;
+    StartupSchedule loaded = schedule_.LoadAtStartup();
+    allTasks_ = std::move(loaded.tasks);
+    durationMinutes_ = loaded.durationMinutes;
 
     ApplyWindowSettings();
     ApplyLabelSettings(currentLabel, kNowColour, true);
@@ -70,7 +65,13 @@ Form1::Form1(Dialogs& dialogs, Clock clock, std::filesystem::path iniFile,
     EvaluateStatus();
     ApplyCloseLabelSettings();
     StartRefreshTimer();
-    ReportStartupProblems(problems);
+
+    reportedProblems_ = loaded.problems.schedule;
+    const QString report = ReportText(loaded.problems);
+    if (!report.isEmpty()) {
+        // After the window has been shown and painted, from the event loop.
+        QTimer::singleShot(0, this, [this, report] { dialogs_.Inform(this, report); });
+    }
 }
 
 void Form1::CreateControls() {
@@ -149,37 +150,24 @@ void Form1::StartRefreshTimer() {
     refreshTimer->start();
 }
 
-void Form1::ReportStartupProblems(const StartupProblems& problems) {
-    reportedProblems_ = problems.schedule;
-    const std::u16string report = ComposeStartupReport(ResolveIniPath(iniFile_), problems);
-    if (report.empty())
-        return;
-    // After the window has been shown and painted, from the event loop.
-    QTimer::singleShot(
-        0, this, [this, text = QString::fromStdU16String(report)] { dialogs_.Inform(this, text); });
-}
-
-ScheduleProblems Form1::LoadSchedule() {
-    ScheduleProblems problems;
-    problems.skipped = LoadTasks(allTasks_, iniFile_);
-    problems.unreadable = FindUnreadableEntries(allTasks_);
-    return problems;
+QString Form1::ReportText(const StartupProblems& problems) const {
+    return QString::fromStdU16String(ComposeStartupReport(schedule_.PathText(), problems));
 }
 
 void Form1::刷新任务() {
-    const ScheduleProblems problems = LoadSchedule();
+    ReloadedSchedule reloaded = schedule_.Reload();
+    allTasks_ = std::move(reloaded.tasks);
     EvaluateStatus();
-    if (problems == reportedProblems_)
+    if (reloaded.problems == reportedProblems_)
         return;
-    reportedProblems_ = problems;
-    const std::u16string report =
-        ComposeStartupReport(ResolveIniPath(iniFile_), StartupProblems{{}, problems, {}});
-    if (!report.empty())
-        dialogs_.Inform(this, QString::fromStdU16String(report));
+    reportedProblems_ = std::move(reloaded.problems);
+    const QString report = ReportText(StartupProblems{reportedProblems_, {}});
+    if (!report.isEmpty())
+        dialogs_.Inform(this, report);
 }
 
 void Form1::EvaluateStatus() {
-    const StatusTexts texts = ComputeStatusTexts(allTasks_, durationMinutes_, clock_());
+    const StatusTexts texts = ComputeStatusTexts(allTasks_, durationMinutes_, schedule_.Now());
     currentLabel->SetAutoSize(true);
     upcomingLabel->SetAutoSize(true);
     currentLabel->SetCaption(DisplayText(texts.now));

@@ -3,13 +3,11 @@
 #include <QWidget>
 
 #include <cstdint>
-#include <filesystem>
 #include <functional>
 #include <vector>
 
-#include "schedule/LocalTime.h"
 #include "schedule/cTask.h"
-#include "store/StartupReport.h"
+#include "store/ScheduleFile.h"
 
 class AutoSizeLabel;
 class Dialogs;
@@ -24,10 +22,10 @@ class Form1 : public QWidget {
   public:
     // Runs the start-up: writes the default GM.ini when it is missing, loads the activities and
     // the duration, sets up the window, evaluates and starts the one-minute timer. Problems are
-    // reported once in a message box as soon as the event loop runs. iniFile empty: GM.ini beside
-    // the executable. openEditor shows the task editor modally.
-    Form1(Dialogs& dialogs, Clock clock, std::filesystem::path iniFile,
-          std::function<void()> openEditor, QWidget* parent = nullptr);
+    // reported once in a message box as soon as the event loop runs. openEditor shows the task
+    // editor modally.
+    Form1(Dialogs& dialogs, const ScheduleFile& schedule, std::function<void()> openEditor,
+          QWidget* parent = nullptr);
 
     // Reloads the activities from GM.ini and evaluates again (the duration stays as read at
     // start-up). Problems are reported when they differ from those reported last.
@@ -47,8 +45,7 @@ class Form1 : public QWidget {
     void ApplyCloseLabelSettings();
     void SetLabelColours(QLabel* label, QColor text) const;
     void StartRefreshTimer();
-    void ReportStartupProblems(const StartupProblems& problems);
-    ScheduleProblems LoadSchedule();
+    QString ReportText(const StartupProblems& problems) const;
 
     void EvaluateStatus();
     void LayoutStatusWindow();
@@ -57,8 +54,7 @@ class Form1 : public QWidget {
     int TwipsY(int twips) const;
 
     Dialogs& dialogs_;
-    Clock clock_;
-    std::filesystem::path iniFile_;
+    const ScheduleFile& schedule_;
     std::function<void()> openEditor_;
     // Where the compositor, not the program, places windows and applies opacity (Wayland).
     bool compositorDecides_ = false;

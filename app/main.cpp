@@ -4,24 +4,28 @@
 #include "editor/Form2.h"
 #include "platform/ExecutablePath.h"
 #include "platform/SingleInstance.h"
-#include "schedule/LocalTime.h"
+#include "platform/SystemClock.h"
+#include "store/IniLocation.h"
+#include "store/ScheduleFile.h"
 #include "ui/Dialogs.h"
 
 int main(int argc, char** argv) {
     // One running copy per executable path; a second start ends here, before anything is shown
     // or written.
-    const auto instance = SingleInstance::Acquire(ExecutablePath());
+    const std::filesystem::path executable = ExecutablePath();
+    const auto instance = SingleInstance::Acquire(executable);
     if (!instance)
         return 0;
 
     QApplication app(argc, argv);
     MessageBoxDialogs dialogs;
+    const ScheduleFile schedule(ResolveIniPath(executable), SystemLocalTime);
     Form2* editor = nullptr;  // created at its first use, owned by the status window
     Form1* statusWindow = nullptr;
-    Form1 form1(dialogs, SystemLocalTime, {}, [&] {
+    Form1 form1(dialogs, schedule, [&] {
         if (editor == nullptr) {
             editor = new Form2(
-                dialogs, [&] { statusWindow->刷新任务(); }, {}, statusWindow);
+                dialogs, schedule, [&] { statusWindow->刷新任务(); }, statusWindow);
         }
         editor->exec();
     });

@@ -11,8 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "schedule/TaskDefinition.h"
-#include "store/ScheduleFile.h"
+#include "schedule/ScheduleText.h"
 
 namespace {
 
@@ -44,12 +43,12 @@ QPushButton* Button(const QString& caption, const QString& objectName, QWidget* 
 
 }  // namespace
 
-Form2::Form2(Dialogs& dialogs, std::function<void()> refreshStatusWindow,
-             std::filesystem::path iniFile, QWidget* parent)
+Form2::Form2(Dialogs& dialogs, const ScheduleFile& schedule,
+             std::function<void()> refreshStatusWindow, QWidget* parent)
     : QDialog(parent),
       dialogs_(dialogs),
-      refreshStatusWindow_(std::move(refreshStatusWindow)),
-      iniFile_(std::move(iniFile)) {
+      schedule_(schedule),
+      refreshStatusWindow_(std::move(refreshStatusWindow)) {
     CreateControls();
     ArrangeControls();
     ConnectControls();
@@ -204,7 +203,7 @@ void Form2::ConnectControls() {
     connect(saveButton, &QPushButton::clicked, this, [this] { SaveTask(); });
     connect(resetButton, &QPushButton::clicked, this, [this] { 清空重填(); });
     connect(deleteFixedButton, &QPushButton::clicked, this,
-            [this] { DeleteTask(fixedTaskList, kFixedSection); });
+            [this] { DeleteTask(fixedTaskList, ActivityKind::FixedTimes); });
     connect(deleteRangeButton, &QPushButton::clicked, this,
-            [this] { DeleteTask(rangeTaskList, kRangeSection); });
+            [this] { DeleteTask(rangeTaskList, ActivityKind::TimeRanges); });
 }

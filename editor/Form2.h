@@ -3,12 +3,13 @@
 #include <QDialog>
 
 #include <array>
-#include <filesystem>
 #include <functional>
 #include <string>
-#include <string_view>
 #include <system_error>
 #include <vector>
+
+#include "store/FileErrorText.h"
+#include "store/ScheduleFile.h"
 
 class Dialogs;
 class QButtonGroup;
@@ -25,10 +26,10 @@ class QRadioButton;
 class Form2 : public QDialog {
     Q_OBJECT
   public:
-    // refreshStatusWindow is the status window's 刷新任务, called after every delete.
-    // iniFile empty: GM.ini beside the executable.
-    Form2(Dialogs& dialogs, std::function<void()> refreshStatusWindow,
-          std::filesystem::path iniFile = {}, QWidget* parent = nullptr);
+    // refreshStatusWindow is the status window's 刷新任务, called after every delete question,
+    // whatever the answer.
+    Form2(Dialogs& dialogs, const ScheduleFile& schedule, std::function<void()> refreshStatusWindow,
+          QWidget* parent = nullptr);
 
   private:
     void CreateControls();
@@ -41,21 +42,21 @@ class Form2 : public QDialog {
     void 清空重填();
     // Refills both task lists from GM.ini, one line key "=" value per activity, in file order.
     void 加载现有任务列表();
-    void FillTaskList(QListWidget* list, std::u16string_view section);
+    std::error_code FillTaskList(QListWidget* list, ActivityKind kind);
 
     void DailyClicked();
     void WeekdayClicked();
     void AddTime();
     void RemoveTime();
     void SaveTask();
-    void DeleteTask(QListWidget* list, std::u16string_view section);
+    void DeleteTask(QListWidget* list, ActivityKind kind);
 
     std::vector<std::u16string> PendingEntries() const;
-    QString WriteFailure(const QString& what, std::error_code error) const;
+    QString FileFailure(const QString& what, std::error_code error, FileAccess access) const;
 
     Dialogs& dialogs_;
+    const ScheduleFile& schedule_;
     std::function<void()> refreshStatusWindow_;
-    std::filesystem::path iniFile_;
 
     QLabel* fixedTaskLabel = nullptr;
     QListWidget* fixedTaskList = nullptr;

@@ -7,14 +7,10 @@
 #include <QRadioButton>
 
 #include "editor/Form2.h"
-#include "schedule/TaskDefinition.h"
+#include "editor/TaskDefinition.h"
+#include "editor/TaskNameCheck.h"
+#include "editor/TimeEntry.h"
 #include "schedule/TextTrim.h"
-#include "schedule/TimeEntry.h"
-#include "store/FileErrorText.h"
-#include "store/IniReaders.h"
-#include "store/IniWriter.h"
-#include "store/ScheduleFile.h"
-#include "store/TaskNameCheck.h"
 #include "ui/Dialogs.h"
 
 namespace {
@@ -60,14 +56,19 @@ void Form2::清空重填() {
 void Form2::加载现有任务列表() {
     fixedTaskList->clear();
     rangeTaskList->clear();
-    FillTaskList(fixedTaskList, kFixedSection);
-    FillTaskList(rangeTaskList, kRangeSection);
+    std::error_code error = FillTaskList(fixedTaskList, ActivityKind::FixedTimes);
+    if (!error)
+        error = FillTaskList(rangeTaskList, ActivityKind::TimeRanges);
+    if (error)
+        dialogs_.Inform(this, FileFailure(QStringLiteral("无法读取 "), error, FileAccess::Read));
 }
 
-void Form2::FillTaskList(QListWidget* list, std::u16string_view section) {
-    for (const IniKeyValue& entry : ReadIniEntries(section, iniFile_)) {
+std::error_code Form2::FillTaskList(QListWidget* list, ActivityKind kind) {
+    std::error_code error;
+    for (const IniKeyValue& entry : schedule_.Activities(kind, error)) {
         list->addItem(Q(entry.name + u"=" + entry.value));
     }
+    return error;
 }
 
 void Form2::DailyClicked() {
@@ -118,9 +119,9 @@ std::vector<std::u16string> Form2::PendingEntries() const {
     return entries;
 }
 
-QString Form2::WriteFailure(const QString& what, std::error_code error) const {
-    return what + Q(ResolveIniPath(iniFile_).u16string()) + QStringLiteral("：") +
-           Q(DescribeFileError(error));
+QString Form2::FileFailure(const QString& what, std::error_code error, FileAccess access) const {
+    return what + Q(schedule_.PathText()) + QStringLiteral("：") +
+           Q(DescribeFileError(error, access));
 }
 
 void Form2::SaveTask() {
@@ -139,18 +140,18 @@ void Form2::SaveTask() {
         dialogs_.Inform(this, Q(definition.refusal));
         return;
     }
-    const std::u16string_view section =
-        fixedKindOption->isChecked() ? kFixedSection : kRangeSection;
-    if (std::error_code error = WriteIniValue(section, name, definition.value, iniFile_)) {
-        dialogs_.Inform(this, WriteFailure(QStringLiteral("任务未保存，无法写入 "), error));
+    const ActivityKind kind =
+        fixedKindOption->isChecked() ? ActivityKind::FixedTimes : ActivityKind::TimeRanges;
+    if (std::error_code error = schedule_.SaveActivity(kind, name, definition.value)) {
+        dialogs_.Inform(
+            this, FileFailure(QStringLiteral("任务未保存，无法写入 "), error, FileAccess::Write));
         return;
     }
     if (std::optional<std::int16_t> minutes = DurationToStore(Text(durationBox))) {
-        if (std::error_code error =
-                WriteIniValue(kDurationSection, kDurationKey, DurationText(*minutes), iniFile_)) {
+        if (std::error_code error = schedule_.SaveDuration(*minutes)) {
             dialogs_.Inform(
-                this,
-                WriteFailure(QStringLiteral("任务已保存，但持续时间未保存，无法写入 "), error));
+                this, FileFailure(QStringLiteral("任务已保存，但持续时间未保存，无法写入 "), error,
+                                  FileAccess::Write));
             加载现有任务列表();
             return;
         }
@@ -160,15 +161,15 @@ void Form2::SaveTask() {
     加载现有任务列表();
 }
 
-void Form2::DeleteTask(QListWidget* list, std::u16string_view section) {
+void Form2::DeleteTask(QListWidget* list, ActivityKind kind) {
     const QList<QListWidgetItem*> selected = list->selectedItems();
     if (selected.isEmpty())
         return;
     const QString name = selected.first()->text().section(QLatin1Char('='), 0, 0);
     if (dialogs_.Ask(this, QStringLiteral("确定删除任务：") + name + QStringLiteral("？"))) {
-        if (std::error_code error =
-                WriteIniValue(section, name.toStdU16String(), std::nullopt, iniFile_)) {
-            dialogs_.Inform(this, WriteFailure(QStringLiteral("任务未删除，无法写入 "), error));
+        if (std::error_code error = schedule_.DeleteActivity(kind, name.toStdU16String())) {
+            dialogs_.Inform(this, FileFailure(QStringLiteral("任务未删除，无法写入 "), error,
+                                              FileAccess::Write));
         } else {
             加载现有任务列表();
         }

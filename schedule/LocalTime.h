@@ -14,6 +14,3 @@ struct LocalTime {
 
 // Where the program reads the time from; tests inject a fixed or scripted clock.
 using Clock = std::function<LocalTime()>;
-
-// The local date and time of this machine, now.
-LocalTime SystemLocalTime();

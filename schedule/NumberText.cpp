@@ -10,7 +10,7 @@
 namespace {
 
 bool IsIgnoredSpace(char16_t c) {
-    return c == u'\t' || c == u'\n' || c == u'\r' || c == u' ' || c == u'\u3000';
+    return c == u'\t' || c == u'\n' || c == u'\r' || IsTrimmedSpace(c);
 }
 
 bool IsDecimalDigit(char16_t c) {

@@ -5,12 +5,9 @@
 #include <optional>
 
 #include "schedule/NumberText.h"
+#include "schedule/TextTrim.h"
 
 namespace {
-
-bool IsRemovedSpace(char16_t c) {
-    return c == u' ' || c == u'\u3000';
-}
 
 bool NeedsNormalizing(char16_t c) {
     return c == u' ' || (c >= u'\u3000' && (c == u'\u3000' || c == u'：' || c == u'，'));
@@ -18,7 +15,7 @@ bool NeedsNormalizing(char16_t c) {
 
 void AppendNormalized(std::u16string_view text, std::u16string& out) {
     for (char16_t c : text) {
-        if (IsRemovedSpace(c))
+        if (IsTrimmedSpace(c))
             continue;
         if (c == u'：') {
             out.push_back(u':');
@@ -77,13 +74,6 @@ std::size_t WriteTwoDigitNumber(std::int16_t value, char16_t* out) {
 
 }  // namespace
 
-std::u16string NormalizeScheduleText(std::u16string_view text) {
-    std::u16string out;
-    out.reserve(text.size());
-    AppendNormalized(text, out);
-    return out;
-}
-
 std::u16string_view NormalizeScheduleText(std::u16string_view text, std::u16string& storage) {
     if (std::none_of(text.begin(), text.end(), NeedsNormalizing))
         return text;
@@ -92,13 +82,17 @@ std::u16string_view NormalizeScheduleText(std::u16string_view text, std::u16stri
     return storage;
 }
 
-std::u16string WeekdayNameOf(std::chrono::year_month_day date) {
+std::u16string Get星期文本(int index) {
     static constexpr std::array<std::u16string_view, 7> kNames = {
         u"星期一", u"星期二", u"星期三", u"星期四", u"星期五", u"星期六", u"星期日"};
-    const unsigned isoDay = std::chrono::weekday{std::chrono::sys_days{date}}.iso_encoding();
-    if (isoDay < 1 || isoDay > 7)
+    if (index < 1 || index > 7)
         return {};
-    return std::u16string(kNames[isoDay - 1]);
+    return std::u16string(kNames[index - 1]);
+}
+
+std::u16string WeekdayNameOf(std::chrono::year_month_day date) {
+    return Get星期文本(
+        static_cast<int>(std::chrono::weekday{std::chrono::sys_days{date}}.iso_encoding()));
 }
 
 ParsedClock ParseClockTime(std::u16string_view text) {

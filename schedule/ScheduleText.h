@@ -25,12 +25,12 @@ struct ParsedClock {
     bool ok() const { return error == ScheduleError::None; }
 };
 
-// Removes spaces and ideographic spaces; full-width ":" and "," become their ASCII forms.
-std::u16string NormalizeScheduleText(std::u16string_view text);
-
-// The same normalisation without a copy when nothing changes: returns text itself, or the
-// normalised text written into storage.
+// Removes spaces and ideographic spaces; full-width ":" and "," become their ASCII forms. Returns
+// text itself when nothing changes, otherwise the normalised text written into storage.
 std::u16string_view NormalizeScheduleText(std::u16string_view text, std::u16string& storage);
+
+// "星期一" .. "星期日" for the weekdays 1 (Monday) .. 7 (Sunday); empty for any other index.
+std::u16string Get星期文本(int index);
 
 // "星期一" for a Monday through "星期日" for a Sunday.
 std::u16string WeekdayNameOf(std::chrono::year_month_day date);

@@ -63,23 +63,14 @@ void VisitTimeList(std::u16string_view normalizedTimes, bool fixedPoints,
     }
 }
 
-class EntryCollector final : public EntryVisitor {
+// Keeps the problems of a walk; the readable entries are not needed.
+class ProblemCollector final : public EntryVisitor {
   public:
-    EntryCollector(std::vector<TaskEntry>* entries, std::vector<EntryProblem>& problems)
-        : entries_(entries), problems_(problems) {}
-    void OnEntry(const EntryView& entry) override {
-        if (entries_ == nullptr)
-            return;
-        entries_->push_back(
-            {entry.start, entry.end, std::u16string(entry.displayText), MinuteOfDay(entry.start)});
-    }
+    void OnEntry(const EntryView&) override {}
     void OnProblem(std::u16string_view entryText, ScheduleError error) override {
-        problems_.push_back({std::u16string(entryText), error});
+        problems.push_back({std::u16string(entryText), error});
     }
-
-  private:
-    std::vector<TaskEntry>* entries_;
-    std::vector<EntryProblem>& problems_;
+    std::vector<EntryProblem> problems;
 };
 
 }  // namespace
@@ -97,18 +88,9 @@ bool VisitTaskForToday(const cTask& task, std::int16_t durationMinutes,
     return true;
 }
 
-InterpretedTask InterpretTaskForToday(const cTask& task, std::int16_t durationMinutes,
-                                      std::u16string_view todayName) {
-    InterpretedTask result;
-    EntryCollector collector(&result.entries, result.problems);
-    result.forToday = VisitTaskForToday(task, durationMinutes, todayName, collector);
-    return result;
-}
-
 std::vector<EntryProblem> FindEntryProblems(const cTask& task) {
-    std::vector<EntryProblem> problems;
-    EntryCollector collector(nullptr, problems);
+    ProblemCollector collector;
     std::u16string storage;
     VisitTimeList(NormalizeScheduleText(task.时间, storage), task.任务类型, 0, collector);
-    return problems;
+    return std::move(collector.problems);
 }

@@ -8,25 +8,11 @@
 #include "schedule/ScheduleText.h"
 #include "schedule/cTask.h"
 
-// One written time entry of a task, read for evaluation.
-struct TaskEntry {
-    ClockTime start;
-    ClockTime end;
-    std::u16string displayText;
-    std::int32_t startMinuteOfDay = 0;
-};
-
 // An entry that could not be read; it is skipped on its own.
 struct EntryProblem {
     std::u16string entryText;  // the entry after normalisation and trimming
     ScheduleError error = ScheduleError::None;
     friend bool operator==(const EntryProblem&, const EntryProblem&) = default;
-};
-
-struct InterpretedTask {
-    bool forToday = false;  // false: the weekday text names neither today nor "每日"
-    std::vector<TaskEntry> entries;
-    std::vector<EntryProblem> problems;
 };
 
 // One readable entry as a walk over a time list meets it. displayText is valid only during the
@@ -52,11 +38,6 @@ class EntryVisitor {
 // it does. Nothing is copied for the walk unless the texts need normalising.
 bool VisitTaskForToday(const cTask& task, std::int16_t durationMinutes,
                        std::u16string_view todayName, EntryVisitor& visitor);
-
-// Reads one task for the day called todayName ("星期一" … "星期日"). When the task is not for
-// today its entries are not examined.
-InterpretedTask InterpretTaskForToday(const cTask& task, std::int16_t durationMinutes,
-                                      std::u16string_view todayName);
 
 // Every entry of the task that cannot be read, whatever the day.
 std::vector<EntryProblem> FindEntryProblems(const cTask& task);

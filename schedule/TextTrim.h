@@ -13,8 +13,15 @@ std::u16string_view TrimWhere(std::u16string_view text, Predicate isTrimmed) {
     return text;
 }
 
+// The spaces that trimming removes: U+0020 and the ideographic space U+3000.
+constexpr bool IsTrimmedSpace(char16_t c) {
+    return c == u' ' || c == u'\u3000';
+}
+
 // Removes leading and trailing U+0020 spaces and U+3000 ideographic spaces.
-std::u16string_view TrimSpaces(std::u16string_view text);
+inline std::u16string_view TrimSpaces(std::u16string_view text) {
+    return TrimWhere(text, IsTrimmedSpace);
+}
 
 // True when nothing but U+0020 and U+3000 spaces is left.
 inline bool IsBlank(std::u16string_view text) {

@@ -5,7 +5,6 @@
 
 #include "platform/Cp936.h"
 #include "platform/FileBytes.h"
-#include "store/ScheduleFile.h"
 
 namespace {
 
@@ -85,9 +84,8 @@ std::error_code WriteDefaultIni(const std::filesystem::path& path, const LocalTi
     return ReplaceFileAtomically(path, EncodeCp936(DefaultIniText(created)));
 }
 
-std::error_code EnsureIniFile(const LocalTime& now, const std::filesystem::path& file) {
-    const std::filesystem::path path = ResolveIniPath(file);
-    if (IsRegularFile(path))
+std::error_code EnsureIniFile(const std::filesystem::path& file, const Clock& clock) {
+    if (IsRegularFile(file))
         return {};
-    return WriteDefaultIni(path, now);
+    return WriteDefaultIni(file, clock());
 }

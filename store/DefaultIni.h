@@ -12,5 +12,5 @@ std::u16string DefaultIniText(const LocalTime& created);
 // Writes the default schedule to the path in code page 936, atomically.
 std::error_code WriteDefaultIni(const std::filesystem::path& path, const LocalTime& created);
 
-// Writes the default schedule when no file exists at the path (empty: DefaultIniPath()).
-std::error_code EnsureIniFile(const LocalTime& now, const std::filesystem::path& file = {});
+// Writes the default schedule, created at the clock's time, when no file exists at the path.
+std::error_code EnsureIniFile(const std::filesystem::path& file, const Clock& clock);

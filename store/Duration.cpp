@@ -1,12 +1,9 @@
 #include "store/Duration.h"
 
 #include "schedule/NumberText.h"
-#include "store/IniReaders.h"
-#include "store/ScheduleFile.h"
 
-DurationSetting ReadDurationSetting(const std::filesystem::path& file) {
+DurationSetting InterpretDuration(const std::optional<std::u16string>& stored) {
     DurationSetting setting;
-    const std::optional<std::u16string> stored = FindIniValue(kDurationSection, kDurationKey, file);
     if (!stored) {
         setting.problem = DurationSetting::Problem::Missing;
         return setting;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
+#include <optional>
 #include <string>
 
 inline constexpr std::int16_t kFallbackDurationMinutes = 5;
@@ -14,6 +14,6 @@ struct DurationSetting {
     bool ok() const { return problem == Problem::None; }
 };
 
-// Reads "持续时间" of "持续时间设置" (creating the default file if it is missing) and converts it
-// to a signed 16-bit number of minutes.
-DurationSetting ReadDurationSetting(const std::filesystem::path& file = {});
+// The stored text of "持续时间" (nothing when the key is missing) as a signed 16-bit number of
+// minutes, or 5 and the reason.
+DurationSetting InterpretDuration(const std::optional<std::u16string>& stored);

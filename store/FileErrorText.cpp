@@ -3,10 +3,10 @@
 #include "platform/DiskFull.h"
 #include "platform/ErrorMessage.h"
 
-std::u16string DescribeFileError(std::error_code error) {
+std::u16string DescribeFileError(std::error_code error, FileAccess access) {
     if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
         error == std::errc::read_only_file_system) {
-        return u"没有写入权限（文件或文件夹为只读）";
+        return access == FileAccess::Read ? u"没有读取权限" : u"没有写入权限（文件或文件夹为只读）";
     }
     if (IsDiskFullError(error))
         return u"磁盘空间不足";

@@ -53,6 +53,8 @@ IniDocument ParseIniDocument(std::string bytes) {
 std::optional<IniDocument> ReadIniDocument(const std::filesystem::path& path,
                                            std::error_code& error) {
     std::optional<std::string> bytes = ReadFileBytes(path, error);
+    if (error == std::errc::no_such_file_or_directory)
+        error.clear();
     if (!bytes)
         return std::nullopt;
     return ParseIniDocument(std::move(*bytes));

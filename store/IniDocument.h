@@ -36,7 +36,8 @@ struct IniDocument {
 
 IniDocument ParseIniDocument(std::string bytes);
 
-// Reads and parses the file; empty with error set when it cannot be read.
+// Reads and parses the file. Empty when there is no file; error is set when it exists but cannot
+// be read.
 std::optional<IniDocument> ReadIniDocument(const std::filesystem::path& path,
                                            std::error_code& error);
 

@@ -1,7 +1,7 @@
 #include "store/IniEncoding.h"
 
 #include "platform/Cp936.h"
-#include "store/Utf8Text.h"
+#include "platform/Utf8Text.h"
 
 namespace {
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";

@@ -3,18 +3,16 @@
 #include "platform/FileBytes.h"
 #include "store/IniDocument.h"
 #include "store/IniEdit.h"
-#include "store/ScheduleFile.h"
 
 std::error_code WriteIniValue(std::u16string_view section, std::u16string_view key,
                               std::optional<std::u16string_view> value,
                               const std::filesystem::path& file) {
-    const std::filesystem::path path = ResolveIniPath(file);
     std::error_code error;
-    std::optional<IniDocument> document = ReadIniDocument(path, error);
+    std::optional<IniDocument> document = ReadIniDocument(file, error);
+    if (error)
+        return error;
     if (!document) {
         // A missing file is an empty one, except that removing from it creates nothing.
-        if (error != std::errc::no_such_file_or_directory)
-            return error;
         if (!value)
             return {};
         document = ParseIniDocument({});
@@ -22,5 +20,5 @@ std::error_code WriteIniValue(std::u16string_view section, std::u16string_view k
     const std::optional<std::string> edited = EditIniDocument(*document, section, key, value);
     if (!edited)
         return {};
-    return ReplaceFileAtomically(path, *edited);
+    return ReplaceFileAtomically(file, *edited);
 }

@@ -10,4 +10,4 @@
 // file is then left as it was.
 std::error_code WriteIniValue(std::u16string_view section, std::u16string_view key,
                               std::optional<std::u16string_view> value,
-                              const std::filesystem::path& file = {});
+                              const std::filesystem::path& file);

@@ -1,11 +1,88 @@
 #include "store/ScheduleFile.h"
 
-#include "platform/ExecutablePath.h"
+#include <string>
+#include <utility>
 
-std::filesystem::path DefaultIniPath() {
-    return ExecutablePath().parent_path() / "GM.ini";
+#include "platform/PathText.h"
+#include "store/DefaultIni.h"
+#include "store/IniWriter.h"
+#include "store/ScheduleKeys.h"
+
+namespace {
+
+std::u16string_view SectionOf(ActivityKind kind) {
+    return kind == ActivityKind::FixedTimes ? kFixedSection : kRangeSection;
 }
 
-std::filesystem::path ResolveIniPath(const std::filesystem::path& file) {
-    return file.empty() ? DefaultIniPath() : file;
+}  // namespace
+
+ScheduleFile::ScheduleFile(std::filesystem::path path, Clock clock)
+    : path_(std::move(path)), clock_(std::move(clock)) {}
+
+std::u16string ScheduleFile::PathText() const {
+    return ::PathText(path_);
+}
+
+LocalTime ScheduleFile::Now() const {
+    return clock_();
+}
+
+StartupSchedule ScheduleFile::LoadAtStartup() const {
+    StartupSchedule loaded;
+    ScheduleProblems& problems = loaded.problems.schedule;
+    if (const std::error_code error = EnsureIniFile(path_, clock_)) {
+        problems.file = {FileProblem::Kind::NotCreated, error};
+        return loaded;
+    }
+    problems = LoadTasksInto(loaded.tasks);
+    if (problems.file)
+        return loaded;
+    std::error_code error;
+    const std::optional<std::u16string> stored =
+        ReadIniValue(kDurationSection, kDurationKey, path_, clock_, error);
+    if (error) {
+        // The file went away after the load and could not be written again, or cannot be read.
+        problems.file = {FileProblem::Kind::NotRead, error};
+        return loaded;
+    }
+    loaded.problems.duration = InterpretDuration(stored);
+    loaded.durationMinutes = loaded.problems.duration.minutes;
+    return loaded;
+}
+
+ReloadedSchedule ScheduleFile::Reload() const {
+    ReloadedSchedule reloaded;
+    reloaded.problems = LoadTasksInto(reloaded.tasks);
+    return reloaded;
+}
+
+ScheduleProblems ScheduleFile::LoadTasksInto(std::vector<cTask>& tasks) const {
+    ScheduleProblems problems;
+    std::error_code error;
+    problems.skipped = LoadTasks(tasks, path_, error);
+    if (error) {
+        problems.file = {FileProblem::Kind::NotRead, error};
+        return problems;
+    }
+    problems.unreadable = FindUnreadableEntries(tasks);
+    return problems;
+}
+
+std::vector<IniKeyValue> ScheduleFile::Activities(ActivityKind kind, std::error_code& error) const {
+    return ReadIniKeys(SectionOf(kind), path_, error);
+}
+
+std::error_code ScheduleFile::SaveActivity(ActivityKind kind, std::u16string_view name,
+                                           std::u16string_view definition) const {
+    return WriteIniValue(SectionOf(kind), name, definition, path_);
+}
+
+std::error_code ScheduleFile::SaveDuration(std::int16_t minutes) const {
+    const std::string digits = std::to_string(minutes);
+    return WriteIniValue(kDurationSection, kDurationKey,
+                         std::u16string(digits.begin(), digits.end()), path_);
+}
+
+std::error_code ScheduleFile::DeleteActivity(ActivityKind kind, std::u16string_view name) const {
+    return WriteIniValue(SectionOf(kind), name, std::nullopt, path_);
 }

@@ -1,11 +1,9 @@
 #include "store/StartupReport.h"
 
-#include <exception>
 #include <string>
 
-#include "schedule/TaskEntries.h"
 #include "store/FileErrorText.h"
-#include "store/ScheduleFile.h"
+#include "store/ScheduleKeys.h"
 
 namespace {
 
@@ -17,15 +15,6 @@ std::u16string InSection(std::u16string_view section) {
     return u"[" + std::u16string(section) + u"] ";
 }
 
-std::u16string PathText(const std::filesystem::path& path) {
-    try {
-        return path.u16string();
-    } catch (const std::exception&) {
-        // A name that is not valid in the system's encoding: the file name is still helpful.
-        return u"GM.ini";
-    }
-}
-
 std::u16string DescribeSkipped(const LoadProblem& problem) {
     const std::u16string activity = InSection(problem.section) + u"任务" + Quoted(problem.name);
     switch (problem.kind) {
@@ -34,11 +23,9 @@ std::u16string DescribeSkipped(const LoadProblem& problem) {
         case LoadProblem::Kind::EmptyValue:
             return activity + u"没有内容，已跳过。";
         case LoadProblem::Kind::DuplicateName:
-            return activity + u"重复出现，只使用第一处。";
-        case LoadProblem::Kind::Unreadable:
             break;
     }
-    return u"无法读取日程文件：" + DescribeFileError(problem.error) + u"。";
+    return activity + u"重复出现，只使用第一处。";
 }
 
 std::u16string DescribeUnreadable(const UnreadableEntry& entry) {
@@ -67,27 +54,20 @@ std::u16string DescribeDuration(const DurationSetting& duration) {
     return {};
 }
 
-}  // namespace
-
-std::vector<UnreadableEntry> FindUnreadableEntries(const std::vector<cTask>& tasks) {
-    std::vector<UnreadableEntry> found;
-    for (const cTask& task : tasks) {
-        const std::u16string_view section = task.任务类型 ? kFixedSection : kRangeSection;
-        for (EntryProblem& problem : FindEntryProblems(task)) {
-            found.push_back(UnreadableEntry{std::u16string(section), task.任务名,
-                                            std::move(problem.entryText), problem.error});
-        }
-    }
-    return found;
+// The file itself could not be created or read: nothing else of it is known.
+std::u16string DescribeFileProblem(std::u16string_view pathText, const FileProblem& problem) {
+    const bool created = problem.kind == FileProblem::Kind::NotCreated;
+    return (created ? u"无法创建日程文件：" : u"无法读取日程文件：") + std::u16string(pathText) +
+           u"\n原因：" +
+           DescribeFileError(problem.error, created ? FileAccess::Write : FileAccess::Read) + u"。";
 }
 
-std::u16string ComposeStartupReport(const std::filesystem::path& iniFile,
-                                    const StartupProblems& problems) {
+}  // namespace
+
+std::u16string ComposeStartupReport(std::u16string_view pathText, const StartupProblems& problems) {
+    if (problems.schedule.file)
+        return DescribeFileProblem(pathText, problems.schedule.file);
     std::vector<std::u16string> lines;
-    if (problems.defaultFileError) {
-        lines.push_back(u"无法写入默认日程文件：" + DescribeFileError(problems.defaultFileError) +
-                        u"。");
-    }
     for (const LoadProblem& skipped : problems.schedule.skipped) {
         lines.push_back(DescribeSkipped(skipped));
     }
@@ -99,8 +79,8 @@ std::u16string ComposeStartupReport(const std::filesystem::path& iniFile,
     if (lines.empty())
         return {};
 
-    std::u16string report =
-        u"日程文件中有无法使用的内容，其余内容照常使用。\n文件：" + PathText(iniFile) + u"\n";
+    std::u16string report = u"日程文件中有无法使用的内容，其余内容照常使用。\n文件：" +
+                            std::u16string(pathText) + u"\n";
     for (const std::u16string& line : lines)
         report += u"\n· " + line;
     return report;

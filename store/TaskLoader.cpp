@@ -5,7 +5,7 @@
 #include "schedule/TextTrim.h"
 #include "store/IniDocument.h"
 #include "store/IniNames.h"
-#include "store/ScheduleFile.h"
+#include "store/ScheduleKeys.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ void LoadSection(const IniDocument& document, std::u16string_view sectionName, b
         if (IsBlank(entry.name))
             continue;
         const auto report = [&](LoadProblem::Kind kind) {
-            problems.push_back(LoadProblem{kind, std::u16string(sectionName), entry.name, {}});
+            problems.push_back(LoadProblem{kind, std::u16string(sectionName), entry.name});
         };
         if (!loaded.insert(FoldIniName(entry.name)).second) {
             report(LoadProblem::Kind::DuplicateName);
@@ -44,18 +44,13 @@ void LoadSection(const IniDocument& document, std::u16string_view sectionName, b
 
 }  // namespace
 
-std::vector<LoadProblem> LoadTasks(std::vector<cTask>& allTasks,
-                                   const std::filesystem::path& file) {
+std::vector<LoadProblem> LoadTasks(std::vector<cTask>& allTasks, const std::filesystem::path& file,
+                                   std::error_code& error) {
     allTasks.clear();
     std::vector<LoadProblem> problems;
-    std::error_code error;
-    const std::optional<IniDocument> document = ReadIniDocument(ResolveIniPath(file), error);
-    if (!document) {
-        if (error != std::errc::no_such_file_or_directory) {
-            problems.push_back(LoadProblem{LoadProblem::Kind::Unreadable, {}, {}, error});
-        }
+    const std::optional<IniDocument> document = ReadIniDocument(file, error);
+    if (!document)
         return problems;
-    }
     LoadSection(*document, kFixedSection, true, allTasks, problems);
     LoadSection(*document, kRangeSection, false, allTasks, problems);
     return problems;

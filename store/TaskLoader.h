@@ -13,16 +13,15 @@ struct LoadProblem {
         NoSeparator,    // the value holds no "|"
         EmptyValue,     // the value is empty
         DuplicateName,  // the name was already loaded from this section
-        Unreadable,     // the file exists but cannot be read
     };
     Kind kind = Kind::NoSeparator;
     std::u16string section;
     std::u16string name;
-    std::error_code error;  // set for Unreadable
     friend bool operator==(const LoadProblem&, const LoadProblem&) = default;
 };
 
 // Empties allTasks and fills it from the two activity sections: the fixed section first, then the
-// range section, each in file order. Never stops half-way; returns what it skipped.
-std::vector<LoadProblem> LoadTasks(std::vector<cTask>& allTasks,
-                                   const std::filesystem::path& file = {});
+// range section, each in file order. Never stops half-way; returns what it skipped. A missing
+// file loads nothing; error is set when the file exists but cannot be read.
+std::vector<LoadProblem> LoadTasks(std::vector<cTask>& allTasks, const std::filesystem::path& file,
+                                   std::error_code& error);

@@ -9,6 +9,7 @@
 
 #include "app/Form1.h"
 #include "platform/Cp936.h"
+#include "store/ScheduleFile.h"
 #include "ui/Dialogs.h"
 
 namespace {
@@ -48,13 +49,11 @@ void BM_Reload(benchmark::State& state) {
         std::filesystem::path(folder.path().toStdU16String()) / "GM.ini";
     WriteSchedule(ini, static_cast<int>(state.range(0)));
     SilentDialogs dialogs;
-    Form1 form(
-        dialogs,
-        [] {
-            using namespace std::chrono;
-            return LocalTime{year_month_day{year{2024}, month{1}, day{1}}, 12, 0, 0};
-        },
-        ini, [] {});
+    const ScheduleFile schedule(ini, [] {
+        using namespace std::chrono;
+        return LocalTime{year_month_day{year{2024}, month{1}, day{1}}, 12, 0, 0};
+    });
+    Form1 form(dialogs, schedule, [] {});
     for (auto _ : state)
         form.刷新任务();
     state.SetItemsProcessed(state.iterations() * state.range(0));

@@ -51,8 +51,9 @@ void BM_LoadTasks(benchmark::State& state) {
     std::ofstream(path, std::ios::binary)
         .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     std::vector<cTask> tasks;
+    std::error_code error;
     for (auto _ : state) {
-        const std::vector<LoadProblem> problems = LoadTasks(tasks, path);
+        const std::vector<LoadProblem> problems = LoadTasks(tasks, path, error);
         benchmark::DoNotOptimize(problems);
         if (tasks.size() != static_cast<std::size_t>(activities)) {
             state.SkipWithError("not every activity loaded");

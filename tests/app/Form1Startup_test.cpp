@@ -53,7 +53,7 @@ TEST_F(Form1StartupTest, UnwritableFolderStillOpensTheWindowAndSaysSoOnce) {
     QCoreApplication::processEvents();
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].kind, RecordingDialogs::Shown::Kind::Information);
-    EXPECT_TRUE(dialogs.shown[0].text.contains(QStringLiteral("无法写入默认日程文件")));
+    EXPECT_TRUE(dialogs.shown[0].text.contains(QStringLiteral("无法创建日程文件")));
     EXPECT_TRUE(dialogs.shown[0].text.contains(QString::fromStdU16String(ini.u16string())));
 }
 

@@ -17,6 +17,7 @@
 #include "app/Form1.h"
 #include "platform/Cp936.h"
 #include "schedule/LocalTime.h"
+#include "store/ScheduleFile.h"
 #include "tests/support/RecordingDialogs.h"
 
 // 1 January 2024 is a Monday.
@@ -42,9 +43,11 @@ class StatusWindowTest : public ::testing::Test {
         std::ofstream(Ini(), std::ios::binary | std::ios::trunc) << EncodeCp936(text);
     }
 
+    // A status window on the file (GM.ini of the scratch folder when empty).
     std::unique_ptr<Form1> Open(std::filesystem::path ini = {}) {
-        return std::make_unique<Form1>(
-            dialogs, [this] { return now; }, ini.empty() ? Ini() : ini, [this] { OpenEditor(); });
+        schedule =
+            std::make_unique<ScheduleFile>(ini.empty() ? Ini() : ini, [this] { return now; });
+        return std::make_unique<Form1>(dialogs, *schedule, [this] { OpenEditor(); });
     }
 
     static QLabel* Label(const Form1& form, const char* name) {
@@ -57,6 +60,7 @@ class StatusWindowTest : public ::testing::Test {
 
     LocalTime now = MondayAt(11, 40);
     RecordingDialogs dialogs;
+    std::unique_ptr<ScheduleFile> schedule;  // the file of the last window opened
     int editorOpenings = 0;
     std::function<void()> onEditorOpened;
 

@@ -24,6 +24,7 @@
 #include "editor/Form2.h"
 #include "platform/Cp936.h"
 #include "store/DefaultIni.h"
+#include "store/ScheduleFile.h"
 #include "tests/support/RecordingDialogs.h"
 
 // Readable texts in test failure messages.
@@ -87,8 +88,8 @@ class EditorTest : public ::testing::Test {
     }
 
     void Open() {
-        form = std::make_unique<Form2>(
-            dialogs, [this] { ++refreshes; }, ini);
+        schedule = std::make_unique<ScheduleFile>(ini, [] { return LocalTime{}; });
+        form = std::make_unique<Form2>(dialogs, *schedule, [this] { ++refreshes; });
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -190,5 +191,6 @@ class EditorTest : public ::testing::Test {
     std::filesystem::path ini;
     RecordingDialogs dialogs;
     int refreshes = 0;
+    std::unique_ptr<ScheduleFile> schedule;
     std::unique_ptr<Form2> form;
 };

@@ -30,7 +30,8 @@ class WriteFailure : public EditorTest {
     }
 
     QString Reason(std::errc error) const {
-        return QString::fromStdU16String(DescribeFileError(std::make_error_code(error)));
+        return QString::fromStdU16String(
+            DescribeFileError(std::make_error_code(error), FileAccess::Write));
     }
 
     // Makes the path read-only; false when this system lets the process write there anyway.

@@ -26,7 +26,6 @@ TEST(NormalizeScheduleText, RemovesSpacesAndNarrowsColonAndComma) {
         {u"\u00a008:00", u"\u00a008:00"},
     };
     for (const TextCase& c : cases) {
-        EXPECT_EQ(NormalizeScheduleText(c.input), c.expected) << testing::PrintToString(c.input);
         std::u16string storage;
         EXPECT_EQ(NormalizeScheduleText(c.input, storage), c.expected)
             << testing::PrintToString(c.input);
@@ -38,6 +37,16 @@ TEST(NormalizeScheduleText, LeavesCleanTextUncopied) {
     std::u16string storage;
     EXPECT_EQ(NormalizeScheduleText(clean, storage).data(), clean.data());
     EXPECT_TRUE(storage.empty());
+}
+
+TEST(Get星期文本, NamesMondayToSundayAndNothingElse) {
+    const struct {
+        int index;
+        std::u16string expected;
+    } cases[] = {{1, u"星期一"}, {2, u"星期二"}, {3, u"星期三"}, {4, u"星期四"}, {5, u"星期五"},
+                 {6, u"星期六"}, {7, u"星期日"}, {0, u""},       {8, u""},       {-1, u""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(Get星期文本(c.index), c.expected) << c.index;
 }
 
 TEST(WeekdayNameOf, NamesEachDayOfAWeek) {

@@ -8,9 +8,8 @@
 
 #include "platform/Cp936.h"
 #include "store/DefaultIni.h"
-#include "store/Duration.h"
 #include "store/IniReaders.h"
-#include "store/ScheduleFile.h"
+#include "store/ScheduleKeys.h"
 #include "store/TaskLoader.h"
 #include "tests/store/StoreTestFiles.h"
 
@@ -62,7 +61,7 @@ TEST(DefaultIni, ThirtyFiveCrLfLinesNoByteOrderMark) {
 
 TEST(EnsureIniFile, WritesTheTemplateWhenMissing) {
     TempFolder folder;
-    ASSERT_FALSE(EnsureIniFile(kTemplateTime, folder / "GM.ini"));
+    ASSERT_FALSE(EnsureIniFile(folder / "GM.ini", FixedClock(kTemplateTime)));
     EXPECT_EQ(ReadBytes(folder / "GM.ini"), RecordedTemplate());
 }
 
@@ -70,7 +69,7 @@ TEST(EnsureIniFile, LeavesAnExistingFileEvenAnEmptyOne) {
     for (const std::string& content : {std::string(), std::string("[s]\r\nk=v")}) {
         TempFolder folder;
         WriteBytes(folder / "GM.ini", content);
-        ASSERT_FALSE(EnsureIniFile(kTemplateTime, folder / "GM.ini"));
+        ASSERT_FALSE(EnsureIniFile(folder / "GM.ini", FixedClock(kTemplateTime)));
         EXPECT_EQ(ReadBytes(folder / "GM.ini"), content);
     }
 }
@@ -78,7 +77,7 @@ TEST(EnsureIniFile, LeavesAnExistingFileEvenAnEmptyOne) {
 TEST(EnsureIniFile, FolderNamedLikeTheFileIsReportedAndKept) {
     TempFolder folder;
     fs::create_directory(folder / "GM.ini");
-    EXPECT_TRUE(EnsureIniFile(kTemplateTime, folder / "GM.ini"));
+    EXPECT_TRUE(EnsureIniFile(folder / "GM.ini", FixedClock(kTemplateTime)));
     EXPECT_TRUE(fs::is_directory(folder / "GM.ini"));
 }
 
@@ -91,26 +90,41 @@ TEST(WriteDefaultIni, ReadOnlyFolderIsReportedAndNothingIsLeftBehind) {
     EXPECT_TRUE(fs::is_empty(folder.path()));
 }
 
-TEST(DefaultIniOnDemand, ReadingAValueRecreatesAMissingFile) {
+TEST(DefaultIniOnDemand, ReadingAValueRecreatesAMissingFileAtTheClocksTime) {
     TempFolder folder;
-    EXPECT_EQ(ReadIniValue(kDurationSection, kDurationKey, folder / "GM.ini"), u"5");
-    const std::string written = ReadBytes(folder / "GM.ini");
-    EXPECT_EQ(written.size(), RecordedTemplate().size());
-    EXPECT_TRUE(written.ends_with(EncodeCp936(u"持续时间=5\r\n")));
+    std::error_code error;
+    EXPECT_EQ(ReadIniValue(kDurationSection, kDurationKey, folder / "GM.ini",
+                           FixedClock(kTemplateTime), error),
+              u"5");
+    EXPECT_FALSE(error);
+    EXPECT_EQ(ReadBytes(folder / "GM.ini"), RecordedTemplate());
+}
+
+TEST(DefaultIniOnDemand, AFailedWriteIsReported) {
+    TempFolder folder;
+    std::error_code error;
+    EXPECT_EQ(ReadIniValue(kDurationSection, kDurationKey, folder / "none" / "GM.ini", FixedClock(),
+                           error),
+              std::nullopt);
+    EXPECT_EQ(error, std::errc::no_such_file_or_directory);
 }
 
 TEST(DefaultIniOnDemand, ListingKeysDoesNotCreateTheFile) {
     TempFolder folder;
-    EXPECT_TRUE(ReadIniKeys(kFixedSection, folder / "GM.ini").empty());
+    std::error_code error;
+    EXPECT_TRUE(ReadIniKeys(kFixedSection, folder / "GM.ini", error).empty());
+    EXPECT_FALSE(error);
     EXPECT_FALSE(fs::exists(folder / "GM.ini"));
 }
 
-TEST(DefaultIniOnDemand, FreshFileLoadsTheTwoSamplesAndFiveMinutes) {
+TEST(DefaultIniOnDemand, FreshFileLoadsTheTwoSamples) {
     TempFolder folder;
     const fs::path path = folder / "GM.ini";
-    ASSERT_FALSE(EnsureIniFile(SystemLocalTime(), path));
+    ASSERT_FALSE(EnsureIniFile(path, FixedClock()));
     std::vector<cTask> tasks;
-    EXPECT_TRUE(LoadTasks(tasks, path).empty());
+    std::error_code error;
+    EXPECT_TRUE(LoadTasks(tasks, path, error).empty());
+    EXPECT_FALSE(error);
     ASSERT_EQ(tasks.size(), 2u);
     EXPECT_EQ(tasks[0].任务名, u"红包刷新时间");
     EXPECT_EQ(tasks[0].时间, u"00:00,08:00,12:00,16:00,20:00,22:00");
@@ -120,9 +134,6 @@ TEST(DefaultIniOnDemand, FreshFileLoadsTheTwoSamplesAndFiveMinutes) {
     EXPECT_EQ(tasks[1].时间, u"06:00-06:30,12:00-12:30,18:00-18:30");
     EXPECT_EQ(tasks[1].星期, u"星期一,星期二,星期三,星期四,星期五");
     EXPECT_FALSE(tasks[1].任务类型);
-    const DurationSetting duration = ReadDurationSetting(path);
-    EXPECT_TRUE(duration.ok());
-    EXPECT_EQ(duration.minutes, 5);
 }
 
 }  // namespace

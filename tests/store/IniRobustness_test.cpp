@@ -115,10 +115,12 @@ TEST(LargeFiles, HundredThousandCharacterValuesAreReadWhole) {
     const std::u16string longName(100000, u'名');
     WriteBytes(folder / "GM.ini",
                EncodeCp936(u"[s]\r\nlong=" + longValue + u"\r\n" + longName + u"=v\r\n"));
-    EXPECT_EQ(ReadIniValue(u"s", u"long", folder / "GM.ini"), longValue);
-    EXPECT_EQ(ReadIniValue(u"s", longName, folder / "GM.ini"), u"v");
-    EXPECT_EQ(ReadIniKeys(u"s", folder / "GM.ini"),
+    std::error_code error;
+    EXPECT_EQ(ReadIniValue(u"s", u"long", folder / "GM.ini", FixedClock(), error), longValue);
+    EXPECT_EQ(ReadIniValue(u"s", longName, folder / "GM.ini", FixedClock(), error), u"v");
+    EXPECT_EQ(NamesOf(ReadIniKeys(u"s", folder / "GM.ini", error)),
               (std::vector<std::u16string>{u"long", longName}));
+    EXPECT_FALSE(error);
 }
 
 TEST(LargeFiles, FiftyMegabytesOfRandomBytesLoad) {
@@ -131,9 +133,12 @@ TEST(LargeFiles, FiftyMegabytesOfRandomBytesLoad) {
         bytes.push_back(static_cast<char>(byte(random)));
     WriteBytes(folder / "GM.ini", bytes);
     std::vector<cTask> tasks;
-    LoadTasks(tasks, folder / "GM.ini");
+    std::error_code error;
+    LoadTasks(tasks, folder / "GM.ini", error);
     EXPECT_FALSE(WriteIniValue(u"固定时间任务日程", u"新", u"08:00|每日", folder / "GM.ini"));
-    EXPECT_EQ(ReadIniValue(u"固定时间任务日程", u"新", folder / "GM.ini"), u"08:00|每日");
+    EXPECT_EQ(ReadIniValue(u"固定时间任务日程", u"新", folder / "GM.ini", FixedClock(), error),
+              u"08:00|每日");
+    EXPECT_FALSE(error);
     EXPECT_EQ(ReadBytes(folder / "GM.ini").size(),
               bytes.size() + EncodeCp936(u"新=08:00|每日\r\n").size());
 }
@@ -147,7 +152,8 @@ TEST(LargeFiles, TenMegabytesOfActivitiesLoadInFileOrder) {
         bytes += "task" + std::to_string(count++) + line;
     WriteBytes(folder / "GM.ini", bytes);
     std::vector<cTask> tasks;
-    EXPECT_TRUE(LoadTasks(tasks, folder / "GM.ini").empty());
+    std::error_code error;
+    EXPECT_TRUE(LoadTasks(tasks, folder / "GM.ini", error).empty());
     ASSERT_EQ(tasks.size(), count);
     EXPECT_EQ(tasks.back().任务名,
               u"task" + std::u16string(u"") + DecodeCp936(std::to_string(count - 1)));

@@ -9,10 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/Cp936.h"
-#include "store/Duration.h"
 #include "store/IniReaders.h"
 #include "store/IniWriter.h"
-#include "store/ScheduleFile.h"
+#include "store/ScheduleKeys.h"
 #include "tests/store/StoreTestFiles.h"
 
 namespace {
@@ -65,7 +64,8 @@ TEST_F(DefaultScheduleEdit, DeletingTheFixedSampleRemovesExactlyLine25) {  // T1
     std::vector<std::string> expected = templateLines();
     expected.erase(expected.begin() + 24);
     EXPECT_EQ(ReadBytes(path_), Join(expected));
-    EXPECT_TRUE(ReadIniKeys(kFixedSection, path_).empty());
+    std::error_code error;
+    EXPECT_TRUE(ReadIniKeys(kFixedSection, path_, error).empty());
 }
 
 TEST_F(DefaultScheduleEdit, NewRangeActivityGoesRightAfterTheLastOne) {  // T2
@@ -73,7 +73,8 @@ TEST_F(DefaultScheduleEdit, NewRangeActivityGoesRightAfterTheLastOne) {  // T2
     std::vector<std::string> expected = templateLines();
     expected.insert(expected.begin() + 30, EncodeCp936(u"测试=07:00-08:00|每日\r\n"));
     EXPECT_EQ(ReadBytes(path_), Join(expected));
-    EXPECT_EQ(ReadIniKeys(kRangeSection, path_),
+    std::error_code error;
+    EXPECT_EQ(NamesOf(ReadIniKeys(kRangeSection, path_, error)),
               (std::vector<std::u16string>{u"就餐时间", u"测试"}));
 }
 
@@ -82,7 +83,8 @@ TEST_F(DefaultScheduleEdit, NewDurationChangesOnlyLine35) {  // T3
     std::vector<std::string> expected = templateLines();
     expected[34] = EncodeCp936(u"持续时间=10\r\n");
     EXPECT_EQ(ReadBytes(path_), Join(expected));
-    EXPECT_EQ(ReadDurationSetting(path_).minutes, 10);
+    std::error_code error;
+    EXPECT_EQ(ReadIniValue(kDurationSection, kDurationKey, path_, FixedClock(), error), u"10");
 }
 
 TEST_F(DefaultScheduleEdit, AllThreeEditsTogether) {  // T4

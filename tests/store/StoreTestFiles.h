@@ -5,9 +5,11 @@
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "schedule/LocalTime.h"
 #include "tests/support/TempFolder.h"
 
 inline void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
@@ -19,6 +21,20 @@ inline void WriteBytes(const std::filesystem::path& path, std::string_view bytes
 inline std::string ReadBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A clock that always reads the same moment.
+inline Clock FixedClock(LocalTime moment = {}) {
+    return [moment] { return moment; };
+}
+
+// The names of a section's keys, in order.
+template <typename Keys>
+std::vector<std::u16string> NamesOf(const Keys& keys) {
+    std::vector<std::u16string> names;
+    for (const auto& key : keys)
+        names.push_back(key.name);
+    return names;
 }
 
 // The bytes of a text of hexadecimal digits.

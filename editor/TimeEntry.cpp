@@ -1,23 +1,17 @@
-#include "schedule/TimeEntry.h"
+#include "editor/TimeEntry.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 
 #include "schedule/NumberText.h"
+#include "schedule/ScheduleText.h"
 #include "schedule/TextTrim.h"
 
 namespace {
 
-struct ClockEntry {
-    std::int16_t hour = 0;
-    std::int16_t minute = 0;
-    std::int32_t MinuteOfDay() const { return std::int32_t{hour} * 60 + minute; }
-};
-
 // The hour (never blank here) and the minute (blank reads 0), or empty when either is not a
 // clock time of one day.
-std::optional<ClockEntry> ReadClock(std::u16string_view hourText, std::u16string_view minuteText) {
+std::optional<ClockTime> ReadClock(std::u16string_view hourText, std::u16string_view minuteText) {
     std::optional<std::int16_t> hour = 补两位数字(hourText);
     std::optional<std::int16_t> minute =
         IsBlank(minuteText) ? std::optional<std::int16_t>{0} : 补两位数字(minuteText);
@@ -25,16 +19,7 @@ std::optional<ClockEntry> ReadClock(std::u16string_view hourText, std::u16string
         return std::nullopt;
     if (*hour < 0 || *hour > 23 || *minute < 0 || *minute > 59)
         return std::nullopt;
-    return ClockEntry{*hour, *minute};
-}
-
-std::u16string TwoDigits(std::int16_t number) {
-    std::string digits = std::to_string(std::abs(int{number}));
-    if (digits.size() < 2)
-        digits.insert(digits.begin(), '0');
-    if (number < 0)
-        digits.insert(digits.begin(), '-');
-    return std::u16string(digits.begin(), digits.end());
+    return ClockTime{*hour, *minute};
 }
 
 TimeEntryOutcome Refuse(std::u16string message, TimeEntryFocus focus) {
@@ -59,24 +44,24 @@ std::optional<std::int16_t> 补两位数字(std::u16string_view text) {
 }
 
 std::u16string 格式时间(std::int16_t hour, std::int16_t minute) {
-    return TwoDigits(hour) + u":" + TwoDigits(minute);
+    return FormatClock({hour, minute});
 }
 
 TimeEntryOutcome ComposeTimeEntry(const TimeEntryBoxes& boxes, bool rangeKind, bool sameDay) {
     if (IsBlank(boxes.startHour))
         return Refuse(u"开始小时不能为空！", TimeEntryFocus::StartHour);
-    std::optional<ClockEntry> start = ReadClock(boxes.startHour, boxes.startMinute);
+    std::optional<ClockTime> start = ReadClock(boxes.startHour, boxes.startMinute);
     if (!start)
         return Refuse(u"时间超出范围！", TimeEntryFocus::Unchanged);
     std::u16string entry = 格式时间(start->hour, start->minute);
     if (rangeKind) {
         if (IsBlank(boxes.endHour))
             return Refuse(u"结束小时不能为空！", TimeEntryFocus::EndHour);
-        std::optional<ClockEntry> end = ReadClock(boxes.endHour, boxes.endMinute);
+        std::optional<ClockTime> end = ReadClock(boxes.endHour, boxes.endMinute);
         if (!end)
             return Refuse(u"结束时间超出范围！", TimeEntryFocus::Unchanged);
         entry += u"-" + 格式时间(end->hour, end->minute);
-        if (sameDay && start->MinuteOfDay() >= end->MinuteOfDay()) {
+        if (sameDay && MinuteOfDay(*start) >= MinuteOfDay(*end)) {
             return Refuse(u"当日时段不能开始≥结束！", TimeEntryFocus::Unchanged);
         }
     }

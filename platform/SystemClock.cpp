@@ -1,15 +1,7 @@
-#include "schedule/LocalTime.h"
-
-#include <ctime>
+#include "platform/SystemClock.h"
 
 LocalTime SystemLocalTime() {
-    std::time_t now = std::time(nullptr);
-    std::tm parts{};
-#ifdef _WIN32
-    localtime_s(&parts, &now);
-#else
-    localtime_r(&now, &parts);
-#endif
+    const std::tm parts = LocalCalendarTime(std::time(nullptr));
     using namespace std::chrono;
     return LocalTime{
         year_month_day{year{parts.tm_year + 1900}, month{static_cast<unsigned>(parts.tm_mon + 1)},

@@ -1,6 +1,7 @@
-#include "store/TaskNameCheck.h"
+#include "editor/TaskNameCheck.h"
 
 #include "platform/Cp936.h"
+#include "platform/Utf16.h"
 #include "schedule/TextTrim.h"
 
 namespace {
@@ -9,19 +10,11 @@ bool IsControl(char16_t c) {
     return c < u' ' || c == u'\u007f';
 }
 
-bool IsHighSurrogate(char16_t c) {
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-bool IsLowSurrogate(char16_t c) {
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
-
 // The characters of the name that code page 936 cannot hold, each once, in order of appearance.
 std::u16string UnstorableCharacters(std::u16string_view name) {
     std::u16string found;
     for (std::size_t i = 0; i < name.size();) {
-        std::size_t length =
-            IsHighSurrogate(name[i]) && i + 1 < name.size() && IsLowSurrogate(name[i + 1]) ? 2 : 1;
+        const std::size_t length = CharacterLengthAt(name, i);
         std::u16string_view character = name.substr(i, length);
         if (!FitsCp936(character) && found.find(character) == std::u16string::npos) {
             found += character;

@@ -1,17 +1,12 @@
-#include "schedule/TaskDefinition.h"
+#include "editor/TaskDefinition.h"
 
 #include <string>
 
 #include "schedule/NumberText.h"
+#include "schedule/ScheduleText.h"
 #include "schedule/TextTrim.h"
 
-std::u16string Get星期文本(int index) {
-    static constexpr std::u16string_view kNames[] = {u"星期一", u"星期二", u"星期三", u"星期四",
-                                                     u"星期五", u"星期六", u"星期日"};
-    if (index < 1 || index > 7)
-        return {};
-    return std::u16string(kNames[index - 1]);
-}
+namespace {
 
 std::u16string WeekdayText(bool daily, const WeekdayTicks& weekdays) {
     if (daily)
@@ -26,6 +21,8 @@ std::u16string WeekdayText(bool daily, const WeekdayTicks& weekdays) {
     }
     return text;
 }
+
+}  // namespace
 
 TaskDefinition ComposeTaskDefinition(const std::vector<std::u16string>& entries, bool daily,
                                      const WeekdayTicks& weekdays) {
@@ -50,9 +47,4 @@ std::optional<std::int16_t> DurationToStore(std::u16string_view text) {
     if (!minutes.ok() || minutes.value < 1 || minutes.value > 60)
         return std::nullopt;
     return minutes.value;
-}
-
-std::u16string DurationText(std::int16_t minutes) {
-    std::string digits = std::to_string(minutes);
-    return std::u16string(digits.begin(), digits.end());
 }

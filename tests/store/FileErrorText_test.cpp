@@ -27,13 +27,17 @@ TEST(FileErrorText, NamesTheCommonReasons) {
         {std::errc::no_such_file_or_directory, kMissing},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(DescribeFileError(std::make_error_code(c.error)), c.text)
+        EXPECT_EQ(DescribeFileError(std::make_error_code(c.error), FileAccess::Write), c.text)
             << std::make_error_code(c.error).message();
     }
+    EXPECT_EQ(
+        DescribeFileError(std::make_error_code(std::errc::permission_denied), FileAccess::Read),
+        u"没有读取权限");
 }
 
 TEST(FileErrorText, OtherReasonsCarryTheSystemMessage) {
-    std::u16string text = DescribeFileError(std::make_error_code(std::errc::io_error));
+    std::u16string text =
+        DescribeFileError(std::make_error_code(std::errc::io_error), FileAccess::Read);
     const std::u16string prefix = u"无法读写文件：";
     ASSERT_EQ(text.substr(0, prefix.size()), prefix);
     EXPECT_GT(text.size(), prefix.size() + 3);
@@ -43,11 +47,14 @@ TEST(FileErrorText, OtherReasonsCarryTheSystemMessage) {
 TEST(FileErrorText, DescribesWhatTheFileFunctionsReport) {
     TempFolder folder;
     std::filesystem::create_directory(folder / "GM.ini");
-    EXPECT_EQ(DescribeFileError(ReplaceFileAtomically(folder / "GM.ini", "x")), kFolder);
-    EXPECT_EQ(DescribeFileError(ReplaceFileAtomically(folder / "none" / "GM.ini", "x")), kMissing);
+    const auto write = [](std::error_code error) {
+        return DescribeFileError(error, FileAccess::Write);
+    };
+    EXPECT_EQ(write(ReplaceFileAtomically(folder / "GM.ini", "x")), kFolder);
+    EXPECT_EQ(write(ReplaceFileAtomically(folder / "none" / "GM.ini", "x")), kMissing);
     std::error_code error;
     ReadFileBytes(folder / "missing.ini", error);
-    EXPECT_EQ(DescribeFileError(error), kMissing);
+    EXPECT_EQ(DescribeFileError(error, FileAccess::Read), kMissing);
 }
 
 }  // namespace

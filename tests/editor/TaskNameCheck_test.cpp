@@ -1,4 +1,4 @@
-#include "store/TaskNameCheck.h"
+#include "editor/TaskNameCheck.h"
 
 #include <string>
 

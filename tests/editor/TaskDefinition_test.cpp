@@ -1,4 +1,4 @@
-#include "schedule/TaskDefinition.h"
+#include "editor/TaskDefinition.h"
 
 #include <optional>
 #include <string>
@@ -7,16 +7,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-TEST(Get星期文本, NamesMondayToSundayAndNothingElse) {
-    const struct {
-        int index;
-        std::u16string expected;
-    } cases[] = {{1, u"星期一"}, {2, u"星期二"}, {3, u"星期三"}, {4, u"星期四"}, {5, u"星期五"},
-                 {6, u"星期六"}, {7, u"星期日"}, {0, u""},       {8, u""},       {-1, u""}};
-    for (const auto& c : cases)
-        EXPECT_EQ(Get星期文本(c.index), c.expected) << c.index;
-}
 
 constexpr WeekdayTicks kNoDay{};
 constexpr WeekdayTicks kMondayWednesday{true, false, true, false, false, false, false};
@@ -80,12 +70,6 @@ TEST(DurationToStore, KeepsWholeMinutesFromOneToSixty) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(DurationToStore(c.text), c.expected) << ::testing::PrintToString(c.text);
-}
-
-TEST(DurationText, WritesPlainDecimalDigits) {
-    EXPECT_EQ(DurationText(5), u"5");
-    EXPECT_EQ(DurationText(60), u"60");
-    EXPECT_EQ(DurationText(1), u"1");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "schedule/TimeEntry.h"
+#include "editor/TimeEntry.h"
 
 #include <optional>
 #include <string>

@@ -9,15 +9,8 @@
 
 // Composing the stored definition of an activity from what the task editor collected.
 
-// "星期一" .. "星期日" for 1 .. 7; empty for any other index.
-std::u16string Get星期文本(int index);
-
 // The ticks of the seven weekday boxes, Monday first.
 using WeekdayTicks = std::array<bool, 7>;
-
-// "每日" when daily is ticked (the weekday ticks are then not looked at); otherwise the names of
-// the ticked weekdays, Monday first, joined by ","; empty when nothing is ticked.
-std::u16string WeekdayText(bool daily, const WeekdayTicks& weekdays);
 
 struct TaskDefinition {
     std::u16string value;    // time list "|" weekday text, when composed
@@ -25,7 +18,9 @@ struct TaskDefinition {
     bool ok() const { return refusal.empty(); }
 };
 
-// The time entries joined by "," in their order, "|", and the weekday text. Refused with
+// The time entries joined by "," in their order, "|", and the weekday text: "每日" when daily is
+// ticked (the weekday ticks are then not looked at), otherwise the names of the ticked weekdays,
+// Monday first, joined by ",". Refused with
 // "至少添加一个时间！" without entries, then with "请选择周期！" without a day.
 TaskDefinition ComposeTaskDefinition(const std::vector<std::u16string>& entries, bool daily,
                                      const WeekdayTicks& weekdays);
@@ -34,6 +29,3 @@ TaskDefinition ComposeTaskDefinition(const std::vector<std::u16string>& entries,
 // rounding. Empty for a blank text, one that is not a number, or any other value; such a text
 // leaves the stored duration as it is.
 std::optional<std::int16_t> DurationToStore(std::u16string_view text);
-
-// The minutes as plain decimal digits.
-std::u16string DurationText(std::int16_t minutes);

@@ -1,4 +1,6 @@
-#include "store/Utf8Text.h"
+#include "platform/Utf8Text.h"
+
+#include "platform/Utf16.h"
 
 namespace {
 
@@ -89,13 +91,11 @@ std::u16string DecodeUtf8(std::string_view bytes) {
 std::string EncodeUtf8(std::u16string_view text) {
     std::string bytes;
     bytes.reserve(text.size() * 3);
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    for (std::size_t i = 0; i < text.size(); i += CharacterLengthAt(text, i)) {
         const char16_t unit = text[i];
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] <= 0xDFFF) {
+        if (CharacterLengthAt(text, i) == 2) {
             AppendUtf8(bytes, 0x10000 + ((unit - 0xD800) << 10) + (text[i + 1] - 0xDC00));
-            ++i;
-        } else if (unit >= 0xD800 && unit <= 0xDFFF) {
+        } else if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) {
             AppendUtf8(bytes, kReplacement);
         } else {
             AppendUtf8(bytes, unit);

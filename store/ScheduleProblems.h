@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "schedule/ScheduleText.h"
+#include "schedule/cTask.h"
+#include "store/Duration.h"
+#include "store/TaskLoader.h"
+
+// A time entry of a loaded activity that cannot be read; the activity's other entries still count.
+struct UnreadableEntry {
+    std::u16string section;
+    std::u16string name;
+    std::u16string entryText;
+    ScheduleError error = ScheduleError::None;
+    friend bool operator==(const UnreadableEntry&, const UnreadableEntry&) = default;
+};
+
+// Every unreadable time entry of the activities, in collection order, whatever the day.
+std::vector<UnreadableEntry> FindUnreadableEntries(const std::vector<cTask>& tasks);
+
+// What is wrong with the schedule file as a whole.
+struct FileProblem {
+    enum class Kind {
+        None,
+        NotCreated,  // the default file could not be written
+        NotRead,     // the file exists but cannot be read
+    };
+    Kind kind = Kind::None;
+    std::error_code error;
+    explicit operator bool() const { return kind != Kind::None; }
+    friend bool operator==(const FileProblem&, const FileProblem&) = default;
+};
+
+// What a load of the activities could not use. Compared after a reload, so that the same problems
+// are not reported twice.
+struct ScheduleProblems {
+    FileProblem file;
+    std::vector<LoadProblem> skipped;
+    std::vector<UnreadableEntry> unreadable;
+    bool empty() const { return !file && skipped.empty() && unreadable.empty(); }
+    friend bool operator==(const ScheduleProblems&, const ScheduleProblems&) = default;
+};
+
+// Everything that went wrong while starting: the file, its activities and the duration.
+struct StartupProblems {
+    ScheduleProblems schedule;
+    DurationSetting duration;
+};
