@@ -1,9 +1,9 @@
 #include "platform/Cp936.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
-#include <vector>
-
-#include "platform/Cp936TwoByteCodes.h"
+#include <iterator>
 
 namespace {
 
@@ -11,31 +11,55 @@ constexpr char16_t kEuroSign = 0x20AC;         // the single byte 0x80
 constexpr char16_t kPrivateUseForFF = 0xF8F5;  // the single byte 0xFF
 constexpr std::uint16_t kNoCode = 0xFFFF;      // not in code page 936 (no lead byte is 0xFF)
 
-struct Cp936Tables {
-    std::vector<char16_t> decode = LoadCp936TwoByteCodes();
-    // The code of each UTF-16 unit: one byte (up to 0xFF) or lead << 8 | trail.
-    std::vector<std::uint16_t> encode = BuildEncodeTable(decode);
+// The two-byte codes: a lead byte from 0x81 to 0xFE followed by a trail byte from 0x40 to 0xFE
+// other than 0x7F.
+constexpr unsigned kFirstLead = 0x81;
+constexpr unsigned kLastLead = 0xFE;
+constexpr unsigned kFirstTrail = 0x40;
+constexpr unsigned kLastTrail = 0xFE;
+constexpr std::size_t kTrailsPerLead = 190;  // 0x40 to 0xFE without 0x7F
 
-    static std::vector<std::uint16_t> BuildEncodeTable(const std::vector<char16_t>& decode) {
-        std::vector<std::uint16_t> encode(0x10000, kNoCode);
+constexpr bool IsTrailByte(unsigned byte) {
+    return byte >= kFirstTrail && byte <= kLastTrail && byte != 0x7F;
+}
+
+// The character of every two-byte code as Windows maps it, at TwoByteIndex(lead, trail); 0 where
+// no character is known. Made from platform/data/cp936-two-byte.bin by platform/CMakeLists.txt.
+constexpr char16_t kTwoByteCodes[] = {
+#include "platform/Cp936TwoByteTable.inc"
+};
+static_assert(std::size(kTwoByteCodes) == (kLastLead - kFirstLead + 1) * kTrailsPerLead);
+
+constexpr std::size_t TwoByteIndex(unsigned lead, unsigned trail) {
+    return (lead - kFirstLead) * kTrailsPerLead + (trail - kFirstTrail) - (trail > 0x7F ? 1 : 0);
+}
+
+// The code of each UTF-16 unit: one byte (up to 0xFF) or lead << 8 | trail. Built on first use;
+// a fixed array, so building it allocates nothing.
+struct EncodeTable {
+    std::array<std::uint16_t, 0x10000> codes;
+
+    EncodeTable() {
+        codes.fill(kNoCode);
         for (std::uint16_t ascii = 0; ascii <= 0x7F; ++ascii)
-            encode[ascii] = ascii;
-        for (unsigned lead = kCp936FirstLead; lead <= kCp936LastLead; ++lead) {
-            for (unsigned trail = 0; trail <= 0xFF; ++trail) {
-                char16_t c = decode[Cp936TwoByteIndex(lead, trail)];
+            codes[ascii] = ascii;
+        for (unsigned lead = kFirstLead; lead <= kLastLead; ++lead) {
+            for (unsigned trail = kFirstTrail; trail <= kLastTrail; ++trail) {
+                if (!IsTrailByte(trail))
+                    continue;
+                char16_t c = kTwoByteCodes[TwoByteIndex(lead, trail)];
                 if (c > 0x7F)
-                    encode[c] = static_cast<std::uint16_t>(lead << 8 | trail);
+                    codes[c] = static_cast<std::uint16_t>(lead << 8 | trail);
             }
         }
-        encode[kEuroSign] = 0x80;
-        encode[kPrivateUseForFF] = 0xFF;
-        return encode;
+        codes[kEuroSign] = 0x80;
+        codes[kPrivateUseForFF] = 0xFF;
     }
 };
 
-const Cp936Tables& Tables() {
-    static const Cp936Tables tables;
-    return tables;
+const EncodeTable& Encoding() {
+    static const EncodeTable table;
+    return table;
 }
 
 bool IsHighSurrogate(char16_t c) {
@@ -47,7 +71,7 @@ bool IsLowSurrogate(char16_t c) {
 
 // The code of the character at text[i] (kNoCode when code page 936 cannot hold it), and how many
 // UTF-16 units the character takes.
-std::uint16_t CodeAt(const Cp936Tables& tables, std::u16string_view text, std::size_t i,
+std::uint16_t CodeAt(const EncodeTable& table, std::u16string_view text, std::size_t i,
                      std::size_t& units) {
     char16_t c = text[i];
     units = 1;
@@ -55,13 +79,12 @@ std::uint16_t CodeAt(const Cp936Tables& tables, std::u16string_view text, std::s
         units = 2;
         return kNoCode;
     }
-    return tables.encode[c];
+    return table.codes[c];
 }
 
 }  // namespace
 
 std::u16string DecodeCp936(std::string_view bytes) {
-    const Cp936Tables& tables = Tables();
     std::u16string text;
     text.reserve(bytes.size());
     const std::size_t size = bytes.size();
@@ -73,9 +96,9 @@ std::u16string DecodeCp936(std::string_view bytes) {
             text.push_back(kEuroSign);
         } else if (byte == 0xFF) {
             text.push_back(kPrivateUseForFF);
-        } else if (i + 1 < size && IsCp936TrailByte(static_cast<unsigned char>(bytes[i + 1]))) {
+        } else if (i + 1 < size && IsTrailByte(static_cast<unsigned char>(bytes[i + 1]))) {
             char16_t c =
-                tables.decode[Cp936TwoByteIndex(byte, static_cast<unsigned char>(bytes[i + 1]))];
+                kTwoByteCodes[TwoByteIndex(byte, static_cast<unsigned char>(bytes[i + 1]))];
             text.push_back(c != 0 ? c : u'?');
             ++i;
         } else {
@@ -86,12 +109,12 @@ std::u16string DecodeCp936(std::string_view bytes) {
 }
 
 std::string EncodeCp936(std::u16string_view text) {
-    const Cp936Tables& tables = Tables();
+    const EncodeTable& table = Encoding();
     std::string bytes;
     bytes.reserve(text.size() * 2);
     std::size_t units = 1;
     for (std::size_t i = 0; i < text.size(); i += units) {
-        std::uint16_t code = CodeAt(tables, text, i, units);
+        std::uint16_t code = CodeAt(table, text, i, units);
         if (code == kNoCode) {
             bytes.push_back('?');
         } else if (code <= 0xFF) {
@@ -105,10 +128,10 @@ std::string EncodeCp936(std::u16string_view text) {
 }
 
 bool FitsCp936(std::u16string_view text) {
-    const Cp936Tables& tables = Tables();
+    const EncodeTable& table = Encoding();
     std::size_t units = 1;
     for (std::size_t i = 0; i < text.size(); i += units) {
-        if (CodeAt(tables, text, i, units) == kNoCode)
+        if (CodeAt(table, text, i, units) == kNoCode)
             return false;
     }
     return true;
