@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <iterator>
 
+#include "platform/Utf16.h"
+
 namespace {
 
 constexpr char16_t kEuroSign = 0x20AC;         // the single byte 0x80
@@ -62,24 +64,12 @@ const EncodeTable& Encoding() {
     return table;
 }
 
-bool IsHighSurrogate(char16_t c) {
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-bool IsLowSurrogate(char16_t c) {
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
-
 // The code of the character at text[i] (kNoCode when code page 936 cannot hold it), and how many
 // UTF-16 units the character takes.
 std::uint16_t CodeAt(const EncodeTable& table, std::u16string_view text, std::size_t i,
                      std::size_t& units) {
-    char16_t c = text[i];
-    units = 1;
-    if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-        units = 2;
-        return kNoCode;
-    }
-    return table.codes[c];
+    units = CharacterLengthAt(text, i);
+    return units == 2 ? kNoCode : table.codes[text[i]];
 }
 
 }  // namespace
