@@ -37,7 +37,9 @@ class Splice {
 
   private:
     std::string appendBytes(std::string_view encoded) const {
-        const bool needsLineEnd = !document_.lines.empty() && !document_.lines.back().hasLineEnd();
+        // A file of only a byte order mark counts as text without a line end.
+        const bool needsLineEnd = document_.lines.empty() ? !document_.bytes.empty()
+                                                          : !document_.lines.back().hasLineEnd();
         const std::string insertion =
             (needsLineEnd ? lineEnd() : std::string()) + std::string(encoded);
         // A UTF-16 file cut after an odd byte keeps that byte last, so the new units stay aligned.
@@ -66,8 +68,12 @@ std::string SetValue(const IniDocument& document, std::u16string_view sectionNam
         return splice.append(lines);
     }
     if (const IniEntry* entry = FindIniEntry(*section, keyName)) {
+        // The line keeps its line end; the last line gets one when it has none.
         const IniLine& line = document.lines[entry->line];
-        return splice.replace(line.begin, line.textEnd, splice.encode(KeyLine(entry->name, value)));
+        std::string rewritten = splice.encode(KeyLine(entry->name, value));
+        if (!line.hasLineEnd())
+            rewritten += splice.lineEnd();
+        return splice.replace(line.begin, line.textEnd, rewritten);
     }
     const std::size_t after =
         section->entries.empty() ? section->headerLine : section->entries.back().line;

@@ -105,6 +105,10 @@ INSTANTIATE_TEST_SUITE_P(
                  "[s]\r\na=1",
                  {{u"s", u"b", u"2"}},
                  "[s]\r\na=1\r\nb=2\r\n"},
+        EditCase{"ReplacedLastLineWithoutLineEndGetsOne",
+                 "[S]\r\nK=V",
+                 {{u"S", u"K", u"V2"}},
+                 "[S]\r\nK=V2\r\n"},
         EditCase{"NewKeyAfterHeaderWithoutLineEnd", "[s]", {{u"s", u"k", u"v"}}, "[s]\r\nk=v\r\n"},
         EditCase{"EmptyContent",
                  "",
@@ -227,7 +231,11 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"Utf8MarkOnly",
                  "\xEF\xBB\xBF",
                  {{u"s", u"k", u"中"}},
-                 "\xEF\xBB\xBF[s]\r\nk=\xE4\xB8\xAD\r\n"}),
+                 "\xEF\xBB\xBF\r\n[s]\r\nk=\xE4\xB8\xAD\r\n"},
+        EditCase{"Utf16LeMarkOnly",
+                 Utf16Le(u""),
+                 {{u"s", u"k", u"中"}},
+                 Utf16Le(u"\r\n[s]\r\nk=中\r\n")}),
     [](const testing::TestParamInfo<EditCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
