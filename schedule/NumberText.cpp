@@ -99,28 +99,12 @@ class DecimalValue {
     // Enough digits for a correctly rounded double; the rest only matters as "zero or not".
     static constexpr int kMaxDigits = 800;
 
-    // Up to 15 digits and a power of ten up to 22 are both exact doubles, so one multiplication
-    // or division rounds correctly; most clock texts take this way.
-    static constexpr int kExactDigits = 15;
-    static constexpr int kExactPowers = 22;
-
-    void Keep(char16_t digit) {
-        digits_[count_++] = static_cast<char>(digit);
-        if (count_ <= kExactDigits)
-            leading_ = leading_ * 10 + static_cast<std::uint64_t>(digit - u'0');
-    }
+    void Keep(char16_t digit) { digits_[count_++] = static_cast<char>(digit); }
 
     double Magnitude() const {
         if (count_ == 0)
             return 0.0;
         const std::int64_t power = scale_ + exponent_;
-        if (count_ <= kExactDigits && power >= -kExactPowers && power <= kExactPowers) {
-            static constexpr double kPowers[kExactPowers + 1] = {
-                1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-            const double mantissa = static_cast<double>(leading_);
-            return power >= 0 ? mantissa * kPowers[power] : mantissa / kPowers[-power];
-        }
         char text[kMaxDigits + 32];
         std::copy(digits_, digits_ + count_, text);
         int length = count_;
@@ -146,7 +130,6 @@ class DecimalValue {
 
     char digits_[kMaxDigits];
     int count_ = 0;
-    std::uint64_t leading_ = 0;  // the first kExactDigits digits as an integer
     bool droppedNonZero_ = false;
     std::int64_t scale_ = 0;  // the digits read as an integer, times 10^scale_
     std::int64_t exponent_ = 0;
