@@ -15,7 +15,6 @@
 #include "app/FirstPaintReport.h"
 #include "app/StatusLayout.h"
 #include "schedule/StatusReport.h"
-#include "store/StartupReport.h"
 #include "ui/Dialogs.h"
 
 namespace {
@@ -151,7 +150,7 @@ void Form1::StartRefreshTimer() {
 }
 
 QString Form1::ReportText(const StartupProblems& problems) const {
-    return QString::fromStdU16String(ComposeStartupReport(schedule_.PathText(), problems));
+    return QString::fromStdU16String(schedule_.Report(problems));
 }
 
 void Form1::刷新任务() {

@@ -1,7 +1,15 @@
 #pragma once
 
 #include <filesystem>
+#include <system_error>
 
-// Where the schedule file of the program started from this executable lives: GM.ini in the
-// executable's folder. Resolved once, at start-up.
-std::filesystem::path ResolveIniPath(const std::filesystem::path& executable);
+// Where the schedule file lives, decided once at start-up.
+struct IniLocation {
+    std::filesystem::path file;
+    std::error_code folderError{};  // set when the file's folder could not be created
+};
+
+// GM.ini beside the executable when a file of that name is already there or the user may create
+// files in that folder, so that a copy in a folder of its own stays portable. Otherwise GM.ini in
+// the user's own folder for the program (see UserFolder), which is created when missing.
+IniLocation ResolveIniPath(const std::filesystem::path& executable);

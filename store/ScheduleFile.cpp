@@ -7,6 +7,7 @@
 #include "store/DefaultIni.h"
 #include "store/IniWriter.h"
 #include "store/ScheduleKeys.h"
+#include "store/StartupReport.h"
 
 namespace {
 
@@ -16,11 +17,15 @@ std::u16string_view SectionOf(ActivityKind kind) {
 
 }  // namespace
 
-ScheduleFile::ScheduleFile(std::filesystem::path path, Clock clock)
-    : path_(std::move(path)), clock_(std::move(clock)) {}
+ScheduleFile::ScheduleFile(IniLocation location, Clock clock)
+    : location_(std::move(location)), clock_(std::move(clock)) {}
 
 std::u16string ScheduleFile::PathText() const {
-    return ::PathText(path_);
+    return ::PathText(location_.file);
+}
+
+std::u16string ScheduleFile::Report(const StartupProblems& problems) const {
+    return ComposeStartupReport(location_.file, problems);
 }
 
 LocalTime ScheduleFile::Now() const {
@@ -30,7 +35,11 @@ LocalTime ScheduleFile::Now() const {
 StartupSchedule ScheduleFile::LoadAtStartup() const {
     StartupSchedule loaded;
     ScheduleProblems& problems = loaded.problems.schedule;
-    if (const std::error_code error = EnsureIniFile(path_, clock_)) {
+    if (location_.folderError) {
+        problems.file = {FileProblem::Kind::FolderNotCreated, location_.folderError};
+        return loaded;
+    }
+    if (const std::error_code error = EnsureIniFile(location_.file, clock_)) {
         problems.file = {FileProblem::Kind::NotCreated, error};
         return loaded;
     }
@@ -39,7 +48,7 @@ StartupSchedule ScheduleFile::LoadAtStartup() const {
         return loaded;
     std::error_code error;
     const std::optional<std::u16string> stored =
-        ReadIniValue(kDurationSection, kDurationKey, path_, clock_, error);
+        ReadIniValue(kDurationSection, kDurationKey, location_.file, clock_, error);
     if (error) {
         // The file went away after the load and could not be written again, or cannot be read.
         problems.file = {FileProblem::Kind::NotRead, error};
@@ -59,7 +68,7 @@ ReloadedSchedule ScheduleFile::Reload() const {
 ScheduleProblems ScheduleFile::LoadTasksInto(std::vector<cTask>& tasks) const {
     ScheduleProblems problems;
     std::error_code error;
-    problems.skipped = LoadTasks(tasks, path_, error);
+    problems.skipped = LoadTasks(tasks, location_.file, error);
     if (error) {
         problems.file = {FileProblem::Kind::NotRead, error};
         return problems;
@@ -69,20 +78,20 @@ ScheduleProblems ScheduleFile::LoadTasksInto(std::vector<cTask>& tasks) const {
 }
 
 std::vector<IniKeyValue> ScheduleFile::Activities(ActivityKind kind, std::error_code& error) const {
-    return ReadIniKeys(SectionOf(kind), path_, error);
+    return ReadIniKeys(SectionOf(kind), location_.file, error);
 }
 
 std::error_code ScheduleFile::SaveActivity(ActivityKind kind, std::u16string_view name,
                                            std::u16string_view definition) const {
-    return WriteIniValue(SectionOf(kind), name, definition, path_);
+    return WriteIniValue(SectionOf(kind), name, definition, location_.file);
 }
 
 std::error_code ScheduleFile::SaveDuration(std::int16_t minutes) const {
     const std::string digits = std::to_string(minutes);
     return WriteIniValue(kDurationSection, kDurationKey,
-                         std::u16string(digits.begin(), digits.end()), path_);
+                         std::u16string(digits.begin(), digits.end()), location_.file);
 }
 
 std::error_code ScheduleFile::DeleteActivity(ActivityKind kind, std::u16string_view name) const {
-    return WriteIniValue(SectionOf(kind), name, std::nullopt, path_);
+    return WriteIniValue(SectionOf(kind), name, std::nullopt, location_.file);
 }

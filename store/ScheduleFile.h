@@ -9,6 +9,7 @@
 
 #include "schedule/LocalTime.h"
 #include "schedule/cTask.h"
+#include "store/IniLocation.h"
 #include "store/IniReaders.h"
 #include "store/ScheduleProblems.h"
 
@@ -34,15 +35,18 @@ struct ReloadedSchedule {
 // it. Every call reads or writes the file afresh; nothing is cached.
 class ScheduleFile {
   public:
-    ScheduleFile(std::filesystem::path path, Clock clock);
+    ScheduleFile(IniLocation location, Clock clock);
 
     // The path for messages.
     std::u16string PathText() const;
+    // What the user is told of the problems (see ComposeStartupReport); empty when there are none.
+    std::u16string Report(const StartupProblems& problems) const;
     // The local time of the clock.
     LocalTime Now() const;
 
     // Writes the default file when it is missing, then loads the activities and the duration.
-    // When the file cannot be created or read, nothing else is tried.
+    // When the file or its folder cannot be created, or the file cannot be read, nothing else is
+    // tried.
     StartupSchedule LoadAtStartup() const;
     // Loads the activities again; the duration is read only at start-up.
     ReloadedSchedule Reload() const;
@@ -60,6 +64,6 @@ class ScheduleFile {
   private:
     ScheduleProblems LoadTasksInto(std::vector<cTask>& tasks) const;
 
-    std::filesystem::path path_;
+    IniLocation location_;
     Clock clock_;
 };

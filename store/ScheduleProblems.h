@@ -25,8 +25,9 @@ std::vector<UnreadableEntry> FindUnreadableEntries(const std::vector<cTask>& tas
 struct FileProblem {
     enum class Kind {
         None,
-        NotCreated,  // the default file could not be written
-        NotRead,     // the file exists but cannot be read
+        FolderNotCreated,  // the folder for the file could not be created
+        NotCreated,        // the default file could not be written
+        NotRead,           // the file exists but cannot be read
     };
     Kind kind = Kind::None;
     std::error_code error;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/PathText.h"
 #include "store/FileErrorText.h"
 #include "store/ScheduleKeys.h"
 
@@ -55,18 +56,31 @@ std::u16string DescribeDuration(const DurationSetting& duration) {
 }
 
 // The file itself could not be created or read: nothing else of it is known.
-std::u16string DescribeFileProblem(std::u16string_view pathText, const FileProblem& problem) {
-    const bool created = problem.kind == FileProblem::Kind::NotCreated;
-    return (created ? u"无法创建日程文件：" : u"无法读取日程文件：") + std::u16string(pathText) +
-           u"\n原因：" +
-           DescribeFileError(problem.error, created ? FileAccess::Write : FileAccess::Read) + u"。";
+std::u16string DescribeFileProblem(const std::filesystem::path& file, const FileProblem& problem) {
+    std::u16string what;
+    FileAccess access = FileAccess::Write;
+    switch (problem.kind) {
+        case FileProblem::Kind::FolderNotCreated:
+            what = u"无法创建日程文件所在的文件夹：" + PathText(file.parent_path());
+            break;
+        case FileProblem::Kind::NotCreated:
+            what = u"无法创建日程文件：" + PathText(file);
+            break;
+        case FileProblem::Kind::NotRead:
+        case FileProblem::Kind::None:
+            what = u"无法读取日程文件：" + PathText(file);
+            access = FileAccess::Read;
+            break;
+    }
+    return what + u"\n原因：" + DescribeFileError(problem.error, access) + u"。";
 }
 
 }  // namespace
 
-std::u16string ComposeStartupReport(std::u16string_view pathText, const StartupProblems& problems) {
+std::u16string ComposeStartupReport(const std::filesystem::path& file,
+                                    const StartupProblems& problems) {
     if (problems.schedule.file)
-        return DescribeFileProblem(pathText, problems.schedule.file);
+        return DescribeFileProblem(file, problems.schedule.file);
     std::vector<std::u16string> lines;
     for (const LoadProblem& skipped : problems.schedule.skipped) {
         lines.push_back(DescribeSkipped(skipped));
@@ -79,8 +93,8 @@ std::u16string ComposeStartupReport(std::u16string_view pathText, const StartupP
     if (lines.empty())
         return {};
 
-    std::u16string report = u"日程文件中有无法使用的内容，其余内容照常使用。\n文件：" +
-                            std::u16string(pathText) + u"\n";
+    std::u16string report =
+        u"日程文件中有无法使用的内容，其余内容照常使用。\n文件：" + PathText(file) + u"\n";
     for (const std::u16string& line : lines)
         report += u"\n· " + line;
     return report;

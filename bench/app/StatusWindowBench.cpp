@@ -49,7 +49,7 @@ void BM_Reload(benchmark::State& state) {
         std::filesystem::path(folder.path().toStdU16String()) / "GM.ini";
     WriteSchedule(ini, static_cast<int>(state.range(0)));
     SilentDialogs dialogs;
-    const ScheduleFile schedule(ini, [] {
+    const ScheduleFile schedule({ini}, [] {
         using namespace std::chrono;
         return LocalTime{year_month_day{year{2024}, month{1}, day{1}}, 12, 0, 0};
     });

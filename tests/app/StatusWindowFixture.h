@@ -45,8 +45,8 @@ class StatusWindowTest : public ::testing::Test {
 
     // A status window on the file (GM.ini of the scratch folder when empty).
     std::unique_ptr<Form1> Open(std::filesystem::path ini = {}) {
-        schedule =
-            std::make_unique<ScheduleFile>(ini.empty() ? Ini() : ini, [this] { return now; });
+        schedule = std::make_unique<ScheduleFile>(IniLocation{ini.empty() ? Ini() : ini},
+                                                  [this] { return now; });
         return std::make_unique<Form1>(dialogs, *schedule, [this] { OpenEditor(); });
     }
 

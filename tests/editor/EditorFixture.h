@@ -88,7 +88,7 @@ class EditorTest : public ::testing::Test {
     }
 
     void Open() {
-        schedule = std::make_unique<ScheduleFile>(ini, [] { return LocalTime{}; });
+        schedule = std::make_unique<ScheduleFile>(IniLocation{ini}, [] { return LocalTime{}; });
         form = std::make_unique<Form2>(dialogs, *schedule, [this] { ++refreshes; });
         form->show();
         form->activateWindow();

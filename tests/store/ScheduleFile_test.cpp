@@ -15,7 +15,7 @@ using Kind = FileProblem::Kind;
 class ScheduleFileTest : public testing::Test {
   protected:
     ScheduleFile File(const fs::path& path) {
-        return ScheduleFile(path, [this] {
+        return ScheduleFile({path}, [this] {
             ++clockReads;
             return LocalTime{};
         });
@@ -57,6 +57,13 @@ TEST_F(ScheduleFileTest, ADefaultFileThatCannotBeWrittenIsTriedOnceAndNothingEls
     EXPECT_TRUE(loaded.tasks.empty());
     EXPECT_EQ(loaded.durationMinutes, 5);
     EXPECT_FALSE(fs::exists(folder / "missing"));
+}
+
+TEST_F(ScheduleFileTest, AFolderThatCouldNotBeCreatedIsAllThatIsReported) {
+    const std::error_code denied = std::make_error_code(std::errc::permission_denied);
+    const StartupSchedule loaded = ScheduleFile({path, denied}, FixedClock()).LoadAtStartup();
+    EXPECT_EQ(loaded.problems.schedule.file, (FileProblem{Kind::FolderNotCreated, denied}));
+    EXPECT_FALSE(fs::exists(path));
 }
 
 TEST_F(ScheduleFileTest, ReloadReadsTheActivitiesAgainAndCreatesNothing) {

@@ -4,7 +4,7 @@
 
 namespace {
 
-const std::u16string kIni = u"/home/user/quillot/GM.ini";
+const std::filesystem::path kIni = "/home/user/quillot/GM.ini";
 const std::u16string kHeader =
     u"日程文件中有无法使用的内容，其余内容照常使用。\n文件：/home/user/quillot/GM.ini\n";
 
@@ -76,6 +76,10 @@ TEST(StartupReport, AFileThatCannotBeCreatedOrReadIsAllThatIsSaid) {
     problems.schedule.file = {FileProblem::Kind::NotRead, denied};
     EXPECT_EQ(ComposeStartupReport(kIni, problems),
               u"无法读取日程文件：/home/user/quillot/GM.ini\n原因：没有读取权限。");
+    problems.schedule.file = {FileProblem::Kind::FolderNotCreated, denied};
+    EXPECT_EQ(ComposeStartupReport(kIni, problems),
+              u"无法创建日程文件所在的文件夹：/home/user/"
+              u"quillot\n原因：没有写入权限（文件或文件夹为只读）。");
 }
 
 TEST(StartupReport, AllProblemsGoIntoOneMessageInOrder) {

@@ -1,0 +1,56 @@
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "platform/UserFolder.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// An absolute path from the environment, or empty.
+fs::path AbsoluteFromEnvironment(const char* name) {
+    const char* value = std::getenv(name);
+    if (value == nullptr || value[0] != '/')
+        return {};
+    return fs::path(value);
+}
+
+fs::path HomeFolder() {
+    if (fs::path home = AbsoluteFromEnvironment("HOME"); !home.empty())
+        return home;
+    std::vector<char> buffer(16384);
+    passwd entry{};
+    passwd* found = nullptr;
+    if (::getpwuid_r(::geteuid(), &entry, buffer.data(), buffer.size(), &found) != 0 ||
+        found == nullptr || found->pw_dir == nullptr || found->pw_dir[0] != '/') {
+        return {};
+    }
+    return fs::path(found->pw_dir);
+}
+
+}  // namespace
+
+fs::path UserFolder() {
+    fs::path config = AbsoluteFromEnvironment("XDG_CONFIG_HOME");
+    if (config.empty()) {
+        const fs::path home = HomeFolder();
+        if (home.empty())
+            return {};
+        config = home / ".config";
+    }
+    return config / "quillot";
+}
+
+bool CanCreateFilesIn(const fs::path& folder) {
+    const fs::path place = folder.empty() ? fs::path(".") : folder;
+    struct stat info;
+    if (::stat(place.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
+        return false;
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return false;
+    return ::access(place.c_str(), W_OK | X_OK) == 0;
+}
