@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "app/ApplicationIdentity.h"
 #include "app/Form1.h"
 #include "editor/Form2.h"
 #include "platform/ExecutablePath.h"
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
         return 0;
 
     QApplication app(argc, argv);
+    SetApplicationIdentity(app);
     MessageBoxDialogs dialogs;
     const ScheduleFile schedule(ResolveIniPath(executable), SystemLocalTime);
     Form2* editor = nullptr;  // created at its first use, owned by the status window

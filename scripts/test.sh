@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the formatting, builds everything and runs every test: the
-# whole suite (window tests on the offscreen platform), then the core again under AddressSanitizer
-# and UBSan.
+# whole suite (window tests on the offscreen platform), the package and a fresh install of it, then
+# the core again under AddressSanitizer and UBSan.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -12,6 +12,7 @@ jobs=$(nproc)
 cmake --preset default
 cmake --build --preset default -j"$jobs"
 ctest --preset default -j"$jobs"
+scripts/test-package.sh build/default
 
 cmake --preset sanitize
 cmake --build --preset sanitize -j"$jobs"

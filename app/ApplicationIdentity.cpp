@@ -1,0 +1,18 @@
+#include "app/ApplicationIdentity.h"
+
+#include <QApplication>
+#include <QDirIterator>
+#include <QIcon>
+
+#include "ui/Dialogs.h"
+
+void SetApplicationIdentity(QApplication& application) {
+    application.setApplicationName(kAppTitle);
+    application.setDesktopFileName(QStringLiteral("org.quillot.Quillot"));
+    // Every size of the icon theme's PNGs, built in under :/icons.
+    QIcon icon;
+    QDirIterator sizes(QStringLiteral(":/icons"), QDir::Files, QDirIterator::Subdirectories);
+    while (sizes.hasNext())
+        icon.addFile(sizes.next());
+    application.setWindowIcon(icon);
+}

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a configured build folder (default build/default), checks what
+# `cmake --install` puts in place, validates the desktop entry and the AppStream metadata, and
+# installs the package as a user would (tests/package/fresh-install.sh, as root only).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build/default}
+
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
+diff <(cd "$stage" && find . -type f | sed 's|^\.||' | sort) tests/package/installed-files.txt
+desktop-file-validate "$stage/usr/share/applications/org.quillot.Quillot.desktop"
+appstreamcli validate --no-net "$stage/usr/share/metainfo/org.quillot.Quillot.metainfo.xml"
+
+cmake --build "$build" --target package
+deb=$(ls "$build"/quillot_*_amd64.deb)
+echo "package: $deb, $(stat -c %s "$deb") bytes"
+dpkg-deb -f "$deb" Depends
+
+if [ "$(id -u)" -eq 0 ]; then
+  tests/package/fresh-install.sh "$deb"
+else
+  echo "fresh install: skipped (creating a user for it needs root)"
+fi
