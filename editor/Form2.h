@@ -8,7 +8,6 @@
 #include <system_error>
 #include <vector>
 
-#include "store/FileErrorText.h"
 #include "store/ScheduleFile.h"
 
 class Dialogs;

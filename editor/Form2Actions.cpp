@@ -120,8 +120,7 @@ std::vector<std::u16string> Form2::PendingEntries() const {
 }
 
 QString Form2::FileFailure(const QString& what, std::error_code error, FileAccess access) const {
-    return what + Q(schedule_.PathText()) + QStringLiteral("：") +
-           Q(DescribeFileError(error, access));
+    return what + Q(schedule_.DescribeFailure(error, access));
 }
 
 void Form2::SaveTask() {

@@ -63,8 +63,9 @@ std::string SetValue(const IniDocument& document, std::u16string_view sectionNam
     const Splice splice(document);
     const IniSection* section = FindIniSection(document, sectionName);
     if (section == nullptr) {
-        std::u16string lines = u"[" + std::u16string(TrimIniArgument(sectionName)) + u"]\r\n";
-        lines += KeyLine(TrimIniArgument(keyName), value) + u"\r\n";
+        std::u16string lines(u"[");
+        lines.append(TrimIniArgument(sectionName)).append(u"]\r\n");
+        lines.append(KeyLine(TrimIniArgument(keyName), value)).append(u"\r\n");
         return splice.append(lines);
     }
     if (const IniEntry* entry = FindIniEntry(*section, keyName)) {

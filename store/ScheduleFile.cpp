@@ -20,8 +20,8 @@ std::u16string_view SectionOf(ActivityKind kind) {
 ScheduleFile::ScheduleFile(IniLocation location, Clock clock)
     : location_(std::move(location)), clock_(std::move(clock)) {}
 
-std::u16string ScheduleFile::PathText() const {
-    return ::PathText(location_.file);
+std::u16string ScheduleFile::DescribeFailure(std::error_code error, FileAccess access) const {
+    return PathText(location_.file) + u"：" + DescribeFileError(error, access);
 }
 
 std::u16string ScheduleFile::Report(const StartupProblems& problems) const {

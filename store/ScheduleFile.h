@@ -9,6 +9,7 @@
 
 #include "schedule/LocalTime.h"
 #include "schedule/cTask.h"
+#include "store/FileErrorText.h"
 #include "store/IniLocation.h"
 #include "store/IniReaders.h"
 #include "store/ScheduleProblems.h"
@@ -37,8 +38,8 @@ class ScheduleFile {
   public:
     ScheduleFile(IniLocation location, Clock clock);
 
-    // The path for messages.
-    std::u16string PathText() const;
+    // The file and why it could not be read or written, for a message: "<path>：<reason>".
+    std::u16string DescribeFailure(std::error_code error, FileAccess access) const;
     // What the user is told of the problems (see ComposeStartupReport); empty when there are none.
     std::u16string Report(const StartupProblems& problems) const;
     // The local time of the clock.

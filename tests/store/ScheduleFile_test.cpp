@@ -115,8 +115,10 @@ TEST_F(ScheduleFileTest, WritesThatFailReturnTheReason) {
               std::errc::is_a_directory);
 }
 
-TEST_F(ScheduleFileTest, PathTextNamesTheFile) {
-    EXPECT_EQ(File(path).PathText(), path.u16string());
+TEST_F(ScheduleFileTest, FailuresNameTheFileAndTheReason) {
+    EXPECT_EQ(File(path).DescribeFailure(std::make_error_code(std::errc::permission_denied),
+                                         FileAccess::Read),
+              path.u16string() + u"：没有读取权限");
 }
 
 }  // namespace
