@@ -6,11 +6,6 @@ namespace {
 
 using Window = EditorTest;
 
-const QString kDefaultFixedLine =
-    QStringLiteral("红包刷新时间=00:00,08:00,12:00,16:00,20:00,22:00|每日");
-const QString kDefaultRangeLine = QStringLiteral(
-    "就餐时间=06:00-06:30,12:00-12:30,18:00-18:30|星期一,星期二,星期三,星期四,星期五");
-
 TEST_F(Window, StartsOnFixedPointsWithBothListsReadFromTheFile) {
     WriteDefaultFile();
     Open();
