@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QPushButton>
 
 #include "tests/editor/EditorFixture.h"
@@ -52,7 +53,7 @@ TEST_F(Window, ControlsCarryTheirCaptions) {
     }
 }
 
-TEST_F(Window, EveryBoxAndListIsReachedThroughItsLabel) {
+TEST_F(Window, EveryBoxAndListIsReachedAndNamedThroughItsLabel) {
     WriteDefaultFile();
     Open();
     const struct {
@@ -74,6 +75,9 @@ TEST_F(Window, EveryBoxAndListIsReachedThroughItsLabel) {
                 captions << label->text();
         }
         EXPECT_EQ(captions, QStringList{QString::fromUtf8(b.label)}) << b.name;
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(reader, nullptr) << b.name;
+        EXPECT_EQ(reader->text(QAccessible::Name), QString::fromUtf8(b.label)) << b.name;
     }
 }
 
