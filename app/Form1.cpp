@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -9,8 +10,10 @@
 #include <QWindow>
 
 #include <cmath>
+#include <mutex>
 #include <utility>
 
+#include "app/AccessibleActions.h"
 #include "app/AutoSizeLabel.h"
 #include "app/FirstPaintReport.h"
 #include "app/StatusLayout.h"
@@ -52,6 +55,8 @@ Form1::Form1(Dialogs& dialogs, const ScheduleFile& schedule, std::function<void(
       schedule_(schedule),
       openEditor_(std::move(openEditor)),
       compositorDecides_(QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) {
+    static std::once_flag accessibleFactory;
+    std::call_once(accessibleFactory, [] { QAccessible::installFactory(&AccessibleInterface); });
     CreateControls();
 
     StartupSchedule loaded = schedule_.LoadAtStartup();
@@ -73,12 +78,45 @@ Form1::Form1(Dialogs& dialogs, const ScheduleFile& schedule, std::function<void(
     }
 }
 
+QAccessibleInterface* Form1::AccessibleInterface(const QString& className, QObject* object) {
+    const bool window = className == QLatin1String("Form1");
+    Form1* form = nullptr;
+    if (window) {
+        form = static_cast<Form1*>(object);
+    } else if (className == QLatin1String("QLabel")) {
+        form = qobject_cast<Form1*>(object->parent());
+    }
+    if (form == nullptr || (!window && object != form->closeLabel))
+        return nullptr;
+    // The actions run from the event loop: the screen reader's request returns at once, not only
+    // once the modal editor has been closed.
+    const auto close = [form] { QTimer::singleShot(0, form, &QWidget::close); };
+    if (!window) {
+        return new AccessibleActions(
+            form->closeLabel, QAccessible::Button,
+            {{QAccessibleActionInterface::pressAction(), QStringLiteral("关闭"), close}});
+    }
+    const auto openEditor = [form] {
+        QTimer::singleShot(0, form, [form] {
+            if (form->openEditor_)
+                form->openEditor_();
+        });
+    };
+    return new AccessibleActions(
+        form, QAccessible::Client,
+        {{QAccessibleActionInterface::pressAction(), QStringLiteral("打开任务编辑器"), openEditor},
+         {QStringLiteral("Close"), QStringLiteral("关闭"), close}});
+}
+
 void Form1::CreateControls() {
     currentLabel = new AutoSizeLabel(this);
     currentLabel->setObjectName(QStringLiteral("currentLabel"));
     upcomingLabel = new AutoSizeLabel(this);
     upcomingLabel->setObjectName(QStringLiteral("upcomingLabel"));
-    closeLabel = new QLabel(QStringLiteral("×"), this);
+    closeLabel = new QLabel(this);
+    // Setting a label's text makes Qt look up its accessible interface, which must by then be the
+    // button of AccessibleInterface: the text comes once closeLabel is known.
+    closeLabel->setText(QStringLiteral("×"));
     closeLabel->setObjectName(QStringLiteral("closeLabel"));
     closeLabel->installEventFilter(this);
     refreshTimer = new QTimer(this);
@@ -88,6 +126,8 @@ void Form1::CreateControls() {
 void Form1::ApplyWindowSettings() {
     setWindowTitle(kAppTitle);
     setAccessibleName(kAppTitle);
+    // Enter or Space opens the editor; the focus shows nowhere on the window.
+    setFocusPolicy(Qt::StrongFocus);
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     if (compositorDecides_) {
         // The compositor ignores a window's opacity: paint on a translucent surface instead.
@@ -217,6 +257,17 @@ void Form1::mouseReleaseEvent(QMouseEvent* event) {
     dragging = false;
     clickPossible_ = false;
     if (click && openEditor_)
+        openEditor_();
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+    const bool opens = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                       event->key() == Qt::Key_Space;
+    if (!opens || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (openEditor_)
         openEditor_();
 }
 

@@ -11,12 +11,15 @@
 
 class AutoSizeLabel;
 class Dialogs;
+class QAccessibleInterface;
 class QLabel;
 class QTimer;
 
 // The status window: a small borderless dark window listing, in yellow, the activities that can
 // be joined now and, in green, those opening within 30 minutes. It re-evaluates every minute, is
-// dragged by its surface, opens the task editor on a click and closes from its "×".
+// dragged by its surface, opens the task editor on a click or, when it has the keyboard focus, on
+// Enter or Space, and closes from its "×". Screen readers find both as actions: "Press" on the
+// window opens the editor, "Close" on it or "Press" on the "×" closes it.
 class Form1 : public QWidget {
     Q_OBJECT
   public:
@@ -35,10 +38,14 @@ class Form1 : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The accessible interfaces of the window and of closeLabel, with their actions.
+    static QAccessibleInterface* AccessibleInterface(const QString& className, QObject* object);
+
     void CreateControls();
     void ApplyWindowSettings();
     void ApplyLabelSettings(AutoSizeLabel* label, const QColor& textColour, bool bold);

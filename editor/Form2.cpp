@@ -4,12 +4,15 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <utility>
 
 #include "schedule/ScheduleText.h"
 
@@ -21,10 +24,12 @@ Control* Named(Control* control, const QString& objectName) {
     return control;
 }
 
+// The caption names the control for screen readers too.
 QLabel* LabelFor(QWidget* buddy, const QString& caption, QWidget* parent) {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(buddy->objectName() + QStringLiteral("Label"));
     label->setBuddy(buddy);
+    buddy->setAccessibleName(caption);
     return label;
 }
 
@@ -114,10 +119,13 @@ void Form2::CreateControls() {
     durationBox = NumberBox(QStringLiteral("durationBox"), this);
     durationLabel = LabelFor(durationBox, QStringLiteral("持续时间（分钟）"), this);
     saveButton = Button(QStringLiteral("保存任务"), QStringLiteral("saveButton"), this);
+    saveButton->setToolTip(
+        QStringLiteral("名称与同类已有任务相同时替换该任务；名称不同时新增任务，原任务保留。"));
     resetButton = Button(QStringLiteral("重置"), QStringLiteral("resetButton"), this);
 
     for (QListWidget* list : {fixedTaskList, rangeTaskList, pendingTimeList}) {
         list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->installEventFilter(this);
     }
     fixedTaskList->setMinimumWidth(340);
     rangeTaskList->setMinimumWidth(340);
@@ -199,6 +207,8 @@ void Form2::ConnectControls() {
         connect(box, &QCheckBox::clicked, this, [this] { WeekdayClicked(); });
     }
     connect(addTimeButton, &QPushButton::clicked, this, [this] { AddTime(); });
+    for (QLineEdit* box : {startHourBox, startMinuteBox, endHourBox, endMinuteBox})
+        connect(box, &QLineEdit::returnPressed, this, [this] { AddTime(); });
     connect(removeTimeButton, &QPushButton::clicked, this, [this] { RemoveTime(); });
     connect(saveButton, &QPushButton::clicked, this, [this] { SaveTask(); });
     connect(resetButton, &QPushButton::clicked, this, [this] { 清空重填(); });
@@ -206,4 +216,38 @@ void Form2::ConnectControls() {
             [this] { DeleteTask(fixedTaskList, ActivityKind::FixedTimes); });
     connect(deleteRangeButton, &QPushButton::clicked, this,
             [this] { DeleteTask(rangeTaskList, ActivityKind::TimeRanges); });
+    connect(fixedTaskList, &QListWidget::itemDoubleClicked, this,
+            [this](const QListWidgetItem* line) { LoadTask(line, ActivityKind::FixedTimes); });
+    connect(rangeTaskList, &QListWidget::itemDoubleClicked, this,
+            [this](const QListWidgetItem* line) { LoadTask(line, ActivityKind::TimeRanges); });
+}
+
+void Form2::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    taskNameBox->setFocus(Qt::OtherFocusReason);
+}
+
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (watched == pendingTimeList && key == Qt::Key_Delete) {
+        RemoveTime();
+        return true;
+    }
+    for (const auto& [list, kind] : {std::pair{fixedTaskList, ActivityKind::FixedTimes},
+                                     std::pair{rangeTaskList, ActivityKind::TimeRanges}}) {
+        if (watched != list)
+            continue;
+        if (key == Qt::Key_Delete) {
+            DeleteTask(list, kind);
+            return true;
+        }
+        const QList<QListWidgetItem*> selected = list->selectedItems();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !selected.isEmpty()) {
+            LoadTask(selected.first(), kind);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }

@@ -8,6 +8,7 @@
 #include <system_error>
 #include <vector>
 
+#include "editor/TaskDefinition.h"
 #include "store/ScheduleFile.h"
 
 class Dialogs;
@@ -16,12 +17,14 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QRadioButton;
 
-// The task editor, captioned "任务生成": lists the activities of GM.ini, deletes them, and
-// composes and saves new ones. Shown modally from the status window. Every control carries its
-// role as object name (taskNameBox, weekdayChecks1 .. weekdayChecks7, saveButton, ...).
+// The task editor, captioned "任务生成": lists the activities of GM.ini, deletes them, loads one
+// back for editing, and composes and saves activities. Shown modally from the status window, with
+// the focus in the name box. Every control carries its role as object name (taskNameBox,
+// weekdayChecks1 .. weekdayChecks7, saveButton, ...).
 class Form2 : public QDialog {
     Q_OBJECT
   public:
@@ -29,6 +32,11 @@ class Form2 : public QDialog {
     // whatever the answer.
     Form2(Dialogs& dialogs, const ScheduleFile& schedule, std::function<void()> refreshStatusWindow,
           QWidget* parent = nullptr);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    // Delete in a list deletes its selected line; Enter in a task list loads the selected line.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void CreateControls();
@@ -43,12 +51,18 @@ class Form2 : public QDialog {
     void 加载现有任务列表();
     std::error_code FillTaskList(QListWidget* list, ActivityKind kind);
 
+    void ClearTimeBoxes();
+    // Ticks dailyCheck and the weekday boxes; the weekday boxes are unavailable when daily.
+    void ShowWeekdays(bool daily, const WeekdayTicks& weekdays);
+
     void DailyClicked();
     void WeekdayClicked();
     void AddTime();
     void RemoveTime();
     void SaveTask();
     void DeleteTask(QListWidget* list, ActivityKind kind);
+    // Puts the activity of the line into the entry controls; the duration box stays as it is.
+    void LoadTask(const QListWidgetItem* line, ActivityKind kind);
 
     std::vector<std::u16string> PendingEntries() const;
     QString FileFailure(const QString& what, std::error_code error, FileAccess access) const;

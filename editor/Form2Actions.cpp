@@ -8,6 +8,7 @@
 
 #include "editor/Form2.h"
 #include "editor/TaskDefinition.h"
+#include "editor/TaskListLine.h"
 #include "editor/TaskNameCheck.h"
 #include "editor/TimeEntry.h"
 #include "schedule/TextTrim.h"
@@ -43,11 +44,7 @@ void Form2::清空重填() {
         box->clear();
     }
     pendingTimeList->clear();
-    dailyCheck->setChecked(false);
-    for (QCheckBox* box : weekdayChecks) {
-        box->setChecked(false);
-        box->setEnabled(true);
-    }
+    ShowWeekdays(false, WeekdayTicks{});
     fixedKindOption->setChecked(true);
     sameDayOption->setChecked(true);
     切换任务类型();
@@ -69,6 +66,19 @@ std::error_code Form2::FillTaskList(QListWidget* list, ActivityKind kind) {
         list->addItem(Q(entry.name + u"=" + entry.value));
     }
     return error;
+}
+
+void Form2::ClearTimeBoxes() {
+    for (QLineEdit* box : {startHourBox, startMinuteBox, endHourBox, endMinuteBox})
+        box->clear();
+}
+
+void Form2::ShowWeekdays(bool daily, const WeekdayTicks& weekdays) {
+    dailyCheck->setChecked(daily);
+    for (std::size_t i = 0; i < weekdayChecks.size(); ++i) {
+        weekdayChecks[i]->setChecked(weekdays[i]);
+        weekdayChecks[i]->setEnabled(!daily);
+    }
 }
 
 void Form2::DailyClicked() {
@@ -100,8 +110,7 @@ void Form2::AddTime() {
         return;
     }
     pendingTimeList->addItem(Q(outcome.entry));
-    for (QLineEdit* box : {startHourBox, startMinuteBox, endHourBox, endMinuteBox})
-        box->clear();
+    ClearTimeBoxes();
     startHourBox->setFocus();
 }
 
@@ -164,7 +173,8 @@ void Form2::DeleteTask(QListWidget* list, ActivityKind kind) {
     const QList<QListWidgetItem*> selected = list->selectedItems();
     if (selected.isEmpty())
         return;
-    const QString name = selected.first()->text().section(QLatin1Char('='), 0, 0);
+    const std::u16string line = selected.first()->text().toStdU16String();
+    const QString name = Q(TaskListLineName(line));
     if (dialogs_.Ask(this, QStringLiteral("确定删除任务：") + name + QStringLiteral("？"))) {
         if (std::error_code error = schedule_.DeleteActivity(kind, name.toStdU16String())) {
             dialogs_.Inform(this, FileFailure(QStringLiteral("任务未删除，无法写入 "), error,
@@ -175,4 +185,16 @@ void Form2::DeleteTask(QListWidget* list, ActivityKind kind) {
     }
     if (refreshStatusWindow_)
         refreshStatusWindow_();
+}
+
+void Form2::LoadTask(const QListWidgetItem* line, ActivityKind kind) {
+    const ActivityForEditing activity = ReadTaskListLine(line->text().toStdU16String());
+    taskNameBox->setText(Q(activity.name));
+    (kind == ActivityKind::FixedTimes ? fixedKindOption : rangeKindOption)->setChecked(true);
+    切换任务类型();
+    pendingTimeList->clear();
+    for (const std::u16string& entry : activity.entries)
+        pendingTimeList->addItem(Q(entry));
+    ShowWeekdays(activity.daily, activity.weekdays);
+    ClearTimeBoxes();
 }

@@ -1,22 +1,8 @@
 #include "schedule/TaskEntries.h"
 
-#include "schedule/TextTrim.h"
+#include "schedule/TextSplit.h"
 
 namespace {
-
-// The piece of text before the first separator (all of it when there is none), the rest after it.
-struct Split {
-    std::u16string_view first;
-    std::u16string_view rest;
-    bool separated = false;
-};
-
-Split SplitAt(std::u16string_view text, char16_t separator) {
-    const std::size_t position = text.find(separator);
-    if (position == std::u16string_view::npos)
-        return {text, {}, false};
-    return {text.substr(0, position), text.substr(position + 1), true};
-}
 
 void VisitFixedEntry(std::u16string_view entry, std::int16_t durationMinutes,
                      EntryVisitor& visitor) {
@@ -50,17 +36,13 @@ void VisitRangeEntry(std::u16string_view entry, EntryVisitor& visitor) {
 
 void VisitTimeList(std::u16string_view normalizedTimes, bool fixedPoints,
                    std::int16_t durationMinutes, EntryVisitor& visitor) {
-    for (Split split{{}, normalizedTimes, true}; split.separated;) {
-        split = SplitAt(split.rest, u',');
-        const std::u16string_view entry = TrimSpaces(split.first);
-        if (entry.empty())
-            continue;
+    ForEachTimeListEntry(normalizedTimes, [&](std::u16string_view entry) {
         if (fixedPoints) {
             VisitFixedEntry(entry, durationMinutes, visitor);
         } else {
             VisitRangeEntry(entry, visitor);
         }
-    }
+    });
 }
 
 // Keeps the problems of a walk; the readable entries are not needed.

@@ -1,14 +1,31 @@
 #include <QMessageBox>
+#include <QPushButton>
+
+#include <initializer_list>
+#include <utility>
 
 #include "ui/Dialogs.h"
 
+namespace {
+
+// The buttons carry Chinese captions whatever translations the system has, like every other word
+// of the program.
+int ShowModal(QMessageBox::Icon icon, const QString& text, QWidget* parent,
+              std::initializer_list<std::pair<QMessageBox::StandardButton, QString>> buttons) {
+    QMessageBox box(icon, kAppTitle, text, QMessageBox::NoButton, parent);
+    for (const auto& [button, caption] : buttons)
+        box.addButton(button)->setText(caption);
+    return box.exec();
+}
+
+}  // namespace
+
 void MessageBoxDialogs::Inform(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Information, kAppTitle, text, QMessageBox::Ok, parent);
-    box.exec();
+    ShowModal(QMessageBox::Information, text, parent, {{QMessageBox::Ok, QStringLiteral("确定")}});
 }
 
 bool MessageBoxDialogs::Ask(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Question, kAppTitle, text, QMessageBox::Yes | QMessageBox::No,
-                    parent);
-    return box.exec() == QMessageBox::Yes;
+    return ShowModal(QMessageBox::Question, text, parent,
+                     {{QMessageBox::Yes, QStringLiteral("是")},
+                      {QMessageBox::No, QStringLiteral("否")}}) == QMessageBox::Yes;
 }

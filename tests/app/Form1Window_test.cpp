@@ -2,10 +2,12 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFontMetricsF>
+#include <QKeySequence>
 #include <QTest>
 #include <QWindow>
 
 #include <cmath>
+#include <string_view>
 
 #include "app/StatusLayout.h"
 #include "tests/app/StatusWindowFixture.h"
@@ -86,6 +88,65 @@ TEST_F(Form1WindowTest, ScreenReadersReadTheListsAndNamesAreNeverMarkup) {
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->text(QAccessible::Name), QStringLiteral("Quillot"));
+}
+
+TEST_F(Form1WindowTest, WithTheFocusEnterOrSpaceOpensTheEditor) {
+    const auto form = Shown();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    EXPECT_TRUE(form->hasFocus());
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int openings;  // after the key
+    } keys[] = {
+        {Qt::Key_Return, Qt::NoModifier, 1},      {Qt::Key_Enter, Qt::KeypadModifier, 2},
+        {Qt::Key_Space, Qt::NoModifier, 3},       {Qt::Key_A, Qt::NoModifier, 3},
+        {Qt::Key_Return, Qt::ControlModifier, 3}, {Qt::Key_Escape, Qt::NoModifier, 3},
+    };
+    for (const auto& k : keys) {
+        QTest::keyClick(form->windowHandle(), k.key, k.modifiers);
+        EXPECT_EQ(editorOpenings, k.openings)
+            << QKeySequence(k.key | k.modifiers).toString().toStdString();
+    }
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(Form1WindowTest, ScreenReadersOpenTheEditorAndCloseTheWindowThroughActions) {
+    const struct {
+        const char* target;
+        QString action;
+        QString readName;
+        bool opens;  // otherwise it closes the window
+    } cases[] = {
+        {"window", QAccessibleActionInterface::pressAction(), "打开任务编辑器", true},
+        {"window", "Close", "关闭", false},
+        {"closeLabel", QAccessibleActionInterface::pressAction(), "关闭", false},
+    };
+    for (const auto& c : cases) {
+        editorOpenings = 0;
+        const auto form = Shown();
+        QWidget* target = c.target == std::string_view("window") ? static_cast<QWidget*>(form.get())
+                                                                 : Label(*form, c.target);
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(target);
+        ASSERT_NE(reader, nullptr) << c.target;
+        QAccessibleActionInterface* actions = reader->actionInterface();
+        ASSERT_NE(actions, nullptr) << c.target;
+        EXPECT_TRUE(actions->actionNames().contains(c.action)) << c.target;
+        EXPECT_EQ(actions->localizedActionName(c.action), c.readName) << c.target;
+        actions->doAction(c.action);
+        if (c.opens) {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return editorOpenings == 1; })) << c.target;
+            EXPECT_TRUE(form->isVisible()) << c.target;
+        } else {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !form->isVisible(); })) << c.target;
+            EXPECT_EQ(editorOpenings, 0) << c.target;
+        }
+    }
+    const auto form = Shown();
+    QAccessibleInterface* close = QAccessible::queryAccessibleInterface(Label(*form, "closeLabel"));
+    EXPECT_EQ(close->role(), QAccessible::Button);
+    EXPECT_EQ(close->text(QAccessible::Name), QStringLiteral("关闭"));
 }
 
 TEST_F(Form1WindowTest, CloseLabelSitsInTheTopRightCornerAndAppearsOnFirstMove) {

@@ -20,9 +20,16 @@ class SingleInstanceProcessTest : public ::testing::Test {
     void Start(QProcess& process, const QString& program) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        // A running copy says "first-paint" once its start-up is over.
+        environment.insert(QStringLiteral("QUILLOT_REPORT_FIRST_PAINT"), QStringLiteral("1"));
         process.setProcessEnvironment(environment);
         process.start(program, {});
         ASSERT_TRUE(process.waitForStarted(10000)) << program.toStdString();
+    }
+
+    static bool WaitForFirstPaint(QProcess& process) {
+        return process.waitForReadyRead(20000) &&
+               process.readAllStandardOutput().startsWith("first-paint");
     }
 
     static bool WaitForFile(const QString& path) {
@@ -44,7 +51,9 @@ TEST_F(SingleInstanceProcessTest, OneCopyPerExecutablePathAnotherFolderRunsBesid
 
     QProcess first;
     Start(first, program);
-    ASSERT_TRUE(WaitForFile(ini)) << "the first copy writes its default GM.ini";
+    // Only once its start-up is over: until then the first copy itself writes a missing file anew.
+    ASSERT_TRUE(WaitForFirstPaint(first));
+    ASSERT_TRUE(QFile::exists(ini)) << "the first copy writes its default GM.ini";
     // Gone again: a second copy that touched any file would write it anew.
     ASSERT_TRUE(QFile::remove(ini));
 

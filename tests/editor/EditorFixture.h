@@ -38,6 +38,14 @@ inline void PrintTo(const QStringList& texts, std::ostream* out) {
     *out << '{' << texts.join(QStringLiteral(" | ")) << '}';
 }
 
+// The two activity sections and, as the task lists show them, the activities of the default file.
+inline const QString kFixedSection = QStringLiteral("固定时间任务日程");
+inline const QString kRangeSection = QStringLiteral("范围时间任务日程");
+inline const QString kDefaultFixedLine =
+    QStringLiteral("红包刷新时间=00:00,08:00,12:00,16:00,20:00,22:00|每日");
+inline const QString kDefaultRangeLine = QStringLiteral(
+    "就餐时间=06:00-06:30,12:00-12:30,18:00-18:30|星期一,星期二,星期三,星期四,星期五");
+
 // An editor on a GM.ini of its own in a temporary folder, driven through mouse and keyboard.
 class EditorTest : public ::testing::Test {
   protected:
@@ -147,6 +155,14 @@ class EditorTest : public ::testing::Test {
         QListWidget* widget = List(list);
         const QRect place = widget->visualItemRect(widget->item(row));
         QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, place.center());
+    }
+
+    // Through the window, so that the second press becomes a double-click as a user's would.
+    void DoubleClickRow(const QString& list, int row) {
+        QListWidget* widget = List(list);
+        const QPoint place = widget->visualItemRect(widget->item(row)).center();
+        QTest::mouseDClick(form->windowHandle(), Qt::LeftButton, {},
+                           widget->viewport()->mapTo(form.get(), place));
     }
 
     static QStringList Lines(const QListWidget* list) {

@@ -4,13 +4,10 @@ namespace {
 
 using Delete = EditorTest;
 
-const QString kFixedDefaultLine =
-    QStringLiteral("红包刷新时间=00:00,08:00,12:00,16:00,20:00,22:00|每日");
-
 TEST_F(Delete, YesRemovesTheKeyRefillsTheListsAndRefreshesTheStatusWindow) {
     WriteDefaultFile();
     std::u16string expected = DefaultIniText(LocalTime{});
-    const std::u16string line = u"\r\n" + kFixedDefaultLine.toStdU16String();
+    const std::u16string line = u"\r\n" + kDefaultFixedLine.toStdU16String();
     expected.erase(expected.find(line), line.size());  // the key line, not the comment
     Open();
     dialogs.answers = {true};
@@ -37,7 +34,7 @@ TEST_F(Delete, NoLeavesFileAndListsButStillRefreshes) {
     EXPECT_EQ(dialogs.texts(), QStringList{"确定删除任务：就餐时间？"});
     EXPECT_EQ(Bytes(), before);
     EXPECT_EQ(Lines("rangeTaskList").size(), 1);
-    EXPECT_EQ(Lines("fixedTaskList"), QStringList{kFixedDefaultLine});
+    EXPECT_EQ(Lines("fixedTaskList"), QStringList{kDefaultFixedLine});
     EXPECT_EQ(refreshes, 1);
 }
 

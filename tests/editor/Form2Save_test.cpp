@@ -6,13 +6,7 @@ namespace {
 
 using Save = EditorTest;
 
-const QString kFixed = QStringLiteral("固定时间任务日程");
-const QString kRange = QStringLiteral("范围时间任务日程");
 const QString kDuration = QStringLiteral("持续时间设置");
-const QString kDefaultFixedLine =
-    QStringLiteral("红包刷新时间=00:00,08:00,12:00,16:00,20:00,22:00|每日");
-const QString kDefaultRangeLine = QStringLiteral(
-    "就餐时间=06:00-06:30,12:00-12:30,18:00-18:30|星期一,星期二,星期三,星期四,星期五");
 
 // True when the file holds the line, in code page 936 and ended by CR LF.
 bool HoldsLine(const std::string& bytes, const QString& line) {
@@ -30,8 +24,9 @@ TEST_F(Save, FixedPointsOnChosenWeekdays) {
     Press("saveButton");
 
     EXPECT_EQ(dialogs.texts(), QStringList{"保存成功！"});
-    EXPECT_EQ(KeyLines(kFixed), (QStringList{kDefaultFixedLine, "晨会=08:00,12:00|星期一,星期三"}));
-    EXPECT_EQ(KeyLines(kRange), QStringList{kDefaultRangeLine});
+    EXPECT_EQ(KeyLines(kFixedSection),
+              (QStringList{kDefaultFixedLine, "晨会=08:00,12:00|星期一,星期三"}));
+    EXPECT_EQ(KeyLines(kRangeSection), QStringList{kDefaultRangeLine});
     EXPECT_TRUE(HoldsLine(Bytes(), "晨会=08:00,12:00|星期一,星期三"));
     EXPECT_EQ(Lines("fixedTaskList"),
               (QStringList{kDefaultFixedLine, "晨会=08:00,12:00|星期一,星期三"}));
@@ -49,8 +44,8 @@ TEST_F(Save, RangeEveryDay) {
     Press("saveButton");
 
     EXPECT_EQ(dialogs.texts(), QStringList{"保存成功！"});
-    EXPECT_EQ(KeyLines(kRange), (QStringList{kDefaultRangeLine, "早餐=06:00-06:30|每日"}));
-    EXPECT_EQ(KeyLines(kFixed), QStringList{kDefaultFixedLine});
+    EXPECT_EQ(KeyLines(kRangeSection), (QStringList{kDefaultRangeLine, "早餐=06:00-06:30|每日"}));
+    EXPECT_EQ(KeyLines(kFixedSection), QStringList{kDefaultFixedLine});
     EXPECT_TRUE(HoldsLine(Bytes(), "早餐=06:00-06:30|每日"));
     EXPECT_EQ(Lines("rangeTaskList").last(), QStringLiteral("早餐=06:00-06:30|每日"));
     ExpectEntryControlsReset();
@@ -64,7 +59,7 @@ TEST_F(Save, AllSevenWeekdaysAreListedByName) {
     for (int day = 1; day <= 7; ++day)
         Tick(Weekday(day));
     Press("saveButton");
-    EXPECT_EQ(KeyLines(kFixed).last(),
+    EXPECT_EQ(KeyLines(kFixedSection).last(),
               QStringLiteral("Run=07:30|星期一,星期二,星期三,星期四,星期五,星期六,星期日"));
 }
 
@@ -76,7 +71,7 @@ TEST_F(Save, NameIsTrimmedAndKeepsInnerSpacesBarsAndCommas) {
     Tick(Weekday(6));
     Press("saveButton");
     EXPECT_EQ(dialogs.texts(), QStringList{"保存成功！"});
-    EXPECT_EQ(KeyLines(kFixed).last(), QStringLiteral("午间 休息|A,B=12:00|星期六"));
+    EXPECT_EQ(KeyLines(kFixedSection).last(), QStringLiteral("午间 休息|A,B=12:00|星期六"));
 }
 
 TEST_F(Save, SavingAnExistingNameReplacesItInItsSectionOnly) {
@@ -90,8 +85,9 @@ TEST_F(Save, SavingAnExistingNameReplacesItInItsSectionOnly) {
     AddTime("9");
     Tick("dailyCheck");
     Press("saveButton");
-    EXPECT_EQ(KeyLines(kFixed), (QStringList{"红包刷新时间=09:00|每日", "就餐时间=11:00|每日"}));
-    EXPECT_EQ(KeyLines(kRange), QStringList{kDefaultRangeLine});
+    EXPECT_EQ(KeyLines(kFixedSection),
+              (QStringList{"红包刷新时间=09:00|每日", "就餐时间=11:00|每日"}));
+    EXPECT_EQ(KeyLines(kRangeSection), QStringList{kDefaultRangeLine});
 }
 
 struct Refusal {
@@ -179,7 +175,7 @@ TEST_F(Save, DurationIsWrittenOnlyForWholeMinutesFromOneToSixty) {
         Press("saveButton");
         EXPECT_EQ(dialogs.texts(), QStringList{"保存成功！"}) << c.typed;
         EXPECT_EQ(KeyLines(kDuration), QStringList{c.stored}) << c.typed;
-        EXPECT_EQ(KeyLines(kFixed), QStringList{"晨会=08:00|每日"}) << c.typed;
+        EXPECT_EQ(KeyLines(kFixedSection), QStringList{"晨会=08:00|每日"}) << c.typed;
         form.reset();
     }
 }

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QPushButton>
 
 #include "tests/editor/EditorFixture.h"
@@ -5,11 +6,6 @@
 namespace {
 
 using Window = EditorTest;
-
-const QString kDefaultFixedLine =
-    QStringLiteral("红包刷新时间=00:00,08:00,12:00,16:00,20:00,22:00|每日");
-const QString kDefaultRangeLine = QStringLiteral(
-    "就餐时间=06:00-06:30,12:00-12:30,18:00-18:30|星期一,星期二,星期三,星期四,星期五");
 
 TEST_F(Window, StartsOnFixedPointsWithBothListsReadFromTheFile) {
     WriteDefaultFile();
@@ -57,7 +53,7 @@ TEST_F(Window, ControlsCarryTheirCaptions) {
     }
 }
 
-TEST_F(Window, EveryBoxAndListIsReachedThroughItsLabel) {
+TEST_F(Window, EveryBoxAndListIsReachedAndNamedThroughItsLabel) {
     WriteDefaultFile();
     Open();
     const struct {
@@ -79,6 +75,9 @@ TEST_F(Window, EveryBoxAndListIsReachedThroughItsLabel) {
                 captions << label->text();
         }
         EXPECT_EQ(captions, QStringList{QString::fromUtf8(b.label)}) << b.name;
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(reader, nullptr) << b.name;
+        EXPECT_EQ(reader->text(QAccessible::Name), QString::fromUtf8(b.label)) << b.name;
     }
 }
 
