@@ -5,23 +5,13 @@
 #include "platform/DiskFull.h"
 #include "platform/ErrorMessage.h"
 #include "store/FileErrorText.h"
+#include "tests/platform/BytesCategory.h"
 
 namespace {
 
 std::error_code WindowsError(DWORD code) {
     return {static_cast<int>(code), std::system_category()};
 }
-
-// An error whose message is given bytes, as a localised C runtime message would be.
-class BytesCategory : public std::error_category {
-  public:
-    explicit BytesCategory(std::string message) : message_(std::move(message)) {}
-    const char* name() const noexcept override { return "bytes"; }
-    std::string message(int) const override { return message_; }
-
-  private:
-    std::string message_;
-};
 
 TEST(ErrorMessageWindows, RuntimeMessagesAreReadInTheAnsiCodePage) {
     ASSERT_EQ(GetACP(), 936u) << "the Windows tests run with code page 936 as the ANSI code page";

@@ -4,26 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <fstream>
 #include <thread>
 
-#include "platform/FileBytes.h"
+#include "tests/platform/FileBytesTestFiles.h"
 #include "tests/support/TempFolder.h"
 
 namespace {
 
 using testing::ElementsAre;
-
-const std::string kOldBytes = "[s]\r\nk=old\r\n";
-
-void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string ReadBack(const std::filesystem::path& path) {
-    std::error_code error;
-    return ReadFileBytes(path, error).value_or("<unreadable: " + error.message() + ">");
-}
 
 // GM.ini opened by another program (a virus scanner, an editor) that lets others read it but
 // not replace it.
