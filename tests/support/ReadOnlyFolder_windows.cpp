@@ -2,6 +2,8 @@
 
 #include <aclapi.h>
 
+#include <string>
+
 #include "tests/support/ReadOnlyFolder.h"
 
 namespace fs = std::filesystem;
@@ -9,11 +11,11 @@ namespace fs = std::filesystem;
 namespace {
 
 // Gives the folder these access-control entries of its own, before the ones it inherits.
-void SetOwnEntries(const fs::path& folder, PACL entries) {
+DWORD SetOwnEntries(const fs::path& folder, PACL entries) {
     std::wstring name = folder.wstring();
-    SetNamedSecurityInfoW(name.data(), SE_FILE_OBJECT,
-                          DACL_SECURITY_INFORMATION | UNPROTECTED_DACL_SECURITY_INFORMATION,
-                          nullptr, nullptr, entries, nullptr);
+    return SetNamedSecurityInfoW(name.data(), SE_FILE_OBJECT,
+                                 DACL_SECURITY_INFORMATION | UNPROTECTED_DACL_SECURITY_INFORMATION,
+                                 nullptr, nullptr, entries, nullptr);
 }
 
 }  // namespace
@@ -26,13 +28,18 @@ ReadOnlyFolder::ReadOnlyFolder(const fs::path& folder) : folder_(folder) {
     auto* acl = reinterpret_cast<PACL>(entries);
     InitializeAcl(acl, sizeof entries, ACL_REVISION);
     AddAccessDeniedAce(acl, ACL_REVISION, FILE_ADD_FILE | FILE_ADD_SUBDIRECTORY, everyone);
-    SetOwnEntries(folder_, acl);
-
+    if (DWORD error = SetOwnEntries(folder_, acl); error != ERROR_SUCCESS) {
+        skipReason_ =
+            "the folder's access-control list cannot be set (error " + std::to_string(error) + ")";
+        return;
+    }
     HANDLE probe = CreateFileW((folder_ / "probe").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (probe != INVALID_HANDLE_VALUE) {
         CloseHandle(probe);
-        skipReason_ = "this system keeps access-control lists but does not enforce them (Wine)";
+        skipReason_ =
+            "files can still be added to the folder here (Wine checks only the Unix "
+            "permissions it maps the access-control list to, and they do not bind root)";
     }
 }
 
