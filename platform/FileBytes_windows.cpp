@@ -68,6 +68,65 @@ FileHandle CreateTemporary(const fs::path& target, fs::path& temporary, std::err
     return FileHandle(INVALID_HANDLE_VALUE);
 }
 
+// How Windows reports that another program (a virus scanner, a backup tool, an editor) holds the
+// file open for a moment: a sharing or lock violation, or, depending on the call and the version,
+// access denied or "unable to remove the replaced file".
+bool MayBeHeldOpen(DWORD error) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+           error == ERROR_ACCESS_DENIED || error == ERROR_UNABLE_TO_REMOVE_REPLACED;
+}
+
+// Whether another program holds the file open without letting it be renamed or removed. Wine's
+// ReplaceFileW leaves a temporary file of its own beside the target whenever it finds it so, so
+// it is not called then.
+bool IsHeldOpen(const fs::path& path) {
+    HANDLE file =
+        CreateFileW(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return GetLastError() == ERROR_SHARING_VIOLATION;
+    CloseHandle(file);
+    return false;
+}
+
+// Puts the temporary file in the target's place. ReplaceFileW keeps the replaced file's attributes,
+// owner and access-control list (an explicit one included, which a rename would lose); where they
+// cannot be merged (a share without access-control lists) the file is replaced all the same. It
+// needs an existing file to replace, so a new file is renamed into place. Without a backup file,
+// ReplaceFileW reports ERROR_UNABLE_TO_MOVE_REPLACEMENT when it removed the old file but could not
+// rename the new one: the rename is then tried on its own.
+// Only Windows itself shows the owner and access-control list kept and that half-way failure;
+// Wine's ReplaceFileW is a rename.
+DWORD MoveIntoPlace(const fs::path& temporary, const fs::path& target) {
+    if (IsHeldOpen(target))
+        return ERROR_SHARING_VIOLATION;
+    if (ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                     nullptr, nullptr)) {
+        return ERROR_SUCCESS;
+    }
+    DWORD error = GetLastError();
+    if (error != ERROR_FILE_NOT_FOUND && error != ERROR_UNABLE_TO_MOVE_REPLACEMENT)
+        return error;
+    return MoveFileExW(temporary.c_str(), target.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+               ? ERROR_SUCCESS
+               : GetLastError();
+}
+
+// Tries again for about half a second while the target may be held open by another program.
+std::error_code MoveIntoPlaceRetrying(const fs::path& temporary, const fs::path& target) {
+    constexpr int kAttempts = 6;
+    constexpr DWORD kPauseMilliseconds = 100;
+    DWORD error = MoveIntoPlace(temporary, target);
+    for (int attempt = 1; attempt < kAttempts && MayBeHeldOpen(error); ++attempt) {
+        Sleep(kPauseMilliseconds);
+        error = MoveIntoPlace(temporary, target);
+    }
+    return error == ERROR_SUCCESS
+               ? std::error_code{}
+               : std::error_code(static_cast<int>(error), std::system_category());
+}
+
 }  // namespace
 
 std::optional<std::string> ReadFileBytes(const fs::path& path, std::error_code& error) {
@@ -122,17 +181,19 @@ std::error_code ReplaceFileAtomically(const fs::path& path, std::string_view byt
         error = LastError();
     if (!error)
         error = file.Close();
-    // The replacement keeps the old file's hidden, system and archive marks.
+    // The replacement keeps the old file's hidden and system marks. ReplaceFileW carries them over
+    // on Windows; Wine's does not, and a user may well run this build under Wine.
     if (!error && exists)
         SetFileAttributesW(temporary.c_str(), attributes);
-    if (!error && !MoveFileExW(temporary.c_str(), target.c_str(),
-                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        error = LastError();
-    }
+    if (!error)
+        error = MoveIntoPlaceRetrying(temporary, target);
     if (error) {
         if (file.IsOpen())
             file.Close();
-        DeleteFileW(temporary.c_str());
+        // Should ReplaceFileW have removed the old file without putting the new one in its place,
+        // the temporary file holds the only copy of the schedule and stays.
+        if (!exists || GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES)
+            DeleteFileW(temporary.c_str());
         return error;
     }
     return {};

@@ -17,3 +17,4 @@ scripts/test-package.sh build/default
 cmake --preset sanitize
 cmake --build --preset sanitize -j"$jobs"
 ctest --preset sanitize -j"$jobs"
+scripts/test-windows.sh

@@ -5,19 +5,9 @@
 #include <cerrno>
 
 #include "store/FileErrorText.h"
+#include "tests/platform/BytesCategory.h"
 
 namespace {
-
-// An error whose message is given bytes, as a localised system message would be.
-class BytesCategory : public std::error_category {
-  public:
-    explicit BytesCategory(std::string message) : message_(std::move(message)) {}
-    const char* name() const noexcept override { return "bytes"; }
-    std::string message(int) const override { return message_; }
-
-  private:
-    std::string message_;
-};
 
 TEST(ErrorMessagePosix, LocalisedMessagesAreReadAsUtf8) {
     BytesCategory chinese("设备上没有空间\xFF");

@@ -7,25 +7,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
-
-#include "platform/FileBytes.h"
+#include "tests/platform/FileBytesTestFiles.h"
 #include "tests/support/TempFolder.h"
 
 namespace {
 
 using testing::ElementsAre;
-
-const std::string kOldBytes = "[s]\r\nk=old\r\n";
-
-void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string ReadBack(const std::filesystem::path& path) {
-    std::error_code error;
-    return ReadFileBytes(path, error).value_or("<unreadable: " + error.message() + ">");
-}
 
 mode_t ModeOf(const std::filesystem::path& path) {
     struct stat info {};

@@ -3,24 +3,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
-
+#include "tests/platform/FileBytesTestFiles.h"
 #include "tests/support/TempFolder.h"
 
 namespace {
 
 using testing::ElementsAre;
-
-void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string ReadBack(const std::filesystem::path& path) {
-    std::error_code error;
-    std::optional<std::string> bytes = ReadFileBytes(path, error);
-    EXPECT_FALSE(error) << error.message();
-    return bytes.value_or("<unreadable>");
-}
 
 TEST(FileBytes, ReplacesContentWithExactlyTheseBytes) {
     const std::string contents[] = {

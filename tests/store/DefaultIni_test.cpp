@@ -12,6 +12,7 @@
 #include "store/ScheduleKeys.h"
 #include "store/TaskLoader.h"
 #include "tests/store/StoreTestFiles.h"
+#include "tests/support/ReadOnlyFolder.h"
 
 namespace {
 
@@ -83,9 +84,13 @@ TEST(EnsureIniFile, FolderNamedLikeTheFileIsReportedAndKept) {
 
 TEST(WriteDefaultIni, ReadOnlyFolderIsReportedAndNothingIsLeftBehind) {
     TempFolder folder;
-    fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
-    const std::error_code error = WriteDefaultIni(folder / "GM.ini", kTemplateTime);
-    fs::permissions(folder.path(), fs::perms::owner_all);
+    std::error_code error;
+    {
+        ReadOnlyFolder readOnly(folder.path());
+        if (!readOnly.skipReason().empty())
+            GTEST_SKIP() << readOnly.skipReason();
+        error = WriteDefaultIni(folder / "GM.ini", kTemplateTime);
+    }
     EXPECT_TRUE(error);
     EXPECT_TRUE(fs::is_empty(folder.path()));
 }

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+// Takes from everyone the right to add files to a folder for as long as it lives, the way a user
+// makes a folder read-only: its write bits on POSIX, an access-control entry on Windows.
+class ReadOnlyFolder {
+  public:
+    explicit ReadOnlyFolder(const std::filesystem::path& folder);
+    ~ReadOnlyFolder();
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+
+    // Why a test of the refusal cannot run on this system; empty when it can.
+    const std::string& skipReason() const { return skipReason_; }
+
+  private:
+    std::filesystem::path folder_;
+    std::string skipReason_;
+};
