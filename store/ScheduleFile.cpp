@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "platform/AbandonedTemporaries.h"
 #include "platform/PathText.h"
 #include "store/DefaultIni.h"
 #include "store/IniWriter.h"
@@ -30,6 +31,7 @@ LocalTime ScheduleFile::Now() const {
 StartupSchedule ScheduleFile::LoadAtStartup() const {
     StartupSchedule loaded;
     ScheduleProblems& problems = loaded.problems.schedule;
+    RemoveAbandonedTemporaries(path_);
     if (const std::error_code error = EnsureIniFile(path_, clock_)) {
         problems.file = {FileProblem::Kind::NotCreated, error};
         return loaded;

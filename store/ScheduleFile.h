@@ -41,8 +41,9 @@ class ScheduleFile {
     // The local time of the clock.
     LocalTime Now() const;
 
-    // Writes the default file when it is missing, then loads the activities and the duration.
-    // When the file cannot be created or read, nothing else is tried.
+    // Removes what writers killed part way left beside the file, writes the default file when it
+    // is missing, then loads the activities and the duration. When the file cannot be created or
+    // read, nothing else is tried.
     StartupSchedule LoadAtStartup() const;
     // Loads the activities again; the duration is read only at start-up.
     ReloadedSchedule Reload() const;

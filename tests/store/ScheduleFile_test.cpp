@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Cp936.h"
+#include "store/StartupReport.h"
 #include "tests/store/StoreTestFiles.h"
 
 namespace {
@@ -57,6 +58,17 @@ TEST_F(ScheduleFileTest, ADefaultFileThatCannotBeWrittenIsTriedOnceAndNothingEls
     EXPECT_TRUE(loaded.tasks.empty());
     EXPECT_EQ(loaded.durationMinutes, 5);
     EXPECT_FALSE(fs::exists(folder / "missing"));
+}
+
+TEST_F(ScheduleFileTest, AFolderInTheFilesPlaceIsReportedAndLeftAlone) {
+    fs::create_directory(path);
+    const StartupSchedule loaded = File(path).LoadAtStartup();
+    EXPECT_EQ(loaded.problems.schedule.file,
+              (FileProblem{Kind::NotCreated, std::make_error_code(std::errc::is_a_directory)}));
+    EXPECT_NE(ComposeStartupReport(u"GM.ini", loaded.problems).find(u"GM.ini 是一个文件夹"),
+              std::u16string::npos);
+    EXPECT_TRUE(fs::is_empty(path));
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"GM.ini"});
 }
 
 TEST_F(ScheduleFileTest, ReloadReadsTheActivitiesAgainAndCreatesNothing) {
