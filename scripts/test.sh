@@ -16,3 +16,4 @@ ctest --preset default -j"$jobs"
 cmake --preset sanitize
 cmake --build --preset sanitize -j"$jobs"
 ctest --preset sanitize -j"$jobs"
+scripts/test-robustness.sh
