@@ -61,20 +61,23 @@ bool WriterMayRun(pid_t pid, const struct stat& file) {
     return !started || *started <= written + kClockSlackSeconds;
 }
 
-// A writer holds the lock for as long as it runs, except in the moment between creating a named
-// temporary file and locking it; the process test covers that moment.
+// A writer holds the lock from before its file has a name until the file is renamed, except in
+// the moment between creating a named file and locking it; its process runs then, which
+// WriterMayRun sees. Only ordinary files are opened, and a file is removed only while it is the one
+// that was locked.
 void RemoveIfAbandoned(const fs::path& path, pid_t writer) {
+    struct stat named;
+    if (::lstat(path.c_str(), &named) != 0 || !S_ISREG(named.st_mode))
+        return;
     int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         fd = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return;
     struct stat opened;
-    struct stat named;
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 &&
-        S_ISREG(opened.st_mode) && !WriterMayRun(writer, opened) &&
-        ::lstat(path.c_str(), &named) == 0 && named.st_dev == opened.st_dev &&
-        named.st_ino == opened.st_ino) {
+        !WriterMayRun(writer, opened) && ::lstat(path.c_str(), &named) == 0 &&
+        named.st_dev == opened.st_dev && named.st_ino == opened.st_ino) {
         ::unlink(path.c_str());
     }
     ::close(fd);
