@@ -61,11 +61,12 @@ std::error_code CheckWritable(const fs::path& path, const struct stat& info, int
     return ::access(path.c_str(), access) == 0 ? std::error_code{} : LastError();
 }
 
-// A temporary file beside the target, open for writing and locked. It has no name while it is
-// unnamed (O_TMPFILE); a process killed while writing then leaves nothing behind.
+// A temporary file beside the target, open for writing and locked. Where the system offers it,
+// the file is written without a name (O_TMPFILE), so that a process killed while writing leaves
+// nothing behind, and is named only for the rename.
 struct Temporary {
     FileDescriptor file;
-    fs::path name;
+    fs::path name;  // empty while the file has no name
 };
 
 // Locks the file for as long as this process has it open.
