@@ -14,6 +14,9 @@ bool IsRegularFile(const std::filesystem::path& path);
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::error_code& error);
 
 // Replaces the file with exactly these bytes, or leaves it as it was: the bytes go to a temporary
-// file in the same folder, are flushed to disk, and the temporary file is renamed over the target.
-// An existing file keeps its permissions. Returns the reason on failure.
+// file in the same folder (without a name while it is written, where the system offers that), are
+// flushed to disk, and the temporary file is renamed over the target. Temporary files that killed
+// writers left there are removed first. An existing file keeps its permissions. On POSIX systems a
+// symbolic link stays: the file it points to is replaced, or created in its folder when it does
+// not exist yet. Returns the reason on failure.
 std::error_code ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);

@@ -1,13 +1,15 @@
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
-#include <chrono>
 #include <string>
+#include <utility>
 
+#include "platform/AbandonedTemporaries.h"
 #include "platform/FileBytes.h"
+#include "platform/TemporaryFile_posix.h"
 
 namespace fs = std::filesystem;
 
@@ -24,16 +26,14 @@ class FileDescriptor {
         if (fd_ >= 0)
             ::close(fd_);
     }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    FileDescriptor(FileDescriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+    FileDescriptor& operator=(FileDescriptor&& other) noexcept {
+        std::swap(fd_, other.fd_);
+        return *this;
+    }
 
     int get() const { return fd_; }
     bool IsOpen() const { return fd_ >= 0; }
-    std::error_code Close() {
-        int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0 ? std::error_code{} : LastError();
-    }
 
   private:
     int fd_;
@@ -61,45 +61,68 @@ std::error_code CheckWritable(const fs::path& path, const struct stat& info, int
     return ::access(path.c_str(), access) == 0 ? std::error_code{} : LastError();
 }
 
-// A link is followed so that the file it points to is replaced and the link itself stays.
-fs::path FollowLinks(const fs::path& path) {
-    std::error_code error;
-    if (!fs::is_symlink(path, error))
-        return path;
-    fs::path target = fs::canonical(path, error);
-    return error ? path : target;
+// A temporary file beside the target, open for writing and locked. Where the system offers it,
+// the file is written without a name (O_TMPFILE), so that a process killed while writing leaves
+// nothing behind, and is named only for the rename.
+struct Temporary {
+    FileDescriptor file;
+    fs::path name;  // empty while the file has no name
+};
+
+// Locks the file for as long as this process has it open.
+bool Lock(const FileDescriptor& file) {
+    return ::flock(file.get(), LOCK_EX) == 0;
 }
 
-std::string TemporaryName(const fs::path& target) {
-    static std::atomic<unsigned> counter{0};
-    auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
-    std::string name = ".";
-    name += target.filename().string();
-    for (auto part : {static_cast<long long>(::getpid()), static_cast<long long>(counter++),
-                      static_cast<long long>(ticks % 1000000)}) {
-        name += '.';
-        name += std::to_string(part);
-    }
-    name += ".tmp";
-    return name;
+// An unnamed file in the folder, where the system and the file system offer them; none otherwise.
+Temporary OpenUnnamed(const fs::path& folder, mode_t mode) {
+    Temporary temporary;
+#ifdef O_TMPFILE
+    temporary.file = FileDescriptor(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode));
+    if (temporary.file.IsOpen() && !Lock(temporary.file))
+        temporary.file = FileDescriptor();
+#endif
+    return temporary;
 }
 
-// Creates a new file beside the target, under a name no other file has.
-FileDescriptor CreateTemporary(const fs::path& target, mode_t mode, fs::path& temporary,
-                               std::error_code& error) {
+// A new file beside the target, under a name no other file has.
+Temporary CreateNamed(const fs::path& target, mode_t mode, std::error_code& error) {
+    Temporary temporary;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = target.parent_path() / TemporaryName(target);
-        int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-        if (fd >= 0)
-            return FileDescriptor(fd);
+        temporary.name = target.parent_path() / TemporaryName(target);
+        temporary.file = FileDescriptor(
+            ::open(temporary.name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
+        if (temporary.file.IsOpen()) {
+            if (Lock(temporary.file))
+                return temporary;
+            error = LastError();
+            ::unlink(temporary.name.c_str());
+            temporary.file = FileDescriptor();
+            return temporary;
+        }
         if (errno != EEXIST)
             break;
     }
     error = LastError();
-    return FileDescriptor();
+    return temporary;
 }
 
-std::error_code FillTemporary(FileDescriptor& file, std::string_view bytes,
+// Gives the written unnamed file a temporary name beside the target.
+std::error_code NameUnnamed(Temporary& temporary, const fs::path& target) {
+    const std::string self = "/proc/self/fd/" + std::to_string(temporary.file.get());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        fs::path name = target.parent_path() / TemporaryName(target);
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            temporary.name = std::move(name);
+            return {};
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    return LastError();
+}
+
+std::error_code FillTemporary(const FileDescriptor& file, std::string_view bytes,
                               const struct stat* existing) {
     if (existing != nullptr) {
         // Keeping the owner needs privileges that an ordinary user lacks; that is not an error.
@@ -111,9 +134,7 @@ std::error_code FillTemporary(FileDescriptor& file, std::string_view bytes,
     }
     if (std::error_code error = WriteAll(file.get(), bytes))
         return error;
-    if (::fsync(file.get()) != 0)
-        return LastError();
-    return file.Close();
+    return ::fsync(file.get()) == 0 ? std::error_code{} : LastError();
 }
 
 // Makes the rename itself durable. Some file systems cannot sync a folder; the new content is in
@@ -156,7 +177,11 @@ std::optional<std::string> ReadFileBytes(const fs::path& path, std::error_code& 
 
 std::error_code ReplaceFileAtomically(const fs::path& path, std::string_view bytes) {
     std::error_code error;
-    const fs::path target = FollowLinks(fs::absolute(path, error));
+    const fs::path absolute = fs::absolute(path, error);
+    if (error)
+        return error;
+    // A link stays and the file it points to is replaced, or created when it does not exist yet.
+    const fs::path target = WriteTarget(absolute, error);
     if (error)
         return error;
     const fs::path folder = target.parent_path();
@@ -176,16 +201,27 @@ std::error_code ReplaceFileAtomically(const fs::path& path, std::string_view byt
         return LastError();
     if ((error = CheckWritable(folder, folderInfo, W_OK | X_OK)))
         return error;
+    RemoveAbandonedTemporaries(target);
 
-    fs::path temporary;
-    FileDescriptor file = CreateTemporary(target, exists ? 0600 : 0666, temporary, error);
-    if (error)
-        return error;
-    error = FillTemporary(file, bytes, exists ? &existing : nullptr);
-    if (!error && ::rename(temporary.c_str(), target.c_str()) != 0)
+    const mode_t mode = exists ? 0600 : 0666;
+    const struct stat* keep = exists ? &existing : nullptr;
+    Temporary temporary = OpenUnnamed(folder, mode);
+    if (temporary.file.IsOpen()) {
+        error = FillTemporary(temporary.file, bytes, keep);
+        if (!error && NameUnnamed(temporary, target))
+            temporary = Temporary();  // it cannot be named (no /proc): a named file instead
+    }
+    if (!temporary.file.IsOpen()) {
+        temporary = CreateNamed(target, mode, error);
+        if (!temporary.file.IsOpen())
+            return error;
+        error = FillTemporary(temporary.file, bytes, keep);
+    }
+    if (!error && ::rename(temporary.name.c_str(), target.c_str()) != 0)
         error = LastError();
     if (error) {
-        ::unlink(temporary.c_str());
+        if (!temporary.name.empty())
+            ::unlink(temporary.name.c_str());
         return error;
     }
     SyncFolder(folder);

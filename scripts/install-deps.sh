@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Quillot needs on Debian 12, if it is missing.
+# Installs what building, running and testing Quillot needs on Debian 12, if it is missing, and
+# the further Debian packages named as arguments.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
   fonts-wqy-microhei
   xvfb xauth xdotool imagemagick
   desktop-file-utils appstream dpkg-dev file
+  "$@"
 )
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the formatting, builds everything and runs every test: the
-# whole suite (window tests on the offscreen platform), the package and a fresh install of it, then
-# the core again under AddressSanitizer and UBSan.
+# whole suite (window tests on the offscreen platform), the package and a fresh install of it, the
+# whole program again under AddressSanitizer and UBSan, the core cross-built for Windows under
+# Wine, and each fuzz target for 30 seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -18,3 +19,4 @@ cmake --preset sanitize
 cmake --build --preset sanitize -j"$jobs"
 ctest --preset sanitize -j"$jobs"
 scripts/test-windows.sh
+scripts/test-robustness.sh

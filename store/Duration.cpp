@@ -12,6 +12,10 @@ DurationSetting InterpretDuration(const std::optional<std::u16string>& stored) {
     const Int16Result converted = ConvertToInt16(*stored);
     switch (converted.status) {
         case Int16Conversion::Ok:
+            if (converted.value < 0) {
+                setting.problem = DurationSetting::Problem::Negative;
+                break;
+            }
             setting.minutes = converted.value;
             break;
         case Int16Conversion::NotANumber:

@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "platform/AbandonedTemporaries.h"
 #include "platform/PathText.h"
 #include "store/DefaultIni.h"
 #include "store/IniWriter.h"
@@ -39,6 +40,7 @@ StartupSchedule ScheduleFile::LoadAtStartup() const {
         problems.file = {FileProblem::Kind::FolderNotCreated, location_.folderError};
         return loaded;
     }
+    RemoveAbandonedTemporaries(location_.file);
     if (const std::error_code error = EnsureIniFile(location_.file, clock_)) {
         problems.file = {FileProblem::Kind::NotCreated, error};
         return loaded;

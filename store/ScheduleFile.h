@@ -45,9 +45,9 @@ class ScheduleFile {
     // The local time of the clock.
     LocalTime Now() const;
 
-    // Writes the default file when it is missing, then loads the activities and the duration.
-    // When the file or its folder cannot be created, or the file cannot be read, nothing else is
-    // tried.
+    // Removes what writers killed part way left beside the file, writes the default file when it
+    // is missing, then loads the activities and the duration. When the file or its folder cannot
+    // be created, or the file cannot be read, nothing else is tried.
     StartupSchedule LoadAtStartup() const;
     // Loads the activities again; the duration is read only at start-up.
     ReloadedSchedule Reload() const;

@@ -57,6 +57,8 @@ std::u16string DescribeDuration(const DurationSetting& duration) {
             return key + u"的值" + Quoted(duration.storedText) + u"不是数字，" + fallback;
         case DurationSetting::Problem::OutOfRange:
             return key + u"的值" + Quoted(duration.storedText) + u"超出范围，" + fallback;
+        case DurationSetting::Problem::Negative:
+            return key + u"的值" + Quoted(duration.storedText) + u"是负数，" + fallback;
         case DurationSetting::Problem::None:
             break;
     }

@@ -72,7 +72,8 @@ TEST_F(Form1StartupTest, MalformedActivitiesAreReportedAndTheRestShows) {
 }
 
 TEST_F(Form1StartupTest, BadDurationFallsBackToFiveMinutes) {
-    for (const std::u16string_view duration : {u"持续时间=abc", u"持续时间=", u"持续时间=99999"}) {
+    for (const std::u16string_view duration :
+         {u"持续时间=abc", u"持续时间=", u"持续时间=99999", u"持续时间=-5"}) {
         dialogs.shown.clear();
         // Open now from 11:35 to 11:40 with five minutes; not at all with zero.
         WriteIni({u"[固定时间任务日程]", u"签到=11:35|每日", u"[持续时间设置]", duration});

@@ -17,23 +17,25 @@ class SingleInstanceProcessTest : public ::testing::Test {
         return copy;
     }
 
+    // The copy prints "first-paint" once its window is painted, after its start-up.
     void Start(QProcess& process, const QString& program) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        // A running copy says "first-paint" once its start-up is over.
         environment.insert(QStringLiteral("QUILLOT_REPORT_FIRST_PAINT"), QStringLiteral("1"));
         process.setProcessEnvironment(environment);
         process.start(program, {});
         ASSERT_TRUE(process.waitForStarted(10000)) << program.toStdString();
     }
 
-    static bool WaitForFirstPaint(QProcess& process) {
-        return process.waitForReadyRead(20000) &&
-               process.readAllStandardOutput().startsWith("first-paint");
-    }
-
-    static bool WaitForFile(const QString& path) {
-        return QTest::qWaitFor([&] { return QFile::exists(path); }, 20000);
+    // Waits until the copy's start-up, which writes the default GM.ini and reads it, is over.
+    static bool WaitForStartup(QProcess& process) {
+        QByteArray output;
+        return QTest::qWaitFor(
+            [&] {
+                output += process.readAllStandardOutput();
+                return output.startsWith("first-paint");
+            },
+            20000);
     }
 
     static void Stop(QProcess& process) {
@@ -51,8 +53,7 @@ TEST_F(SingleInstanceProcessTest, OneCopyPerExecutablePathAnotherFolderRunsBesid
 
     QProcess first;
     Start(first, program);
-    // Only once its start-up is over: until then the first copy itself writes a missing file anew.
-    ASSERT_TRUE(WaitForFirstPaint(first));
+    ASSERT_TRUE(WaitForStartup(first));
     ASSERT_TRUE(QFile::exists(ini)) << "the first copy writes its default GM.ini";
     // Gone again: a second copy that touched any file would write it anew.
     ASSERT_TRUE(QFile::remove(ini));
@@ -69,7 +70,8 @@ TEST_F(SingleInstanceProcessTest, OneCopyPerExecutablePathAnotherFolderRunsBesid
 
     QProcess beside;
     Start(beside, otherProgram);
-    EXPECT_TRUE(WaitForFile(elsewhere.filePath(QStringLiteral("GM.ini"))));
+    EXPECT_TRUE(WaitForStartup(beside));
+    EXPECT_TRUE(QFile::exists(elsewhere.filePath(QStringLiteral("GM.ini"))));
     EXPECT_FALSE(beside.waitForFinished(1000)) << "a copy in another folder keeps running";
     EXPECT_EQ(first.state(), QProcess::Running);
 

@@ -1,4 +1,6 @@
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -7,7 +9,17 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/AbandonedTemporaries.h"
 #include "tests/platform/FileBytesTestFiles.h"
+#include "tests/support/EndedProcess.h"
 #include "tests/support/TempFolder.h"
 
 namespace {
@@ -115,6 +127,90 @@ TEST(FileBytesPosix, LinkStaysAndItsFileIsReplaced) {
     EXPECT_TRUE(std::filesystem::is_symlink(folder / "GM.ini"));
     EXPECT_EQ(ReadBack(folder / "real" / "GM.ini"), "new");
     EXPECT_THAT(folder.Names(), ElementsAre("GM.ini", "real"));
+}
+
+// A link whose file does not exist yet keeps pointing there, and the file is created, as long as
+// its folder exists.
+TEST(FileBytesPosix, DanglingLinkStaysAndItsFileIsCreated) {
+    const struct {
+        const char* what;
+        std::vector<std::pair<std::string, std::string>> links;  // name, what it points to
+        std::string created;                                     // empty: the write fails
+    } cases[] = {
+        {"absolute", {{"GM.ini", "@/real/GM.ini"}}, "real/GM.ini"},
+        {"relative", {{"GM.ini", "real/new.ini"}}, "real/new.ini"},
+        {"through a second link", {{"GM.ini", "hop"}, {"hop", "real/GM.ini"}}, "real/GM.ini"},
+        {"into a missing folder", {{"GM.ini", "gone/GM.ini"}}, ""},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        std::filesystem::create_directory(folder / "real");
+        for (const auto& [name, to] : c.links) {
+            const std::string target = to[0] == '@' ? folder.path().string() + to.substr(1) : to;
+            std::filesystem::create_symlink(target, folder / name);
+        }
+        const std::error_code error = ReplaceFileAtomically(folder / "GM.ini", "new");
+        EXPECT_TRUE(std::filesystem::is_symlink(folder / "GM.ini")) << c.what;
+        if (c.created.empty()) {
+            EXPECT_EQ(error, std::errc::no_such_file_or_directory) << c.what;
+            EXPECT_FALSE(std::filesystem::exists(folder / "gone")) << c.what;
+        } else {
+            EXPECT_FALSE(error) << c.what << ": " << error.message();
+            EXPECT_EQ(ReadBack(folder / c.created), "new") << c.what;
+        }
+        EXPECT_EQ(folder.Names().size(), c.links.size() + 1) << c.what << ": nothing else beside";
+    }
+}
+
+// Temporary files of writers that were killed go at the next start or write; those of a writer
+// that may still run stay. A writer holds a lock on its file from before it has a name; only in
+// the moment between creating a named file and locking it, its process running is all there is.
+TEST(FileBytesPosix, TemporariesOfEndedWritersAreRemoved) {
+    const std::string ended = std::to_string(EndedProcessId());
+    const std::string self = std::to_string(::getpid());
+    const auto dayAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24);
+    const struct {
+        std::string name;
+        bool locked;
+        bool old;  // last written a day ago, before this process started
+        bool kept;
+    } cases[] = {
+        {".GM.ini." + ended + ".0.123456.tmp", false, false, false},
+        {".GM.ini." + ended + ".7.1.tmp", true, false, true},
+        {".GM.ini." + self + ".3.99.tmp", false, true, false},  // the id was handed out again
+        {".GM.ini." + self + ".4.99.tmp", false, false, true},  // created, not yet locked
+        {".GM.ini." + ended + ".0.1.tmp.bak", false, true, true},
+        {".GM.ini.x" + ended + ".0.1.tmp", false, true, true},
+        {".GM.ini." + ended + ".0.tmp", false, true, true},
+        {".other.ini." + ended + ".0.1.tmp", false, true, true},
+        {"GM.ini." + ended + ".0.1.tmp", false, true, true},
+    };
+    const std::function<void(const TempFolder&)> ways[] = {
+        [](const TempFolder& folder) { RemoveAbandonedTemporaries(folder / "GM.ini"); },
+        [](const TempFolder& folder) { ReplaceFileAtomically(folder / "GM.ini", "new"); },
+    };
+    for (const auto& removeAbandoned : ways) {
+        TempFolder folder;
+        WriteFile(folder / "GM.ini", kOldBytes);
+        std::vector<int> locks;
+        std::vector<std::string> expected = {"GM.ini"};
+        for (const auto& c : cases) {
+            WriteFile(folder / c.name, "part");
+            if (c.old)
+                std::filesystem::last_write_time(folder / c.name, dayAgo);
+            if (c.locked) {
+                locks.push_back(::open((folder / c.name).c_str(), O_RDONLY | O_CLOEXEC));
+                ASSERT_EQ(::flock(locks.back(), LOCK_EX), 0);
+            }
+            if (c.kept)
+                expected.push_back(c.name);
+        }
+        removeAbandoned(folder);
+        for (int fd : locks)
+            ::close(fd);
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(folder.Names(), expected);
+    }
 }
 
 TEST(FileBytesPosix, KeepsTheOwner) {

@@ -14,11 +14,12 @@ TEST(InterpretDuration, ConvertsOrFallsBackToFive) {
         std::int16_t minutes;
         Problem problem;
     } cases[] = {
-        {u"10", 10, Problem::None},          {u" 15 ", 15, Problem::None},
-        {u"-3", -3, Problem::None},          {u"32767", 32767, Problem::None},
-        {std::nullopt, 5, Problem::Missing}, {u"", 5, Problem::NotANumber},
-        {u"五分钟", 5, Problem::NotANumber}, {u"7x", 5, Problem::NotANumber},
-        {u"40000", 5, Problem::OutOfRange},
+        {u"10", 10, Problem::None},        {u" 15 ", 15, Problem::None},
+        {u"0", 0, Problem::None},          {u"-0.4", 0, Problem::None},
+        {u"32767", 32767, Problem::None},  {u"-3", 5, Problem::Negative},
+        {u"-32768", 5, Problem::Negative}, {std::nullopt, 5, Problem::Missing},
+        {u"", 5, Problem::NotANumber},     {u"五分钟", 5, Problem::NotANumber},
+        {u"7x", 5, Problem::NotANumber},   {u"40000", 5, Problem::OutOfRange},
     };
     for (const auto& c : cases) {
         const DurationSetting setting = InterpretDuration(c.stored);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Cp936.h"
+#include "store/StartupReport.h"
 #include "tests/store/StoreTestFiles.h"
 
 namespace {
@@ -64,6 +65,17 @@ TEST_F(ScheduleFileTest, AFolderThatCouldNotBeCreatedIsAllThatIsReported) {
     const StartupSchedule loaded = ScheduleFile({path, denied}, FixedClock()).LoadAtStartup();
     EXPECT_EQ(loaded.problems.schedule.file, (FileProblem{Kind::FolderNotCreated, denied}));
     EXPECT_FALSE(fs::exists(path));
+}
+
+TEST_F(ScheduleFileTest, AFolderInTheFilesPlaceIsReportedAndLeftAlone) {
+    fs::create_directory(path);
+    const StartupSchedule loaded = File(path).LoadAtStartup();
+    EXPECT_EQ(loaded.problems.schedule.file,
+              (FileProblem{Kind::NotCreated, std::make_error_code(std::errc::is_a_directory)}));
+    EXPECT_NE(File(path).Report(loaded.problems).find(u"GM.ini 是一个文件夹"),
+              std::u16string::npos);
+    EXPECT_TRUE(fs::is_empty(path));
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"GM.ini"});
 }
 
 TEST_F(ScheduleFileTest, ReloadReadsTheActivitiesAgainAndCreatesNothing) {

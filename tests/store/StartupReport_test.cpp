@@ -59,6 +59,9 @@ TEST(StartupReport, EachProblemNamesSectionActivityAndWhatHappens) {
         {"duration out of range",
          {{}, Duration(DurationSetting::Problem::OutOfRange, u"99999")},
          u"[持续时间设置] “持续时间”的值“99999”超出范围，暂按 5 分钟计算。"},
+        {"duration negative",
+         {{}, Duration(DurationSetting::Problem::Negative, u"-5")},
+         u"[持续时间设置] “持续时间”的值“-5”是负数，暂按 5 分钟计算。"},
     };
     for (const OneProblem& c : cases) {
         EXPECT_EQ(ComposeStartupReport(kIni, c.problems), kHeader + u"\n· " + c.line) << c.what;
