@@ -1,9 +1,10 @@
 #include <windows.h>
 
-#include <atomic>
 #include <string>
 
+#include "platform/AbandonedTemporaries.h"
 #include "platform/FileBytes.h"
+#include "platform/TemporaryFile_windows.h"
 
 namespace fs = std::filesystem;
 
@@ -44,13 +45,6 @@ std::error_code WriteAll(HANDLE file, std::string_view bytes) {
         bytes.remove_prefix(written);
     }
     return {};
-}
-
-std::wstring TemporaryName(const fs::path& target) {
-    static std::atomic<unsigned> counter{0};
-    return L"." + target.filename().wstring() + L"." + std::to_wstring(GetCurrentProcessId()) +
-           L"-" + std::to_wstring(counter++) + L"-" + std::to_wstring(GetTickCount64() % 1000000) +
-           L".tmp";
 }
 
 // Creates a new file beside the target, under a name no other file has.
@@ -172,6 +166,7 @@ std::error_code ReplaceFileAtomically(const fs::path& path, std::string_view byt
         return std::make_error_code(std::errc::permission_denied);
     }
 
+    RemoveAbandonedTemporaries(target);
     fs::path temporary;
     FileHandle file = CreateTemporary(target, temporary, error);
     if (error)
