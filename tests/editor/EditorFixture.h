@@ -39,8 +39,8 @@ inline void PrintTo(const QStringList& texts, std::ostream* out) {
 }
 
 // The two activity sections and, as the task lists show them, the activities of the default file.
-inline const QString kFixedSection = QStringLiteral("固定时间任务日程");
-inline const QString kRangeSection = QStringLiteral("范围时间任务日程");
+inline const QString kFixedSectionName = QStringLiteral("固定时间任务日程");
+inline const QString kRangeSectionName = QStringLiteral("范围时间任务日程");
 inline const QString kDefaultFixedLine =
     QStringLiteral("红包刷新时间=00:00,08:00,12:00,16:00,20:00,22:00|每日");
 inline const QString kDefaultRangeLine = QStringLiteral(

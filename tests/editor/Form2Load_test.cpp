@@ -123,7 +123,8 @@ TEST_F(Load, SavingReplacesUnderTheSameNameAndAddsUnderANewOne) {
     Open();
     DoubleClickRow("fixedTaskList", 0);
     Press("saveButton");
-    EXPECT_EQ(KeyLines(kFixedSection), QStringList{"手写=9:00,25:70,13:05|星期一,星期三,星期日"})
+    EXPECT_EQ(KeyLines(kFixedSectionName),
+              QStringList{"手写=9:00,25:70,13:05|星期一,星期三,星期日"})
         << "comes back in the editor's form";
     form.reset();
 
@@ -133,11 +134,11 @@ TEST_F(Load, SavingReplacesUnderTheSameNameAndAddsUnderANewOne) {
     Box("taskNameBox")->clear();
     Type("taskNameBox", "晚餐");
     Press("saveButton");
-    EXPECT_EQ(KeyLines(kRangeSection),
+    EXPECT_EQ(KeyLines(kRangeSectionName),
               (QStringList{kDefaultRangeLine,
                            "晚餐=06:00-06:30,12:00-12:30,18:00-18:30|星期一,星期二,星期三,星期四,"
                            "星期五"}));
-    EXPECT_EQ(KeyLines(kFixedSection), QStringList{kDefaultFixedLine});
+    EXPECT_EQ(KeyLines(kFixedSectionName), QStringList{kDefaultFixedLine});
     EXPECT_EQ(Lines("rangeTaskList").size(), 2);
 }
 

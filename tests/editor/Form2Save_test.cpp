@@ -24,9 +24,9 @@ TEST_F(Save, FixedPointsOnChosenWeekdays) {
     Press("saveButton");
 
     EXPECT_EQ(dialogs.texts(), QStringList{"保存成功！"});
-    EXPECT_EQ(KeyLines(kFixedSection),
+    EXPECT_EQ(KeyLines(kFixedSectionName),
               (QStringList{kDefaultFixedLine, "晨会=08:00,12:00|星期一,星期三"}));
-    EXPECT_EQ(KeyLines(kRangeSection), QStringList{kDefaultRangeLine});
+    EXPECT_EQ(KeyLines(kRangeSectionName), QStringList{kDefaultRangeLine});
     EXPECT_TRUE(HoldsLine(Bytes(), "晨会=08:00,12:00|星期一,星期三"));
     EXPECT_EQ(Lines("fixedTaskList"),
               (QStringList{kDefaultFixedLine, "晨会=08:00,12:00|星期一,星期三"}));
@@ -44,8 +44,9 @@ TEST_F(Save, RangeEveryDay) {
     Press("saveButton");
 
     EXPECT_EQ(dialogs.texts(), QStringList{"保存成功！"});
-    EXPECT_EQ(KeyLines(kRangeSection), (QStringList{kDefaultRangeLine, "早餐=06:00-06:30|每日"}));
-    EXPECT_EQ(KeyLines(kFixedSection), QStringList{kDefaultFixedLine});
+    EXPECT_EQ(KeyLines(kRangeSectionName),
+              (QStringList{kDefaultRangeLine, "早餐=06:00-06:30|每日"}));
+    EXPECT_EQ(KeyLines(kFixedSectionName), QStringList{kDefaultFixedLine});
     EXPECT_TRUE(HoldsLine(Bytes(), "早餐=06:00-06:30|每日"));
     EXPECT_EQ(Lines("rangeTaskList").last(), QStringLiteral("早餐=06:00-06:30|每日"));
     ExpectEntryControlsReset();
@@ -59,7 +60,7 @@ TEST_F(Save, AllSevenWeekdaysAreListedByName) {
     for (int day = 1; day <= 7; ++day)
         Tick(Weekday(day));
     Press("saveButton");
-    EXPECT_EQ(KeyLines(kFixedSection).last(),
+    EXPECT_EQ(KeyLines(kFixedSectionName).last(),
               QStringLiteral("Run=07:30|星期一,星期二,星期三,星期四,星期五,星期六,星期日"));
 }
 
@@ -71,7 +72,7 @@ TEST_F(Save, NameIsTrimmedAndKeepsInnerSpacesBarsAndCommas) {
     Tick(Weekday(6));
     Press("saveButton");
     EXPECT_EQ(dialogs.texts(), QStringList{"保存成功！"});
-    EXPECT_EQ(KeyLines(kFixedSection).last(), QStringLiteral("午间 休息|A,B=12:00|星期六"));
+    EXPECT_EQ(KeyLines(kFixedSectionName).last(), QStringLiteral("午间 休息|A,B=12:00|星期六"));
 }
 
 TEST_F(Save, SavingAnExistingNameReplacesItInItsSectionOnly) {
@@ -85,9 +86,9 @@ TEST_F(Save, SavingAnExistingNameReplacesItInItsSectionOnly) {
     AddTime("9");
     Tick("dailyCheck");
     Press("saveButton");
-    EXPECT_EQ(KeyLines(kFixedSection),
+    EXPECT_EQ(KeyLines(kFixedSectionName),
               (QStringList{"红包刷新时间=09:00|每日", "就餐时间=11:00|每日"}));
-    EXPECT_EQ(KeyLines(kRangeSection), QStringList{kDefaultRangeLine});
+    EXPECT_EQ(KeyLines(kRangeSectionName), QStringList{kDefaultRangeLine});
 }
 
 struct Refusal {
@@ -175,7 +176,7 @@ TEST_F(Save, DurationIsWrittenOnlyForWholeMinutesFromOneToSixty) {
         Press("saveButton");
         EXPECT_EQ(dialogs.texts(), QStringList{"保存成功！"}) << c.typed;
         EXPECT_EQ(KeyLines(kDuration), QStringList{c.stored}) << c.typed;
-        EXPECT_EQ(KeyLines(kFixedSection), QStringList{"晨会=08:00|每日"}) << c.typed;
+        EXPECT_EQ(KeyLines(kFixedSectionName), QStringList{"晨会=08:00|每日"}) << c.typed;
         form.reset();
     }
 }
