@@ -14,7 +14,9 @@ constexpr int kMaxLinks = 40;  // as the kernel allows when it follows links its
 constexpr std::string_view kSuffix = ".tmp";
 
 std::string NamePrefix(const fs::path& target) {
-    return "." + target.filename().string() + ".";
+    std::string prefix(".");
+    prefix.append(target.filename().string()).append(".");
+    return prefix;
 }
 
 // Reads a decimal number that ends at the given character; moves the text past that character.
