@@ -9,7 +9,7 @@
 void SetApplicationIdentity(QApplication& application) {
     application.setApplicationName(kAppTitle);
     application.setDesktopFileName(QStringLiteral("org.quillot.Quillot"));
-    // Every size of the icon theme's PNGs, built in under :/icons.
+    // The sizes built in under :/icons.
     QIcon icon;
     QDirIterator sizes(QStringLiteral(":/icons"), QDir::Files, QDirIterator::Subdirectories);
     while (sizes.hasNext())
