@@ -2,7 +2,6 @@
 
 #include <unordered_map>
 
-#include "platform/FileBytes.h"
 #include "schedule/TextTrim.h"
 #include "store/DefaultIni.h"
 #include "store/IniDocument.h"
