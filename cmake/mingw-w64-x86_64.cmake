@@ -16,8 +16,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # The C and C++ runtimes and winpthreads are linked in, so an executable needs no DLL beside it.
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 
-# Debian's wine64 package puts the loader outside the search path.
+# Debian's wine64 package puts the loader outside the search path. The script beside this file
+# starts a program again when Wine fails to start it at all.
 find_program(QUILLOT_WINE NAMES wine64 wine PATHS /usr/lib/wine)
 if(QUILLOT_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${QUILLOT_WINE})
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/run-under-wine.sh ${QUILLOT_WINE})
 endif()
