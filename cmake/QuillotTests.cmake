@@ -17,3 +17,11 @@ function(quillot_core_tests target library)
   target_link_libraries(${target} PRIVATE ${library} GTest::gtest_main GTest::gmock)
   gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60)
 endfunction()
+
+# The platform the window tests run on: offscreen on Linux, where no display is needed; on Windows
+# Qt's own windows platform, the one a user gets (under Wine on a virtual X display in CI).
+if(WIN32)
+  set(QUILLOT_WINDOW_TEST_PLATFORM windows)
+else()
+  set(QUILLOT_WINDOW_TEST_PLATFORM offscreen)
+endif()
