@@ -32,8 +32,12 @@ class Form1WindowTest : public StatusWindowTest {
         return form;
     }
 
-    static int LineHeight(const QLabel* label) {
-        return static_cast<int>(std::ceil(QFontMetricsF(label->font()).lineSpacing()));
+    // The height of a label's lines: a whole line spacing each, without the leading below the
+    // last (fonts on Windows have some).
+    static int TextHeight(const QLabel* label, int lines) {
+        const QFontMetricsF metrics(label->font());
+        return lines * static_cast<int>(std::ceil(metrics.lineSpacing())) -
+               static_cast<int>(std::ceil(metrics.leading()));
     }
     static int Twips(const Form1& form, int twips) {
         return TwipsToPixels(twips, form.logicalDpiY());
@@ -185,8 +189,8 @@ TEST_F(Form1WindowTest, HeightFollowsTheLinesOfBothListsAndWidthStays) {
         const int width = TwipsToPixels(kInitialWidthTwips, form->logicalDpiX());
         const QLabel* current = Label(*form, "currentLabel");
         const QLabel* upcoming = Label(*form, "upcomingLabel");
-        const int hA = c.nowLines * LineHeight(current);
-        const int hB = c.soonLines * LineHeight(upcoming);
+        const int hA = TextHeight(current, c.nowLines);
+        const int hB = TextHeight(upcoming, c.soonLines);
         EXPECT_EQ(current->text().count('\n') + 1, c.nowLines) << c.what;
         EXPECT_EQ(current->geometry(), QRect(0, Twips(*form, 500), width, hA)) << c.what;
         EXPECT_EQ(upcoming->geometry(),
@@ -207,9 +211,9 @@ TEST_F(Form1WindowTest, AListHoldsEveryMatchAndTheWindowGrows) {
     const QStringList lines = current->text().split('\n');
     ASSERT_EQ(lines.size(), 151);
     EXPECT_EQ(lines.last(), QStringLiteral("150. 早读 11:38-11:43"));
-    EXPECT_EQ(current->height(), 151 * LineHeight(current));
+    EXPECT_EQ(current->height(), TextHeight(current, 151));
     EXPECT_EQ(form->height(),
-              Twips(*form, 900) + current->height() + LineHeight(Label(*form, "upcomingLabel")));
+              Twips(*form, 900) + current->height() + TextHeight(Label(*form, "upcomingLabel"), 1));
 }
 
 TEST_F(Form1WindowTest, AnUnreadableEntryIsSkippedAloneOnEveryTick) {

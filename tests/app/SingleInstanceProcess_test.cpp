@@ -1,4 +1,6 @@
 #include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -7,11 +9,13 @@
 
 namespace {
 
-// The real program, copied into scratch folders and started as separate processes.
+// The real program, copied into scratch folders and started as separate processes on the tests'
+// own platform.
 class SingleInstanceProcessTest : public ::testing::Test {
   protected:
     static QString CopyProgramInto(const QTemporaryDir& folder) {
-        const QString copy = folder.filePath(QStringLiteral("quillot"));
+        const QString copy =
+            folder.filePath(QFileInfo(QStringLiteral(QUILLOT_EXECUTABLE)).fileName());
         EXPECT_TRUE(QFile::copy(QStringLiteral(QUILLOT_EXECUTABLE), copy));
         QFile(copy).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         return copy;
@@ -20,7 +24,7 @@ class SingleInstanceProcessTest : public ::testing::Test {
     // The copy prints "first-paint" once its window is painted, after its start-up.
     void Start(QProcess& process, const QString& program) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QGuiApplication::platformName());
         environment.insert(QStringLiteral("QUILLOT_REPORT_FIRST_PAINT"), QStringLiteral("1"));
         process.setProcessEnvironment(environment);
         process.start(program, {});
