@@ -1,37 +1,49 @@
 #!/usr/bin/env bash
-# Builds the core and its tests for Windows with mingw-w64 and runs them under Wine, in a Chinese
-# locale so that the ANSI code page is 936 (the windows-cross presets). Installs what is missing.
+# Quillot for Windows: builds Qt for Windows once (scripts/build-qt-windows.sh, cached), cross-builds
+# the whole program and every test with mingw-w64 (the windows presets), runs the tests under Wine
+# in code page 936 on a virtual X display, the windows on Qt's own windows platform, then packs the
+# portable zip and checks it end to end (tests/windows/zip-under-wine.sh). Installs what is missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(g++-mingw-w64-x86-64-posix wine64 locales)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-sudo_cmd=()
-[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-if ((${#missing[@]})); then
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine64 locales zip unzip
 if ! locale -a 2>/dev/null | grep -qix 'zh_CN\.utf-\?8'; then
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
   "${sudo_cmd[@]}" localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
 fi
+QUILLOT_QT_WINDOWS=$(scripts/build-qt-windows.sh)
+export QUILLOT_QT_WINDOWS
 
-# The same environment as the windows-cross test preset.
-export WINEPREFIX="$PWD/build/windows-cross/wine"
+# The same environment as the windows test preset.
+export WINEPREFIX="$PWD/build/windows/wine"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=zh_CN.UTF-8
+unset QT_QPA_PLATFORM
 wineserver=/usr/lib/wine/wineserver
 mkdir -p "$WINEPREFIX"
 
+scratch=$(mktemp -d)
+xvfb=
+cleanup() {
+  "$wineserver" -k >/dev/null 2>&1 || true
+  [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+Xvfb -screen 0 1280x1024x24 -nolisten tcp -displayfd 3 3>"$scratch/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$scratch/display")"
+
 # A wineserver that stays up, and Wine's background processes started once, all with their output
 # away from the terminal: otherwise every test waits for them to let go of CTest's output pipe.
-trap '"$wineserver" -k >/dev/null 2>&1 || true' EXIT
 "$wineserver" -p >/dev/null 2>&1 || true  # already running for this prefix
 /usr/lib/wine/wine64 wineboot >/dev/null 2>&1
 
 jobs=$(nproc)
-cmake --preset windows-cross
-cmake --build --preset windows-cross -j"$jobs"
-ctest --preset windows-cross -j"$jobs"
+cmake --preset windows
+cmake --build --preset windows -j"$jobs"
+ctest --preset windows -j"$jobs"
+
+zip=$(scripts/package-windows.sh build/windows)
+tests/windows/zip-under-wine.sh "$zip"

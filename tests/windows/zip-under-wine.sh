@@ -1,0 +1,135 @@
+#!/usr/bin/env bash
+# The portable zip as a Windows user meets it: unpacked into a fresh Wine prefix whose ANSI code
+# page is 936, on a virtual X display, and used with the mouse and the keyboard. Checks that
+#   - quillot.exe shows one window titled "Quillot" and no message box;
+#   - GM.ini appears beside it: the default file byte for byte but for its creation time;
+#   - a second start of the same quillot.exe ends at once, while a copy in another folder runs;
+#   - a click on the status window opens "任务生成";
+#   - an activity composed and saved from the keyboard alone reaches GM.ini in GBK, every other
+#     byte kept;
+#   - a click on "×" ends the program with exit code 0.
+# Usage: tests/windows/zip-under-wine.sh quillot-<version>-windows-x86_64.zip
+set -euo pipefail
+zip=$(realpath "$1")
+here=$(cd "$(dirname "$0")" && pwd)
+template="$here/../store/data/default-template-gbk.ini"
+wine=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver
+
+scratch=$(mktemp -d)
+export WINEPREFIX="$scratch/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=zh_CN.UTF-8
+unset QT_QPA_PLATFORM WINEPATH
+xvfb=
+cleanup() {
+  "$wineserver" -k >/dev/null 2>&1 || true
+  [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+fail() {
+  echo "zip under Wine: $*" >&2
+  exit 1
+}
+step() { echo "zip under Wine: $*"; }
+
+Xvfb -screen 0 1280x1024x24 -nolisten tcp -displayfd 3 3>"$scratch/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$scratch/display")"
+
+"$wine" wineboot --init >/dev/null 2>&1
+drive_c="$WINEPREFIX/drive_c"
+unzip -q "$zip" -d "$drive_c"
+[ "$(ls "$drive_c/Quillot")" != "" ] || fail "the zip holds no Quillot folder"
+[ ! -e "$drive_c/Quillot/GM.ini" ] || fail "the zip holds a GM.ini"
+ini="$drive_c/Quillot/GM.ini"
+
+# Starts C:\<folder>\quillot.exe in the background; its exit code goes to $scratch/<folder>.exit.
+start() {
+  (
+    cd "$drive_c/$1"
+    status=0
+    "$wine" "C:\\$1\\quillot.exe" >/dev/null 2>&1 || status=$?
+    echo "$status" >"$scratch/$1.exit"
+  ) &
+}
+windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null || true; }
+wait_for() {  # condition command...; up to 30 s
+  for _ in $(seq 300); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+count_is() { [ "$(windows "$1" | wc -l)" -eq "$2" ]; }
+
+step "first start"
+start Quillot
+wait_for count_is '^Quillot$' 1 || fail "no window titled Quillot appeared"
+sleep 3  # a message box would come once the event loop runs
+count_is '^Quillot$' 1 || fail "more than one window titled Quillot: a message box?"
+status=$(windows '^Quillot$')
+
+wait_for test -s "$ini" || fail "no GM.ini beside quillot.exe"
+sed -n 3p "$ini" | iconv -f GBK -t UTF-8 |
+  grep -qE $'^; 生成时间：[0-9]{4}-[0-9]{2}-[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2}\r$' ||
+  fail "line 3 of GM.ini is not the creation time"
+cmp <(sed 3d "$template") <(sed 3d "$ini") || fail "GM.ini is not the default file"
+default=$(mktemp -p "$scratch")
+cp "$ini" "$default"
+
+step "second start of the same quillot.exe"
+start Quillot
+wait_for test -e "$scratch/Quillot.exit" || fail "a second start from the same folder kept running"
+[ "$(cat "$scratch/Quillot.exit")" = 0 ] || fail "the second start ended with $(cat "$scratch/Quillot.exit")"
+rm "$scratch/Quillot.exit"
+count_is '^Quillot$' 1 || fail "the second start showed a window"
+
+step "a copy in another folder"
+cp -r "$drive_c/Quillot" "$drive_c/Quillot2"
+rm "$drive_c/Quillot2/GM.ini"
+start Quillot2
+wait_for count_is '^Quillot$' 2 || fail "a copy in another folder did not start beside the first"
+wait_for test -s "$drive_c/Quillot2/GM.ini" || fail "the copy wrote no GM.ini of its own"
+for id in $(windows '^Quillot$'); do
+  [ "$id" = "$status" ] || xdotool windowkill "$id"
+done
+wait_for test -e "$scratch/Quillot2.exit" || fail "the copy did not end"
+
+step "a click opens the task editor"
+xdotool mousemove --window "$status" 40 12 click 1
+wait_for count_is '^任务生成$' 1 || fail "a click on the status window opened no 任务生成"
+
+step "an activity composed from the keyboard"
+# The name box has the focus. Name, then to the start hour (past the kind, whose options are one
+# stop), 9 and Enter adds 09:00; then to 每日 (past the start minute, the add button, the time list
+# and its remove button), Space ticks it; the weekdays are now off, so the next stops are the
+# duration and the save button.
+xdotool type --delay 50 "Lunch"
+xdotool key --delay 100 Tab Tab 9 Return
+xdotool key --delay 100 Tab Tab Tab Tab Tab space Tab Tab space
+wait_for count_is '^Quillot$' 2 || fail "no confirmation after the save"
+xdotool key Return
+wait_for count_is '^Quillot$' 1 || fail "the confirmation did not close"
+expected=$(mktemp -p "$scratch")
+{
+  sed -n '1,25p' "$default"
+  printf 'Lunch=09:00|每日\r\n' | iconv -f UTF-8 -t GBK
+  sed -n '26,$p' "$default"
+} >"$expected"
+cmp "$expected" "$ini" || {
+  iconv -f GBK -t UTF-8 "$ini" >&2
+  fail "GM.ini after the save is not the default file with the new activity"
+}
+xdotool key Escape
+wait_for count_is '^任务生成$' 0 || fail "Escape did not close the editor"
+
+step "× ends the program"
+xdotool mousemove --window "$status" 40 12
+sleep 0.5
+width=$(xdotool getwindowgeometry "$status" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
+# The "×" sits 20 twips below the top and 20 twips in from the right edge.
+xdotool mousemove --window "$status" $((width - 2 - 6)) 6 click 1
+wait_for test -e "$scratch/Quillot.exit" || fail "a click on × did not end the program"
+[ "$(cat "$scratch/Quillot.exit")" = 0 ] || fail "the program ended with $(cat "$scratch/Quillot.exit")"
+step "passed"
