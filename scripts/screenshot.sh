@@ -3,25 +3,47 @@
 #   docs/status-window.png  the status window, on a schedule with activities around the current time
 #   docs/task-editor.png    the task editor, opened by a click on the window's bare band
 # Usage: scripts/screenshot.sh [build folder, default build/default]
-# Needs Xvfb, xdotool, ImageMagick and fonts-wqy-microhei (scripts/install-deps.sh installs them).
+#        scripts/screenshot.sh quillot-<version>-windows-x86_64.zip
+# Given the Windows zip, it runs quillot.exe under Wine in code page 936 instead and saves
+# docs/windows-status-window.png and docs/windows-task-editor.png.
+# Needs Xvfb, xdotool, ImageMagick and fonts-wqy-microhei (scripts/install-deps.sh installs them),
+# and for the zip wine64 and unzip.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=${1:-build/default}
-program="$build/app/quillot"
-[ -x "$program" ] || { echo "no $program: build the quillot target first" >&2; exit 1; }
+target=${1:-build/default}
 
 scratch=$(mktemp -d)
 pids=()
 cleanup() {
   # The program first, then its display.
+  [ -z "${WINEPREFIX:-}" ] || /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
   wait 2>/dev/null || true
   rm -rf "$scratch"
 }
 trap cleanup EXIT
 
+Xvfb -screen 0 1024x640x24 -nolisten tcp -displayfd 3 3>"$scratch/display" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$scratch/display")"
+
 # GM.ini lives beside the executable: a copy in the scratch folder keeps the build folder clean.
-cp "$program" "$scratch/quillot"
+if [[ $target == *.zip ]]; then
+  prefix=windows-
+  export WINEPREFIX="$scratch/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=zh_CN.UTF-8
+  /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1
+  unzip -q "$target" -d "$WINEPREFIX/drive_c"
+  folder="$WINEPREFIX/drive_c/Quillot"
+  run=(/usr/lib/wine/wine64 'C:\Quillot\quillot.exe')
+else
+  prefix=
+  [ -x "$target/app/quillot" ] || { echo "no $target/app/quillot: build the quillot target first" >&2; exit 1; }
+  folder=$scratch
+  cp "$target/app/quillot" "$folder/quillot"
+  export QT_QPA_PLATFORM=xcb
+  run=(./quillot)
+fi
 
 # A schedule with something open now and something opening soon, whatever the time of day.
 at() { date -d "$1 min" +%H:%M; }
@@ -33,39 +55,43 @@ printf '%s\r\n' \
   "自习时段=$(at -20)-$(at +40)|每日" \
   "团队周会=$(at +18)-$(at +48)|每日" \
   '[持续时间设置]' \
-  '持续时间=5' | iconv -f UTF-8 -t GBK >"$scratch/GM.ini"
+  '持续时间=5' | iconv -f UTF-8 -t GBK >"$folder/GM.ini"
 
-Xvfb -screen 0 1024x640x24 -nolisten tcp -displayfd 3 3>"$scratch/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$scratch/display")"
-export QT_QPA_PLATFORM=xcb
-
-(cd "$scratch" && exec ./quillot) &
+(cd "$folder" && exec "${run[@]}") &
 pids+=($!)
 
 find_window() {  # name pattern; prints the window id
   for _ in $(seq 100); do
-    xdotool search --name "$1" 2>/dev/null | head -n1 && return 0
+    xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 && return 0
     sleep 0.1
   done
   return 1
 }
+# The screen's picture where the window is: what the user sees, with the window's opacity over
+# the (black) screen.
+photograph() {  # window id, file
+  local geometry
+  geometry=$(xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
+    /Width/{w=$NF} /Height/{h=$NF} END{print w "x" h "+" x "+" y}')
+  mkdir -p docs
+  import -window root -crop "$geometry" +repage "docs/$2"
+  echo "saved docs/$2"
+}
 
 status=$(find_window '^Quillot$') || { echo "the status window did not appear" >&2; exit 1; }
-# The pointer over the window brings up the "×" in its corner.
+# The pointer moving over the window brings up the "×" in its corner (Wine takes the first
+# position as the pointer's entry, not yet as a move).
+xdotool mousemove --window "$status" 36 10
+sleep 0.5
 xdotool mousemove --window "$status" 40 12
 sleep 1
-mkdir -p docs
-import -window "$status" docs/status-window.png
-echo "saved docs/status-window.png"
+photograph "$status" "${prefix}status-window.png"
 
 # A click on the bare band above the lists opens the editor.
 xdotool click 1
 if editor=$(find_window '任务生成'); then
   sleep 1
-  import -window "$editor" docs/task-editor.png
-  echo "saved docs/task-editor.png"
+  photograph "$editor" "${prefix}task-editor.png"
 else
   echo "the task editor did not appear; only the status window was saved" >&2
 fi
