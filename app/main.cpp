@@ -2,6 +2,7 @@
 
 #include "app/ApplicationIdentity.h"
 #include "app/Form1.h"
+#include "app/PlatformChoice.h"
 #include "editor/Form2.h"
 #include "platform/ExecutablePath.h"
 #include "platform/SingleInstance.h"
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     if (!instance)
         return 0;
 
+    PreferX11OnWayland(argc, argv);
     QApplication app(argc, argv);
     SetApplicationIdentity(app);
     MessageBoxDialogs dialogs;

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the formatting, builds everything and runs every test: the
-# whole suite (window tests on the offscreen platform), the package and a fresh install of it, the
-# whole program again under AddressSanitizer and UBSan, the core cross-built for Windows under
-# Wine, and each fuzz target for 30 seconds.
+# whole suite (window tests on the offscreen platform), the program on a headless GNOME Wayland
+# session, the package and a fresh install of it, the whole program again under AddressSanitizer
+# and UBSan, the core cross-built for Windows under Wine, and each fuzz target for 30 seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+# The packages the Wayland session check needs besides the usual ones.
+scripts/install-deps.sh mutter xwayland x11-utils dbus-daemon qt6-wayland
 scripts/check-format.sh
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
@@ -13,6 +14,7 @@ jobs=$(nproc)
 cmake --preset default
 cmake --build --preset default -j"$jobs"
 ctest --preset default -j"$jobs"
+tests/app/wayland-session.sh build/default
 scripts/test-package.sh build/default
 
 cmake --preset sanitize
