@@ -2,7 +2,8 @@
 # Installs what is missing, checks the formatting, builds everything and runs every test: the
 # whole suite (window tests on the offscreen platform), the program on a headless GNOME Wayland
 # session, the package and a fresh install of it, the whole program again under AddressSanitizer
-# and UBSan, the core cross-built for Windows under Wine, and each fuzz target for 30 seconds.
+# and UBSan, Quillot for Windows with every test under Wine and its zip checked end to end, and
+# each fuzz target for 30 seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # The packages the Wayland session check needs besides the usual ones.
