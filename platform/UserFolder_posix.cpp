@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/UserFolder.h"
+#include "platform/XdgConfigFolder_posix.h"
 
 namespace fs = std::filesystem;
 
@@ -34,15 +35,16 @@ fs::path HomeFolder() {
 
 }  // namespace
 
+fs::path XdgConfigFolder() {
+    if (fs::path config = AbsoluteFromEnvironment("XDG_CONFIG_HOME"); !config.empty())
+        return config;
+    const fs::path home = HomeFolder();
+    return home.empty() ? fs::path() : home / ".config";
+}
+
 fs::path UserFolder() {
-    fs::path config = AbsoluteFromEnvironment("XDG_CONFIG_HOME");
-    if (config.empty()) {
-        const fs::path home = HomeFolder();
-        if (home.empty())
-            return {};
-        config = home / ".config";
-    }
-    return config / "quillot";
+    const fs::path config = XdgConfigFolder();
+    return config.empty() ? fs::path() : config / "quillot";
 }
 
 bool CanCreateFilesIn(const fs::path& folder) {

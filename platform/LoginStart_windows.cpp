@@ -1,0 +1,50 @@
+#include "platform/LoginStart.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr wchar_t kValueName[] = L"Quillot";
+
+// The command line that starts the program: its path in quotes.
+std::wstring Command(const std::filesystem::path& executable) {
+    return L"\"" + executable.wstring() + L"\"";
+}
+
+std::error_code SystemError(LSTATUS status) {
+    return {static_cast<int>(status), std::system_category()};
+}
+
+}  // namespace
+
+bool StartsAtLogin(const std::filesystem::path& executable) {
+    DWORD size = 0;
+    if (RegGetValueW(HKEY_CURRENT_USER, kRunKey, kValueName, RRF_RT_REG_SZ, nullptr, nullptr,
+                     &size) != ERROR_SUCCESS) {
+        return false;
+    }
+    std::wstring value(size / sizeof(wchar_t), L'\0');
+    if (RegGetValueW(HKEY_CURRENT_USER, kRunKey, kValueName, RRF_RT_REG_SZ, nullptr, value.data(),
+                     &size) != ERROR_SUCCESS) {
+        return false;
+    }
+    value.resize(wcsnlen(value.c_str(), value.size()));
+    // Paths on Windows compare without regard to case.
+    const std::wstring command = Command(executable);
+    return CompareStringOrdinal(value.c_str(), static_cast<int>(value.size()), command.c_str(),
+                                static_cast<int>(command.size()), TRUE) == CSTR_EQUAL;
+}
+
+std::error_code SetStartAtLogin(const std::filesystem::path& executable, bool on) {
+    if (!on) {
+        const LSTATUS status = RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, kValueName);
+        return status == ERROR_FILE_NOT_FOUND ? std::error_code() : SystemError(status);
+    }
+    const std::wstring command = Command(executable);
+    return SystemError(RegSetKeyValueW(HKEY_CURRENT_USER, kRunKey, kValueName, REG_SZ,
+                                       command.c_str(),
+                                       static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t))));
+}
