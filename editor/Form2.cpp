@@ -212,14 +212,12 @@ void Form2::ConnectControls() {
     connect(removeTimeButton, &QPushButton::clicked, this, [this] { RemoveTime(); });
     connect(saveButton, &QPushButton::clicked, this, [this] { SaveTask(); });
     connect(resetButton, &QPushButton::clicked, this, [this] { 清空重填(); });
-    connect(deleteFixedButton, &QPushButton::clicked, this,
-            [this] { DeleteTask(fixedTaskList, ActivityKind::FixedTimes); });
-    connect(deleteRangeButton, &QPushButton::clicked, this,
-            [this] { DeleteTask(rangeTaskList, ActivityKind::TimeRanges); });
-    connect(fixedTaskList, &QListWidget::itemDoubleClicked, this,
-            [this](const QListWidgetItem* line) { LoadTask(line, ActivityKind::FixedTimes); });
-    connect(rangeTaskList, &QListWidget::itemDoubleClicked, this,
-            [this](const QListWidgetItem* line) { LoadTask(line, ActivityKind::TimeRanges); });
+    connect(deleteFixedButton, &QPushButton::clicked, this, [this] { DeleteTask(fixedTaskList); });
+    connect(deleteRangeButton, &QPushButton::clicked, this, [this] { DeleteTask(rangeTaskList); });
+    for (QListWidget* list : {fixedTaskList, rangeTaskList}) {
+        connect(list, &QListWidget::itemDoubleClicked, this,
+                [this](const QListWidgetItem* line) { LoadTask(line); });
+    }
 }
 
 void Form2::showEvent(QShowEvent* event) {
@@ -235,17 +233,16 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
         RemoveTime();
         return true;
     }
-    for (const auto& [list, kind] : {std::pair{fixedTaskList, ActivityKind::FixedTimes},
-                                     std::pair{rangeTaskList, ActivityKind::TimeRanges}}) {
+    for (QListWidget* list : {fixedTaskList, rangeTaskList}) {
         if (watched != list)
             continue;
         if (key == Qt::Key_Delete) {
-            DeleteTask(list, kind);
+            DeleteTask(list);
             return true;
         }
         const QList<QListWidgetItem*> selected = list->selectedItems();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !selected.isEmpty()) {
-            LoadTask(selected.first(), kind);
+            LoadTask(selected.first());
             return true;
         }
     }

@@ -64,7 +64,7 @@ class StatusEvaluation final : public EntryVisitor {
             now_.AddLine(task_->任务名, entry.displayText);
         } else if (currentMinute < startMinute &&
                    startMinute <= currentMinute + kLookAheadMinutes) {
-            if (task_->任务类型) {
+            if (task_->任务类型 == ActivityKind::FixedTimes) {
                 char16_t start[kMaxClockTextLength];
                 soon_.AddLine(task_->任务名,
                               std::u16string_view(start, WriteClockText(entry.start, start)),

@@ -10,14 +10,6 @@
 #include "store/ScheduleKeys.h"
 #include "store/StartupReport.h"
 
-namespace {
-
-std::u16string_view SectionOf(ActivityKind kind) {
-    return kind == ActivityKind::FixedTimes ? kFixedSection : kRangeSection;
-}
-
-}  // namespace
-
 ScheduleFile::ScheduleFile(IniLocation location, Clock clock)
     : location_(std::move(location)), clock_(std::move(clock)) {}
 

@@ -7,15 +7,13 @@
 #include <system_error>
 #include <vector>
 
+#include "schedule/ActivityValue.h"
 #include "schedule/LocalTime.h"
 #include "schedule/cTask.h"
 #include "store/FileErrorText.h"
 #include "store/IniLocation.h"
 #include "store/IniReaders.h"
 #include "store/ScheduleProblems.h"
-
-// The two kinds of activity, each kept in a section of its own.
-enum class ActivityKind { FixedTimes, TimeRanges };
 
 // What the start-up reads: the activities, the duration (5 when it cannot be used) and what could
 // not be used.

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Cp936.h"
+#include "schedule/ActivityValue.h"
 #include "store/IniReaders.h"
 #include "store/IniWriter.h"
 #include "store/ScheduleKeys.h"
