@@ -41,8 +41,9 @@ ActivityDefinition ReadActivityValue(std::u16string_view value) {
     const ActivityValuePieces pieces = SplitActivityValue(value);
     ActivityDefinition definition;
     std::u16string storage;
-    ForEachTimeListEntry(NormalizeScheduleText(pieces.times, storage),
-                         [&](std::u16string_view entry) { definition.entries.emplace_back(entry); });
+    ForEachTimeListEntry(
+        NormalizeScheduleText(pieces.times, storage),
+        [&](std::u16string_view entry) { definition.entries.emplace_back(entry); });
 
     const std::u16string_view weekdays = NormalizeScheduleText(pieces.weekdays, storage);
     definition.days.daily = Names(weekdays, kDaily);

@@ -45,8 +45,8 @@ void ForEachTimeListEntry(std::u16string_view normalizedTimes, OnEntry onEntry) 
     }
 }
 
-// Whether the weekday text names the day ("星期一" .. "星期日"): once normalised, it holds "每日" or
-// the day's name anywhere. Separators between the names do not matter.
+// Whether the weekday text names the day ("星期一" .. "星期日"): once normalised, it holds "每日"
+// or the day's name anywhere. Separators between the names do not matter.
 bool RunsOn(std::u16string_view weekdayText, std::u16string_view dayName);
 
 // The ticks of the seven weekdays, Monday first.
