@@ -5,9 +5,9 @@
 #include "editor/Form2.h"
 #include "platform/ExecutablePath.h"
 #include "platform/SingleInstance.h"
-#include "platform/SystemClock.h"
 #include "store/IniLocation.h"
 #include "store/ScheduleFile.h"
+#include "store/SystemClock.h"
 #include "ui/Dialogs.h"
 
 int main(int argc, char** argv) {
