@@ -21,10 +21,6 @@ std::u16string ScheduleFile::Report(const StartupProblems& problems) const {
     return ComposeStartupReport(location_.file, problems);
 }
 
-LocalTime ScheduleFile::Now() const {
-    return clock_();
-}
-
 StartupSchedule ScheduleFile::LoadAtStartup() const {
     StartupSchedule loaded;
     ScheduleProblems& problems = loaded.problems.schedule;

@@ -40,8 +40,6 @@ class ScheduleFile {
     std::u16string DescribeFailure(std::error_code error, FileAccess access) const;
     // What the user is told of the problems (see ComposeStartupReport); empty when there are none.
     std::u16string Report(const StartupProblems& problems) const;
-    // The local time of the clock.
-    LocalTime Now() const;
 
     // Removes what writers killed part way left beside the file, writes the default file when it
     // is missing, then loads the activities and the duration. When the file or its folder cannot

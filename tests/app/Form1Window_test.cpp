@@ -212,15 +212,6 @@ TEST_F(Form1WindowTest, AListHoldsEveryMatchAndTheWindowGrows) {
               Twips(*form, 900) + current->height() + LineHeight(Label(*form, "upcomingLabel")));
 }
 
-TEST_F(Form1WindowTest, AnUnreadableEntryIsSkippedAloneOnEveryTick) {
-    const auto form = Shown({u"甲=11:38,99999:00,xx,11:39|每日"});
-    EXPECT_EQ(Text(*form, "currentLabel"),
-              QStringLiteral("*当前可参与*\n1. 甲 11:38-11:43\n2. 甲 11:39-11:44"));
-    now = MondayAt(11, 50);
-    RefreshTimer(*form)->setInterval(1);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Text(*form, "currentLabel") == "当前可参与：无"; }));
-}
-
 TEST_F(Form1WindowTest, DraggingMovesTheWindowByExactlyThePointersMovement) {
     struct Case {
         const char* where;
