@@ -19,6 +19,7 @@
 #include "app/StatusLayout.h"
 #include "store/StatusBoard.h"
 #include "ui/Dialogs.h"
+#include "ui/QtText.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ QFont StatusFont(bool bold) {
 
 // The status texts break lines with CR LF; a label breaks them at LF.
 QString DisplayText(const std::u16string& text) {
-    return QString::fromStdU16String(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return ToQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 }  // namespace
@@ -199,7 +200,7 @@ std::u16string Form1::EvaluateStatus() {
 
 void Form1::Report(const std::u16string& problems) {
     if (!problems.empty())
-        dialogs.Inform(this, QString::fromStdU16String(problems));
+        dialogs.Inform(this, ToQString(problems));
 }
 
 void Form1::LayoutStatusWindow() {

@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "schedule/ScheduleText.h"
+#include "ui/QtText.h"
 
 namespace {
 
@@ -51,9 +52,9 @@ QPushButton* Button(const QString& caption, const QString& objectName, QWidget* 
 Form2::Form2(Dialogs& dialogs, const ScheduleFile& schedule,
              std::function<void()> refreshStatusWindow, QWidget* parent)
     : QDialog(parent),
-      dialogs_(dialogs),
-      schedule_(schedule),
-      refreshStatusWindow_(std::move(refreshStatusWindow)) {
+      dialogs(dialogs),
+      schedule(schedule),
+      refreshStatusWindow(std::move(refreshStatusWindow)) {
     CreateControls();
     ArrangeControls();
     ConnectControls();
@@ -111,9 +112,8 @@ void Form2::CreateControls() {
 
     dailyCheck = Named(new QCheckBox(QStringLiteral("每日"), this), QStringLiteral("dailyCheck"));
     for (int index = 1; index <= 7; ++index) {
-        weekdayChecks[index - 1] =
-            Named(new QCheckBox(QString::fromStdU16String(Get星期文本(index)), this),
-                  QStringLiteral("weekdayChecks%1").arg(index));
+        weekdayChecks[index - 1] = Named(new QCheckBox(ToQString(Get星期文本(index)), this),
+                                         QStringLiteral("weekdayChecks%1").arg(index));
     }
 
     durationBox = NumberBox(QStringLiteral("durationBox"), this);

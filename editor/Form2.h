@@ -70,9 +70,9 @@ class Form2 : public QDialog {
     std::vector<std::u16string> PendingEntries() const;
     QString FileFailure(const QString& what, std::error_code error, FileAccess access) const;
 
-    Dialogs& dialogs_;
-    const ScheduleFile& schedule_;
-    std::function<void()> refreshStatusWindow_;
+    Dialogs& dialogs;
+    const ScheduleFile& schedule;
+    std::function<void()> refreshStatusWindow;
 
     QLabel* fixedTaskLabel = nullptr;
     QListWidget* fixedTaskList = nullptr;

@@ -12,13 +12,9 @@
 #include "editor/TimeEntry.h"
 #include "schedule/TextTrim.h"
 #include "ui/Dialogs.h"
+#include "ui/QtText.h"
 
 namespace {
-
-QString Q(std::u16string_view text) {
-    return QString(reinterpret_cast<const QChar*>(text.data()),
-                   static_cast<qsizetype>(text.size()));
-}
 
 std::u16string Text(const QLineEdit* box) {
     return box->text().toStdU16String();
@@ -67,16 +63,16 @@ void Form2::加载现有任务列表() {
     if (!error)
         error = FillTaskList(rangeTaskList, ActivityKind::TimeRanges);
     if (error)
-        dialogs_.Inform(this, FileFailure(QStringLiteral("无法读取 "), error, FileAccess::Read));
+        dialogs.Inform(this, FileFailure(QStringLiteral("无法读取 "), error, FileAccess::Read));
 }
 
 std::error_code Form2::FillTaskList(QListWidget* list, ActivityKind kind) {
     std::error_code error;
-    for (const IniKeyValue& entry : schedule_.Activities(kind, error)) {
-        auto* line = new QListWidgetItem(Q(entry.name + u"=" + entry.value), list);
-        line->setData(NameData, Q(entry.name));
+    for (const IniKeyValue& entry : schedule.Activities(kind, error)) {
+        auto* line = new QListWidgetItem(ToQString(entry.name + u"=" + entry.value), list);
+        line->setData(NameData, ToQString(entry.name));
         line->setData(KindData, static_cast<int>(kind));
-        line->setData(ValueData, Q(entry.value));
+        line->setData(ValueData, ToQString(entry.value));
     }
     return error;
 }
@@ -114,14 +110,14 @@ void Form2::AddTime() {
     TimeEntryOutcome outcome = ComposeTimeEntry({startHour, startMinute, endHour, endMinute},
                                                 ChosenKind(), sameDayOption->isChecked());
     if (!outcome.accepted()) {
-        dialogs_.Inform(this, Q(outcome.refusal));
+        dialogs.Inform(this, ToQString(outcome.refusal));
         if (outcome.focus == TimeEntryFocus::StartHour)
             startHourBox->setFocus();
         if (outcome.focus == TimeEntryFocus::EndHour)
             endHourBox->setFocus();
         return;
     }
-    pendingTimeList->addItem(Q(outcome.entry));
+    pendingTimeList->addItem(ToQString(outcome.entry));
     ClearTimeBoxes();
     startHourBox->setFocus();
 }
@@ -145,13 +141,13 @@ std::vector<std::u16string> Form2::PendingEntries() const {
 }
 
 QString Form2::FileFailure(const QString& what, std::error_code error, FileAccess access) const {
-    return what + Q(schedule_.DescribeFailure(error, access));
+    return what + ToQString(schedule.DescribeFailure(error, access));
 }
 
 void Form2::SaveTask() {
     const std::u16string name(TrimSpaces(Text(taskNameBox)));
     if (std::u16string refusal = TaskNameRefusal(name); !refusal.empty()) {
-        dialogs_.Inform(this, Q(refusal));
+        dialogs.Inform(this, ToQString(refusal));
         taskNameBox->setFocus();
         return;
     }
@@ -160,24 +156,24 @@ void Form2::SaveTask() {
         activity.days.weekdays[i] = weekdayChecks[i]->isChecked();
     TaskDefinition definition = ComposeTaskDefinition(activity);
     if (!definition.ok()) {
-        dialogs_.Inform(this, Q(definition.refusal));
+        dialogs.Inform(this, ToQString(definition.refusal));
         return;
     }
-    if (std::error_code error = schedule_.SaveActivity(ChosenKind(), name, definition.value)) {
-        dialogs_.Inform(
+    if (std::error_code error = schedule.SaveActivity(ChosenKind(), name, definition.value)) {
+        dialogs.Inform(
             this, FileFailure(QStringLiteral("任务未保存，无法写入 "), error, FileAccess::Write));
         return;
     }
     if (std::optional<std::int16_t> minutes = DurationToStore(Text(durationBox))) {
-        if (std::error_code error = schedule_.SaveDuration(*minutes)) {
-            dialogs_.Inform(
+        if (std::error_code error = schedule.SaveDuration(*minutes)) {
+            dialogs.Inform(
                 this, FileFailure(QStringLiteral("任务已保存，但持续时间未保存，无法写入 "), error,
                                   FileAccess::Write));
             加载现有任务列表();
             return;
         }
     }
-    dialogs_.Inform(this, QStringLiteral("保存成功！"));
+    dialogs.Inform(this, QStringLiteral("保存成功！"));
     清空重填();
     加载现有任务列表();
 }
@@ -188,27 +184,28 @@ void Form2::DeleteTask(const QListWidget* list) {
         return;
     const QListWidgetItem& line = *selected.first();
     const std::u16string name = Data(line, NameData);
-    if (dialogs_.Ask(this, QStringLiteral("确定删除任务：") + Q(name) + QStringLiteral("？"))) {
-        if (std::error_code error = schedule_.DeleteActivity(KindOf(line), name)) {
-            dialogs_.Inform(this, FileFailure(QStringLiteral("任务未删除，无法写入 "), error,
-                                              FileAccess::Write));
+    if (dialogs.Ask(this,
+                    QStringLiteral("确定删除任务：") + ToQString(name) + QStringLiteral("？"))) {
+        if (std::error_code error = schedule.DeleteActivity(KindOf(line), name)) {
+            dialogs.Inform(this, FileFailure(QStringLiteral("任务未删除，无法写入 "), error,
+                                             FileAccess::Write));
         } else {
             加载现有任务列表();
         }
     }
-    if (refreshStatusWindow_)
-        refreshStatusWindow_();
+    if (refreshStatusWindow)
+        refreshStatusWindow();
 }
 
 void Form2::LoadTask(const QListWidgetItem* line) {
     const ActivityDefinition activity = ReadActivityValue(Data(*line, ValueData));
-    taskNameBox->setText(Q(Data(*line, NameData)));
+    taskNameBox->setText(ToQString(Data(*line, NameData)));
     (KindOf(*line) == ActivityKind::FixedTimes ? fixedKindOption : rangeKindOption)
         ->setChecked(true);
     切换任务类型();
     pendingTimeList->clear();
     for (const std::u16string& entry : activity.entries)
-        pendingTimeList->addItem(Q(entry));
+        pendingTimeList->addItem(ToQString(entry));
     ShowWeekdays(activity.days);
     ClearTimeBoxes();
 }
