@@ -8,7 +8,7 @@ using Form1StartupTest = StatusWindowTest;
 
 TEST_F(Form1StartupTest, UnwritableFolderStillOpensTheWindowAndSaysSoOnce) {
     // A file where the folder should be: the default file cannot be written, even by root.
-    std::ofstream(Folder() / "not-a-folder") << "x";
+    WriteTestFile(Folder() / "not-a-folder", "x");
     const std::filesystem::path ini = Folder() / "not-a-folder" / "GM.ini";
     const auto form = Open(ini);
 

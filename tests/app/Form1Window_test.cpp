@@ -21,10 +21,7 @@ class Form1WindowTest : public StatusWindowTest {
         std::vector<std::u16string_view> lines = {u"[持续时间设置]", u"持续时间=5",
                                                   u"[固定时间任务日程]"};
         lines.insert(lines.end(), activities.begin(), activities.end());
-        std::u16string text;
-        for (std::u16string_view line : lines)
-            text.append(line).append(u"\r\n");
-        std::ofstream(Ini(), std::ios::binary | std::ios::trunc) << EncodeCp936(text);
+        WriteIni(lines);
         auto form = Open();
         form->move(200, 150);
         form->show();

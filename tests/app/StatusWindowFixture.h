@@ -9,7 +9,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -21,6 +20,7 @@
 #include "store/ScheduleFile.h"
 #include "store/StatusBoard.h"
 #include "tests/support/RecordingDialogs.h"
+#include "tests/support/TestFile.h"
 
 // 1 January 2024 is a Monday.
 inline LocalTime MondayAt(int hour, int minute) {
@@ -38,11 +38,11 @@ class StatusWindowTest : public ::testing::Test {
     std::filesystem::path Ini() const { return Folder() / "GM.ini"; }
 
     // Writes the lines in code page 936 with CR LF line ends.
-    void WriteIni(std::initializer_list<std::u16string_view> lines) const {
+    void WriteIni(const std::vector<std::u16string_view>& lines) const {
         std::u16string text;
         for (std::u16string_view line : lines)
             text.append(line).append(u"\r\n");
-        std::ofstream(Ini(), std::ios::binary | std::ios::trunc) << EncodeCp936(text);
+        WriteTestFile(Ini(), EncodeCp936(text));
     }
 
     // A status window on the file (GM.ini of the scratch folder when empty).

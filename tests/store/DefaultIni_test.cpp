@@ -70,7 +70,7 @@ TEST(EnsureIniFile, WritesTheTemplateWhenMissing) {
 TEST(EnsureIniFile, LeavesAnExistingFileEvenAnEmptyOne) {
     for (const std::string& content : {std::string(), std::string("[s]\r\nk=v")}) {
         TempFolder folder;
-        WriteBytes(folder / "GM.ini", content);
+        WriteTestFile(folder / "GM.ini", content);
         ASSERT_FALSE(EnsureIniFile(folder / "GM.ini", FixedClock(kTemplateTime)));
         EXPECT_EQ(ReadBytes(folder / "GM.ini"), content);
     }

@@ -21,7 +21,7 @@ class ScheduleFileTest : public testing::Test {
             return LocalTime{};
         });
     }
-    void Write(std::u16string_view text) { WriteBytes(path, EncodeCp936(text)); }
+    void Write(std::u16string_view text) { WriteTestFile(path, EncodeCp936(text)); }
 
     TempFolder folder;
     fs::path path = folder / "GM.ini";

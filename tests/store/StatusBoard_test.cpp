@@ -75,7 +75,7 @@ class StatusBoardTest : public testing::Test {
     void Run(const std::vector<Step>& steps) {
         for (const Step& step : steps) {
             if (!step.file.empty())
-                WriteBytes(ini, EncodeCp936(step.file));
+                WriteTestFile(ini, EncodeCp936(step.file));
             if (step.load == Load::Startup)
                 board.LoadAtStartup();
             if (step.load == Load::Reload)

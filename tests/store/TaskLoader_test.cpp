@@ -51,7 +51,7 @@ class LoadTasksCase : public testing::TestWithParam<LoadCase> {};
 TEST_P(LoadTasksCase, LoadsTheRecordsAndReportsTheRest) {
     const LoadCase& c = GetParam();
     TempFolder folder;
-    WriteBytes(folder / "GM.ini", EncodeCp936(c.file));
+    WriteTestFile(folder / "GM.ini", EncodeCp936(c.file));
     std::vector<cTask> tasks{cTask{u"旧的", u"01:00", u"每日", FixedTimes}};
     std::error_code error;
     const std::vector<LoadProblem> problems = LoadTasks(tasks, folder / "GM.ini", error);
@@ -138,7 +138,7 @@ TEST(LoadTasks, UnreadableFileIsReported) {
 
 TEST(LoadTasks, RunningTwiceGivesTheSameRecordsOnce) {
     TempFolder folder;
-    WriteBytes(folder / "GM.ini", EncodeCp936(u"[固定时间任务日程]\r\na=08:00|每日\r\n"));
+    WriteTestFile(folder / "GM.ini", EncodeCp936(u"[固定时间任务日程]\r\na=08:00|每日\r\n"));
     std::vector<cTask> tasks;
     std::error_code error;
     LoadTasks(tasks, folder / "GM.ini", error);
@@ -148,8 +148,8 @@ TEST(LoadTasks, RunningTwiceGivesTheSameRecordsOnce) {
 
 TEST(LoadTasks, CharactersOutsideCp936AreReadBackAsQuestionMarks) {
     TempFolder folder;
-    WriteBytes(folder / "GM.ini",
-               EncodeCp936(u"[固定时间任务日程]\r\n喝水\U0001F600=08:00|每日\r\n"));
+    WriteTestFile(folder / "GM.ini",
+                  EncodeCp936(u"[固定时间任务日程]\r\n喝水\U0001F600=08:00|每日\r\n"));
     std::vector<cTask> tasks;
     std::error_code error;
     LoadTasks(tasks, folder / "GM.ini", error);
