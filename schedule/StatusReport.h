@@ -16,7 +16,7 @@ struct OpenEntry {
     friend auto operator<=>(const OpenEntry&, const OpenEntry&) = default;
 };
 
-// The two texts of the status window.
+// The two texts of the status window, and the entries the first one lists.
 struct StatusTexts {
     std::u16string now;           // activities that can be joined now
     std::u16string soon;          // activities opening within the next 30 minutes
