@@ -17,8 +17,9 @@
 #include "app/AutoSizeLabel.h"
 #include "app/FirstPaintReport.h"
 #include "app/StatusLayout.h"
-#include "schedule/StatusReport.h"
+#include "store/StatusBoard.h"
 #include "ui/Dialogs.h"
+#include "ui/QtText.h"
 
 namespace {
 
@@ -43,38 +44,31 @@ QFont StatusFont(bool bold) {
 
 // The status texts break lines with CR LF; a label breaks them at LF.
 QString DisplayText(const std::u16string& text) {
-    return QString::fromStdU16String(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return ToQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 }  // namespace
 
-Form1::Form1(Dialogs& dialogs, const ScheduleFile& schedule, std::function<void()> openEditor,
+Form1::Form1(Dialogs& dialogs, StatusBoard& board, Clock clock, std::function<void()> openEditor,
              QWidget* parent)
     : QWidget(parent),
-      dialogs_(dialogs),
-      schedule_(schedule),
-      openEditor_(std::move(openEditor)),
-      compositorDecides_(QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) {
+      dialogs(dialogs),
+      board(board),
+      clock(std::move(clock)),
+      openEditor(std::move(openEditor)),
+      compositorDecides(QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) {
     static std::once_flag accessibleFactory;
     std::call_once(accessibleFactory, [] { QAccessible::installFactory(&AccessibleInterface); });
     CreateControls();
-
-    StartupSchedule loaded = schedule_.LoadAtStartup();
-    allTasks_ = std::move(loaded.tasks);
-    durationMinutes_ = loaded.durationMinutes;
-
     ApplyWindowSettings();
     ApplyLabelSettings(currentLabel, kNowColour, true);
     ApplyLabelSettings(upcomingLabel, kSoonColour, false);
-    EvaluateStatus();
+    const std::u16string problems = EvaluateStatus();
     ApplyCloseLabelSettings();
     StartRefreshTimer();
-
-    reportedProblems_ = loaded.problems.schedule;
-    const QString report = ReportText(loaded.problems);
-    if (!report.isEmpty()) {
+    if (!problems.empty()) {
         // After the window has been shown and painted, from the event loop.
-        QTimer::singleShot(0, this, [this, report] { dialogs_.Inform(this, report); });
+        QTimer::singleShot(0, this, [this, problems] { Report(problems); });
     }
 }
 
@@ -98,8 +92,8 @@ QAccessibleInterface* Form1::AccessibleInterface(const QString& className, QObje
     }
     const auto openEditor = [form] {
         QTimer::singleShot(0, form, [form] {
-            if (form->openEditor_)
-                form->openEditor_();
+            if (form->openEditor)
+                form->openEditor();
         });
     };
     return new AccessibleActions(
@@ -129,7 +123,7 @@ void Form1::ApplyWindowSettings() {
     // Enter or Space opens the editor; the focus shows nowhere on the window.
     setFocusPolicy(Qt::StrongFocus);
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
-    if (compositorDecides_) {
+    if (compositorDecides) {
         // The compositor ignores a window's opacity: paint on a translucent surface instead.
         setAttribute(Qt::WA_TranslucentBackground);
     } else {
@@ -155,11 +149,11 @@ void Form1::SetLabelColours(QLabel* label, QColor text) const {
     palette.setColor(QPalette::Window, kBackground);
     // On a translucent surface the label draws no background of its own and its text carries
     // the window's opacity.
-    if (compositorDecides_)
+    if (compositorDecides)
         text.setAlpha(kOpacityAlpha);
     palette.setColor(QPalette::WindowText, text);
     label->setPalette(palette);
-    label->setAutoFillBackground(!compositorDecides_);
+    label->setAutoFillBackground(!compositorDecides);
 }
 
 void Form1::ApplyLabelSettings(AutoSizeLabel* label, const QColor& textColour, bool bold) {
@@ -184,34 +178,29 @@ void Form1::ApplyCloseLabelSettings() {
 }
 
 void Form1::StartRefreshTimer() {
-    connect(refreshTimer, &QTimer::timeout, this, &Form1::EvaluateStatus);
+    connect(refreshTimer, &QTimer::timeout, this, [this] { Report(EvaluateStatus()); });
     refreshTimer->setInterval(kRefreshIntervalMs);
     refreshTimer->start();
 }
 
-QString Form1::ReportText(const StartupProblems& problems) const {
-    return QString::fromStdU16String(schedule_.Report(problems));
-}
-
 void Form1::刷新任务() {
-    ReloadedSchedule reloaded = schedule_.Reload();
-    allTasks_ = std::move(reloaded.tasks);
-    EvaluateStatus();
-    if (reloaded.problems == reportedProblems_)
-        return;
-    reportedProblems_ = std::move(reloaded.problems);
-    const QString report = ReportText(StartupProblems{reportedProblems_, {}});
-    if (!report.isEmpty())
-        dialogs_.Inform(this, report);
+    board.Reload();
+    Report(EvaluateStatus());
 }
 
-void Form1::EvaluateStatus() {
-    const StatusTexts texts = ComputeStatusTexts(allTasks_, durationMinutes_, schedule_.Now());
+std::u16string Form1::EvaluateStatus() {
+    StatusTick tick = board.Tick(clock());
     currentLabel->SetAutoSize(true);
     upcomingLabel->SetAutoSize(true);
-    currentLabel->SetCaption(DisplayText(texts.now));
-    upcomingLabel->SetCaption(DisplayText(texts.soon));
+    currentLabel->SetCaption(DisplayText(tick.texts.now));
+    upcomingLabel->SetCaption(DisplayText(tick.texts.soon));
     LayoutStatusWindow();
+    return std::move(tick.report);
+}
+
+void Form1::Report(const std::u16string& problems) {
+    if (!problems.empty())
+        dialogs.Inform(this, ToQString(problems));
 }
 
 void Form1::LayoutStatusWindow() {
@@ -229,20 +218,20 @@ void Form1::mousePressEvent(QMouseEvent* event) {
     dragging = true;
     dragStartX = static_cast<int>(std::lrint(event->position().x()));
     dragStartY = static_cast<int>(std::lrint(event->position().y()));
-    pressGlobalPosition_ = event->globalPosition().toPoint();
-    clickPossible_ = event->button() == Qt::LeftButton;
+    pressGlobalPosition = event->globalPosition().toPoint();
+    clickPossible = event->button() == Qt::LeftButton;
 }
 
 void Form1::mouseMoveEvent(QMouseEvent* event) {
     if (dragging) {
-        const QPoint travelled = event->globalPosition().toPoint() - pressGlobalPosition_;
+        const QPoint travelled = event->globalPosition().toPoint() - pressGlobalPosition;
         if (travelled.manhattanLength() >= QApplication::startDragDistance()) {
-            clickPossible_ = false;
+            clickPossible = false;
         }
-        if (!compositorDecides_) {
+        if (!compositorDecides) {
             move(x() + static_cast<int>(std::lrint(event->position().x())) - dragStartX,
                  y() + static_cast<int>(std::lrint(event->position().y())) - dragStartY);
-        } else if (!clickPossible_ && windowHandle() != nullptr) {
+        } else if (!clickPossible && windowHandle() != nullptr) {
             // A client cannot place its own window there: the compositor moves it from here on,
             // and the release goes to the compositor.
             dragging = false;
@@ -253,11 +242,11 @@ void Form1::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void Form1::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = dragging && clickPossible_ && event->button() == Qt::LeftButton;
+    const bool click = dragging && clickPossible && event->button() == Qt::LeftButton;
     dragging = false;
-    clickPossible_ = false;
-    if (click && openEditor_)
-        openEditor_();
+    clickPossible = false;
+    if (click && openEditor)
+        openEditor();
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {
@@ -267,12 +256,12 @@ void Form1::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
-    if (openEditor_)
-        openEditor_();
+    if (openEditor)
+        openEditor();
 }
 
 void Form1::paintEvent(QPaintEvent*) {
-    if (compositorDecides_) {
+    if (compositorDecides) {
         QPainter painter(this);
         painter.fillRect(rect(), QColor(kBackground.red(), kBackground.green(), kBackground.blue(),
                                         kOpacityAlpha));

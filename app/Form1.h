@@ -2,18 +2,17 @@
 
 #include <QWidget>
 
-#include <cstdint>
 #include <functional>
-#include <vector>
+#include <string>
 
-#include "schedule/cTask.h"
-#include "store/ScheduleFile.h"
+#include "schedule/LocalTime.h"
 
 class AutoSizeLabel;
 class Dialogs;
 class QAccessibleInterface;
 class QLabel;
 class QTimer;
+class StatusBoard;
 
 // The status window: a small borderless dark window listing, in yellow, the activities that can
 // be joined now and, in green, those opening within 30 minutes. It re-evaluates every minute, is
@@ -23,15 +22,14 @@ class QTimer;
 class Form1 : public QWidget {
     Q_OBJECT
   public:
-    // Runs the start-up: writes the default GM.ini when it is missing, loads the activities and
-    // the duration, sets up the window, evaluates and starts the one-minute timer. Problems are
-    // reported once in a message box as soon as the event loop runs. openEditor shows the task
-    // editor modally.
-    Form1(Dialogs& dialogs, const ScheduleFile& schedule, std::function<void()> openEditor,
+    // Sets the window up and shows the board's first tick at the clock's time; the board has
+    // loaded the schedule already. The problems that tick reports are shown in a message box as
+    // soon as the event loop runs. openEditor shows the task editor modally.
+    Form1(Dialogs& dialogs, StatusBoard& board, Clock clock, std::function<void()> openEditor,
           QWidget* parent = nullptr);
 
-    // Reloads the activities from GM.ini and evaluates again (the duration stays as read at
-    // start-up). Problems are reported when they differ from those reported last.
+    // Has the board reload the activities from GM.ini and evaluates again (the duration stays as
+    // read at start-up). Problems are reported when they differ from those reported last.
     void 刷新任务();
 
   protected:
@@ -52,23 +50,22 @@ class Form1 : public QWidget {
     void ApplyCloseLabelSettings();
     void SetLabelColours(QLabel* label, QColor text) const;
     void StartRefreshTimer();
-    QString ReportText(const StartupProblems& problems) const;
 
-    void EvaluateStatus();
+    // Shows the texts of the board's tick at the clock's time and lays the window out again;
+    // returns the problems the tick reports.
+    std::u16string EvaluateStatus();
     void LayoutStatusWindow();
+    void Report(const std::u16string& problems);
 
     int TwipsX(int twips) const;
     int TwipsY(int twips) const;
 
-    Dialogs& dialogs_;
-    const ScheduleFile& schedule_;
-    std::function<void()> openEditor_;
+    Dialogs& dialogs;
+    StatusBoard& board;
+    Clock clock;
+    std::function<void()> openEditor;
     // Where the compositor, not the program, places windows and applies opacity (Wayland).
-    bool compositorDecides_ = false;
-
-    std::vector<cTask> allTasks_;
-    std::int16_t durationMinutes_ = kFallbackDurationMinutes;
-    ScheduleProblems reportedProblems_;
+    bool compositorDecides = false;
 
     AutoSizeLabel* currentLabel = nullptr;
     AutoSizeLabel* upcomingLabel = nullptr;
@@ -78,6 +75,6 @@ class Form1 : public QWidget {
     bool dragging = false;
     int dragStartX = 0;
     int dragStartY = 0;
-    QPoint pressGlobalPosition_;
-    bool clickPossible_ = false;  // the press may still become a click: left button, no drag yet
+    QPoint pressGlobalPosition;
+    bool clickPossible = false;  // the press may still become a click: left button, no drag yet
 };

@@ -6,9 +6,10 @@
 #include "editor/Form2.h"
 #include "platform/ExecutablePath.h"
 #include "platform/SingleInstance.h"
-#include "platform/SystemClock.h"
 #include "store/IniLocation.h"
 #include "store/ScheduleFile.h"
+#include "store/StatusBoard.h"
+#include "store/SystemClock.h"
 #include "ui/Dialogs.h"
 
 int main(int argc, char** argv) {
@@ -24,9 +25,12 @@ int main(int argc, char** argv) {
     SetApplicationIdentity(app);
     MessageBoxDialogs dialogs;
     const ScheduleFile schedule(ResolveIniPath(executable), SystemLocalTime);
+    // Writes GM.ini when it is missing and loads it, before the status window is set up.
+    StatusBoard board(schedule);
+    board.LoadAtStartup();
     Form2* editor = nullptr;  // created at its first use, owned by the status window
     Form1* statusWindow = nullptr;
-    Form1 form1(dialogs, schedule, [&] {
+    Form1 form1(dialogs, board, SystemLocalTime, [&] {
         if (editor == nullptr) {
             editor = new Form2(
                 dialogs, schedule, [&] { statusWindow->刷新任务(); }, statusWindow);

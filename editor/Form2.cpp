@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "schedule/ScheduleText.h"
+#include "ui/QtText.h"
 
 namespace {
 
@@ -51,9 +52,9 @@ QPushButton* Button(const QString& caption, const QString& objectName, QWidget* 
 Form2::Form2(Dialogs& dialogs, const ScheduleFile& schedule,
              std::function<void()> refreshStatusWindow, QWidget* parent)
     : QDialog(parent),
-      dialogs_(dialogs),
-      schedule_(schedule),
-      refreshStatusWindow_(std::move(refreshStatusWindow)) {
+      dialogs(dialogs),
+      schedule(schedule),
+      refreshStatusWindow(std::move(refreshStatusWindow)) {
     CreateControls();
     ArrangeControls();
     ConnectControls();
@@ -111,9 +112,8 @@ void Form2::CreateControls() {
 
     dailyCheck = Named(new QCheckBox(QStringLiteral("每日"), this), QStringLiteral("dailyCheck"));
     for (int index = 1; index <= 7; ++index) {
-        weekdayChecks[index - 1] =
-            Named(new QCheckBox(QString::fromStdU16String(Get星期文本(index)), this),
-                  QStringLiteral("weekdayChecks%1").arg(index));
+        weekdayChecks[index - 1] = Named(new QCheckBox(ToQString(Get星期文本(index)), this),
+                                         QStringLiteral("weekdayChecks%1").arg(index));
     }
 
     durationBox = NumberBox(QStringLiteral("durationBox"), this);
@@ -212,14 +212,12 @@ void Form2::ConnectControls() {
     connect(removeTimeButton, &QPushButton::clicked, this, [this] { RemoveTime(); });
     connect(saveButton, &QPushButton::clicked, this, [this] { SaveTask(); });
     connect(resetButton, &QPushButton::clicked, this, [this] { 清空重填(); });
-    connect(deleteFixedButton, &QPushButton::clicked, this,
-            [this] { DeleteTask(fixedTaskList, ActivityKind::FixedTimes); });
-    connect(deleteRangeButton, &QPushButton::clicked, this,
-            [this] { DeleteTask(rangeTaskList, ActivityKind::TimeRanges); });
-    connect(fixedTaskList, &QListWidget::itemDoubleClicked, this,
-            [this](const QListWidgetItem* line) { LoadTask(line, ActivityKind::FixedTimes); });
-    connect(rangeTaskList, &QListWidget::itemDoubleClicked, this,
-            [this](const QListWidgetItem* line) { LoadTask(line, ActivityKind::TimeRanges); });
+    connect(deleteFixedButton, &QPushButton::clicked, this, [this] { DeleteTask(fixedTaskList); });
+    connect(deleteRangeButton, &QPushButton::clicked, this, [this] { DeleteTask(rangeTaskList); });
+    for (QListWidget* list : {fixedTaskList, rangeTaskList}) {
+        connect(list, &QListWidget::itemDoubleClicked, this,
+                [this](const QListWidgetItem* line) { LoadTask(line); });
+    }
 }
 
 void Form2::showEvent(QShowEvent* event) {
@@ -235,17 +233,16 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
         RemoveTime();
         return true;
     }
-    for (const auto& [list, kind] : {std::pair{fixedTaskList, ActivityKind::FixedTimes},
-                                     std::pair{rangeTaskList, ActivityKind::TimeRanges}}) {
+    for (QListWidget* list : {fixedTaskList, rangeTaskList}) {
         if (watched != list)
             continue;
         if (key == Qt::Key_Delete) {
-            DeleteTask(list, kind);
+            DeleteTask(list);
             return true;
         }
         const QList<QListWidgetItem*> selected = list->selectedItems();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !selected.isEmpty()) {
-            LoadTask(selected.first(), kind);
+            LoadTask(selected.first());
             return true;
         }
     }

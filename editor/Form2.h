@@ -8,7 +8,7 @@
 #include <system_error>
 #include <vector>
 
-#include "editor/TaskDefinition.h"
+#include "schedule/ActivityValue.h"
 #include "store/ScheduleFile.h"
 
 class Dialogs;
@@ -47,29 +47,32 @@ class Form2 : public QDialog {
     void 切换任务类型();
     // Empties every entry control and sets the kind back to fixed time points.
     void 清空重填();
-    // Refills both task lists from GM.ini, one line key "=" value per activity, in file order.
+    // Refills both task lists from GM.ini, one line key "=" value per activity, in file order. The
+    // line is for the eye: its item data carry the activity's name, kind and value.
     void 加载现有任务列表();
     std::error_code FillTaskList(QListWidget* list, ActivityKind kind);
 
     void ClearTimeBoxes();
     // Ticks dailyCheck and the weekday boxes; the weekday boxes are unavailable when daily.
-    void ShowWeekdays(bool daily, const WeekdayTicks& weekdays);
+    void ShowWeekdays(const WeekdayChoice& days);
 
     void DailyClicked();
     void WeekdayClicked();
     void AddTime();
     void RemoveTime();
     void SaveTask();
-    void DeleteTask(QListWidget* list, ActivityKind kind);
+    // Deletes the activity of the list's selected line, after asking.
+    void DeleteTask(const QListWidget* list);
     // Puts the activity of the line into the entry controls; the duration box stays as it is.
-    void LoadTask(const QListWidgetItem* line, ActivityKind kind);
+    void LoadTask(const QListWidgetItem* line);
 
+    ActivityKind ChosenKind() const;
     std::vector<std::u16string> PendingEntries() const;
     QString FileFailure(const QString& what, std::error_code error, FileAccess access) const;
 
-    Dialogs& dialogs_;
-    const ScheduleFile& schedule_;
-    std::function<void()> refreshStatusWindow_;
+    Dialogs& dialogs;
+    const ScheduleFile& schedule;
+    std::function<void()> refreshStatusWindow;
 
     QLabel* fixedTaskLabel = nullptr;
     QListWidget* fixedTaskList = nullptr;

@@ -8,21 +8,27 @@
 
 #include "editor/Form2.h"
 #include "editor/TaskDefinition.h"
-#include "editor/TaskListLine.h"
 #include "editor/TaskNameCheck.h"
 #include "editor/TimeEntry.h"
 #include "schedule/TextTrim.h"
 #include "ui/Dialogs.h"
+#include "ui/QtText.h"
 
 namespace {
 
-QString Q(std::u16string_view text) {
-    return QString(reinterpret_cast<const QChar*>(text.data()),
-                   static_cast<qsizetype>(text.size()));
-}
-
 std::u16string Text(const QLineEdit* box) {
     return box->text().toStdU16String();
+}
+
+// What a line of a task list carries besides its text: the activity it shows.
+enum TaskLineData { NameData = Qt::UserRole, KindData, ValueData };
+
+std::u16string Data(const QListWidgetItem& line, TaskLineData data) {
+    return line.data(data).toString().toStdU16String();
+}
+
+ActivityKind KindOf(const QListWidgetItem& line) {
+    return static_cast<ActivityKind>(line.data(KindData).toInt());
 }
 
 }  // namespace
@@ -44,7 +50,7 @@ void Form2::清空重填() {
         box->clear();
     }
     pendingTimeList->clear();
-    ShowWeekdays(false, WeekdayTicks{});
+    ShowWeekdays(WeekdayChoice{});
     fixedKindOption->setChecked(true);
     sameDayOption->setChecked(true);
     切换任务类型();
@@ -57,13 +63,16 @@ void Form2::加载现有任务列表() {
     if (!error)
         error = FillTaskList(rangeTaskList, ActivityKind::TimeRanges);
     if (error)
-        dialogs_.Inform(this, FileFailure(QStringLiteral("无法读取 "), error, FileAccess::Read));
+        dialogs.Inform(this, FileFailure(QStringLiteral("无法读取 "), error, FileAccess::Read));
 }
 
 std::error_code Form2::FillTaskList(QListWidget* list, ActivityKind kind) {
     std::error_code error;
-    for (const IniKeyValue& entry : schedule_.Activities(kind, error)) {
-        list->addItem(Q(entry.name + u"=" + entry.value));
+    for (const IniKeyValue& entry : schedule.Activities(kind, error)) {
+        auto* line = new QListWidgetItem(ToQString(entry.name + u"=" + entry.value), list);
+        line->setData(NameData, ToQString(entry.name));
+        line->setData(KindData, static_cast<int>(kind));
+        line->setData(ValueData, ToQString(entry.value));
     }
     return error;
 }
@@ -73,11 +82,11 @@ void Form2::ClearTimeBoxes() {
         box->clear();
 }
 
-void Form2::ShowWeekdays(bool daily, const WeekdayTicks& weekdays) {
-    dailyCheck->setChecked(daily);
+void Form2::ShowWeekdays(const WeekdayChoice& days) {
+    dailyCheck->setChecked(days.daily);
     for (std::size_t i = 0; i < weekdayChecks.size(); ++i) {
-        weekdayChecks[i]->setChecked(weekdays[i]);
-        weekdayChecks[i]->setEnabled(!daily);
+        weekdayChecks[i]->setChecked(days.weekdays[i]);
+        weekdayChecks[i]->setEnabled(!days.daily);
     }
 }
 
@@ -98,18 +107,17 @@ void Form2::WeekdayClicked() {
 void Form2::AddTime() {
     const std::u16string startHour = Text(startHourBox), startMinute = Text(startMinuteBox),
                          endHour = Text(endHourBox), endMinute = Text(endMinuteBox);
-    TimeEntryOutcome outcome =
-        ComposeTimeEntry({startHour, startMinute, endHour, endMinute}, rangeKindOption->isChecked(),
-                         sameDayOption->isChecked());
+    TimeEntryOutcome outcome = ComposeTimeEntry({startHour, startMinute, endHour, endMinute},
+                                                ChosenKind(), sameDayOption->isChecked());
     if (!outcome.accepted()) {
-        dialogs_.Inform(this, Q(outcome.refusal));
+        dialogs.Inform(this, ToQString(outcome.refusal));
         if (outcome.focus == TimeEntryFocus::StartHour)
             startHourBox->setFocus();
         if (outcome.focus == TimeEntryFocus::EndHour)
             endHourBox->setFocus();
         return;
     }
-    pendingTimeList->addItem(Q(outcome.entry));
+    pendingTimeList->addItem(ToQString(outcome.entry));
     ClearTimeBoxes();
     startHourBox->setFocus();
 }
@@ -118,6 +126,10 @@ void Form2::RemoveTime() {
     const QList<QListWidgetItem*> selected = pendingTimeList->selectedItems();
     if (!selected.isEmpty())
         delete selected.first();
+}
+
+ActivityKind Form2::ChosenKind() const {
+    return fixedKindOption->isChecked() ? ActivityKind::FixedTimes : ActivityKind::TimeRanges;
 }
 
 std::vector<std::u16string> Form2::PendingEntries() const {
@@ -129,72 +141,71 @@ std::vector<std::u16string> Form2::PendingEntries() const {
 }
 
 QString Form2::FileFailure(const QString& what, std::error_code error, FileAccess access) const {
-    return what + Q(schedule_.DescribeFailure(error, access));
+    return what + ToQString(schedule.DescribeFailure(error, access));
 }
 
 void Form2::SaveTask() {
     const std::u16string name(TrimSpaces(Text(taskNameBox)));
     if (std::u16string refusal = TaskNameRefusal(name); !refusal.empty()) {
-        dialogs_.Inform(this, Q(refusal));
+        dialogs.Inform(this, ToQString(refusal));
         taskNameBox->setFocus();
         return;
     }
-    WeekdayTicks weekdays{};
-    for (std::size_t i = 0; i < weekdays.size(); ++i)
-        weekdays[i] = weekdayChecks[i]->isChecked();
-    TaskDefinition definition =
-        ComposeTaskDefinition(PendingEntries(), dailyCheck->isChecked(), weekdays);
+    ActivityDefinition activity{PendingEntries(), {dailyCheck->isChecked(), {}}};
+    for (std::size_t i = 0; i < activity.days.weekdays.size(); ++i)
+        activity.days.weekdays[i] = weekdayChecks[i]->isChecked();
+    TaskDefinition definition = ComposeTaskDefinition(activity);
     if (!definition.ok()) {
-        dialogs_.Inform(this, Q(definition.refusal));
+        dialogs.Inform(this, ToQString(definition.refusal));
         return;
     }
-    const ActivityKind kind =
-        fixedKindOption->isChecked() ? ActivityKind::FixedTimes : ActivityKind::TimeRanges;
-    if (std::error_code error = schedule_.SaveActivity(kind, name, definition.value)) {
-        dialogs_.Inform(
+    if (std::error_code error = schedule.SaveActivity(ChosenKind(), name, definition.value)) {
+        dialogs.Inform(
             this, FileFailure(QStringLiteral("任务未保存，无法写入 "), error, FileAccess::Write));
         return;
     }
     if (std::optional<std::int16_t> minutes = DurationToStore(Text(durationBox))) {
-        if (std::error_code error = schedule_.SaveDuration(*minutes)) {
-            dialogs_.Inform(
+        if (std::error_code error = schedule.SaveDuration(*minutes)) {
+            dialogs.Inform(
                 this, FileFailure(QStringLiteral("任务已保存，但持续时间未保存，无法写入 "), error,
                                   FileAccess::Write));
             加载现有任务列表();
             return;
         }
     }
-    dialogs_.Inform(this, QStringLiteral("保存成功！"));
+    dialogs.Inform(this, QStringLiteral("保存成功！"));
     清空重填();
     加载现有任务列表();
 }
 
-void Form2::DeleteTask(QListWidget* list, ActivityKind kind) {
+void Form2::DeleteTask(const QListWidget* list) {
     const QList<QListWidgetItem*> selected = list->selectedItems();
     if (selected.isEmpty())
         return;
-    const std::u16string line = selected.first()->text().toStdU16String();
-    const QString name = Q(TaskListLineName(line));
-    if (dialogs_.Ask(this, QStringLiteral("确定删除任务：") + name + QStringLiteral("？"))) {
-        if (std::error_code error = schedule_.DeleteActivity(kind, name.toStdU16String())) {
-            dialogs_.Inform(this, FileFailure(QStringLiteral("任务未删除，无法写入 "), error,
-                                              FileAccess::Write));
+    const QListWidgetItem& line = *selected.first();
+    const std::u16string name = Data(line, NameData);
+    if (dialogs.Ask(this,
+                    QStringLiteral("确定删除任务：") + ToQString(name) + QStringLiteral("？"))) {
+        if (std::error_code error = schedule.DeleteActivity(KindOf(line), name)) {
+            dialogs.Inform(this, FileFailure(QStringLiteral("任务未删除，无法写入 "), error,
+                                             FileAccess::Write));
         } else {
             加载现有任务列表();
         }
     }
-    if (refreshStatusWindow_)
-        refreshStatusWindow_();
+    if (refreshStatusWindow)
+        refreshStatusWindow();
 }
 
-void Form2::LoadTask(const QListWidgetItem* line, ActivityKind kind) {
-    const ActivityForEditing activity = ReadTaskListLine(line->text().toStdU16String());
-    taskNameBox->setText(Q(activity.name));
-    (kind == ActivityKind::FixedTimes ? fixedKindOption : rangeKindOption)->setChecked(true);
+void Form2::LoadTask(const QListWidgetItem* line) {
+    const ActivityDefinition activity = ReadActivityValue(Data(*line, ValueData));
+    taskNameBox->setText(ToQString(Data(*line, NameData)));
+    (KindOf(*line) == ActivityKind::FixedTimes ? fixedKindOption : rangeKindOption)
+        ->setChecked(true);
     切换任务类型();
     pendingTimeList->clear();
     for (const std::u16string& entry : activity.entries)
-        pendingTimeList->addItem(Q(entry));
-    ShowWeekdays(activity.daily, activity.weekdays);
+        pendingTimeList->addItem(ToQString(entry));
+    ShowWeekdays(activity.days);
     ClearTimeBoxes();
 }

@@ -1,43 +1,17 @@
 #include "editor/TaskDefinition.h"
 
+#include <algorithm>
 #include <string>
 
 #include "schedule/NumberText.h"
-#include "schedule/ScheduleText.h"
 #include "schedule/TextTrim.h"
 
-namespace {
-
-std::u16string WeekdayText(bool daily, const WeekdayTicks& weekdays) {
-    if (daily)
-        return u"每日";
-    std::u16string text;
-    for (int index = 1; index <= 7; ++index) {
-        if (!weekdays[index - 1])
-            continue;
-        if (!text.empty())
-            text += u',';
-        text += Get星期文本(index);
-    }
-    return text;
-}
-
-}  // namespace
-
-TaskDefinition ComposeTaskDefinition(const std::vector<std::u16string>& entries, bool daily,
-                                     const WeekdayTicks& weekdays) {
-    if (entries.empty())
+TaskDefinition ComposeTaskDefinition(const ActivityDefinition& activity) {
+    if (activity.entries.empty())
         return {{}, u"至少添加一个时间！"};
-    std::u16string weekdayText = WeekdayText(daily, weekdays);
-    if (weekdayText.empty())
+    if (!activity.days.daily && std::ranges::none_of(activity.days.weekdays, std::identity{}))
         return {{}, u"请选择周期！"};
-    std::u16string value;
-    for (const std::u16string& entry : entries) {
-        if (!value.empty())
-            value += u',';
-        value += entry;
-    }
-    return {value + u"|" + weekdayText, {}};
+    return {ComposeActivityValue(activity), {}};
 }
 
 std::optional<std::int16_t> DurationToStore(std::u16string_view text) {

@@ -47,14 +47,14 @@ std::u16string 格式时间(std::int16_t hour, std::int16_t minute) {
     return FormatClock({hour, minute});
 }
 
-TimeEntryOutcome ComposeTimeEntry(const TimeEntryBoxes& boxes, bool rangeKind, bool sameDay) {
+TimeEntryOutcome ComposeTimeEntry(const TimeEntryBoxes& boxes, ActivityKind kind, bool sameDay) {
     if (IsBlank(boxes.startHour))
         return Refuse(u"开始小时不能为空！", TimeEntryFocus::StartHour);
     std::optional<ClockTime> start = ReadClock(boxes.startHour, boxes.startMinute);
     if (!start)
         return Refuse(u"时间超出范围！", TimeEntryFocus::Unchanged);
     std::u16string entry = 格式时间(start->hour, start->minute);
-    if (rangeKind) {
+    if (kind == ActivityKind::TimeRanges) {
         if (IsBlank(boxes.endHour))
             return Refuse(u"结束小时不能为空！", TimeEntryFocus::EndHour);
         std::optional<ClockTime> end = ReadClock(boxes.endHour, boxes.endMinute);

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "schedule/ActivityValue.h"
+
 // Turning the hour and minute boxes of the task editor into one time entry.
 
 // The number typed into an hour or minute box: spaces are removed, a text that is not a number
@@ -34,6 +36,6 @@ struct TimeEntryOutcome {
 };
 
 // Checks the boxes in the order a user meets them (start hour, start range, end hour, end range,
-// same-day order) and composes the entry. The end boxes are read only for a range; sameDay refuses
-// a range whose start is not before its end.
-TimeEntryOutcome ComposeTimeEntry(const TimeEntryBoxes& boxes, bool rangeKind, bool sameDay);
+// same-day order) and composes the entry. The end boxes are read only for time ranges; sameDay
+// refuses a range whose start is not before its end.
+TimeEntryOutcome ComposeTimeEntry(const TimeEntryBoxes& boxes, ActivityKind kind, bool sameDay);

@@ -22,6 +22,7 @@
 #include "fuzz/FuzzCheck.h"
 #include "platform/Cp936.h"
 #include "platform/FileBytes.h"
+#include "schedule/ActivityValue.h"
 #include "schedule/TextTrim.h"
 #include "store/Duration.h"
 #include "store/IniDocument.h"

@@ -49,21 +49,22 @@ bool IsClockOfOneDay(std::u16string_view text) {
 }
 
 void CheckTimeEntry(FuzzedDataProvider& data) {
-    const bool range = data.ConsumeBool();
+    const ActivityKind kind =
+        data.ConsumeBool() ? ActivityKind::TimeRanges : ActivityKind::FixedTimes;
     const bool sameDay = data.ConsumeBool();
     const std::u16string startHour = ConsumeText(data, 24);
     const std::u16string startMinute = ConsumeText(data, 24);
     const std::u16string endHour = ConsumeText(data, 24);
     const std::u16string endMinute = ConsumeText(data, 24);
     const TimeEntryOutcome outcome =
-        ComposeTimeEntry({startHour, startMinute, endHour, endMinute}, range, sameDay);
+        ComposeTimeEntry({startHour, startMinute, endHour, endMinute}, kind, sameDay);
     if (!outcome.accepted()) {
         Check(outcome.entry.empty(), "a refused entry has no text");
         return;
     }
     const std::u16string_view entry = outcome.entry;
     Check(IsClockOfOneDay(entry.substr(0, 5)), "an accepted start is a clock time of one day");
-    if (!range) {
+    if (kind == ActivityKind::FixedTimes) {
         Check(entry.size() == 5, "a fixed entry is one clock time");
         return;
     }

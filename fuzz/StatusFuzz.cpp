@@ -48,10 +48,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const auto duration = data.ConsumeIntegral<std::int16_t>();
     std::vector<cTask> tasks;
     while (data.remaining_bytes() > 0 && tasks.size() < 32) {
-        const bool fixed = data.ConsumeBool();
+        const ActivityKind kind =
+            data.ConsumeBool() ? ActivityKind::FixedTimes : ActivityKind::TimeRanges;
         std::u16string name = LineText(data);
         std::u16string times = LineText(data);
-        tasks.push_back(cTask{std::move(name), std::move(times), LineText(data), fixed});
+        tasks.push_back(cTask{std::move(name), std::move(times), LineText(data), kind});
     }
     for (const cTask& task : tasks)
         FindEntryProblems(task);

@@ -1,4 +1,4 @@
-#include "platform/SystemClock.h"
+#include "platform/LocalCalendarTime.h"
 
 std::tm LocalCalendarTime(std::time_t moment) {
     std::tm parts{};

@@ -67,22 +67,22 @@ SingleInstance::~SingleInstance() {
 
 namespace {
 
-enum class LockResult { kLocked, kHeldElsewhere, kReplaced, kFailed };
+enum class LockResult { Locked, HeldElsewhere, Replaced, Failed };
 
 LockResult LockFile(const fs::path& lockFile, int& fd) {
     fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0)
-        return LockResult::kFailed;
-    LockResult result = LockResult::kLocked;
+        return LockResult::Failed;
+    LockResult result = LockResult::Locked;
     struct stat locked;
     struct stat current;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        result = errno == EWOULDBLOCK ? LockResult::kHeldElsewhere : LockResult::kFailed;
+        result = errno == EWOULDBLOCK ? LockResult::HeldElsewhere : LockResult::Failed;
     } else if (::fstat(fd, &locked) != 0 || ::stat(lockFile.c_str(), &current) != 0 ||
                locked.st_dev != current.st_dev || locked.st_ino != current.st_ino) {
-        result = LockResult::kReplaced;
+        result = LockResult::Replaced;
     }
-    if (result != LockResult::kLocked) {
+    if (result != LockResult::Locked) {
         ::close(fd);
         fd = -1;
     }
@@ -103,9 +103,9 @@ std::unique_ptr<SingleInstance> SingleInstance::Acquire(const fs::path& executab
         handle->lockFile = *folder / ("quillot-" + HexHash(identity.string()) + ".lock");
         for (int attempt = 0; attempt < 10; ++attempt) {
             LockResult result = LockFile(handle->lockFile, handle->fd);
-            if (result == LockResult::kHeldElsewhere)
+            if (result == LockResult::HeldElsewhere)
                 return nullptr;
-            if (result != LockResult::kReplaced)
+            if (result != LockResult::Replaced)
                 break;
         }
     }

@@ -5,6 +5,12 @@
 #include <string_view>
 
 // Number reading for schedule texts and entry boxes.
+//
+// A schedule file is often written by hand, and many were written for the original Windows
+// program. Its runtime read the numbers of a schedule as these functions do: besides plain
+// decimals it took &H (hexadecimal) and &O (octal) literals and a D for the exponent (1D1 is 10),
+// and it rounded halves to the even neighbour (8.5 is 8, 9.5 is 10). Reading them the same way
+// keeps every time and duration of such a file what its author saw there.
 
 // The numeric literal the text begins with, ignoring tab, LF, CR, space and ideographic space
 // anywhere: optional sign, digits, optional fraction and exponent, or an &H / &O literal. Reading

@@ -62,9 +62,10 @@ class StatusEvaluation final : public EntryVisitor {
         const std::int32_t startMinute = MinuteOfDay(entry.start);
         if (IsClockInRange(current_, entry.start, entry.end)) {
             now_.AddLine(task_->任务名, entry.displayText);
+            open_.push_back({task_->任务名, std::u16string(entry.displayText)});
         } else if (currentMinute < startMinute &&
                    startMinute <= currentMinute + kLookAheadMinutes) {
-            if (task_->任务类型) {
+            if (task_->任务类型 == ActivityKind::FixedTimes) {
                 char16_t start[kMaxClockTextLength];
                 soon_.AddLine(task_->任务名,
                               std::u16string_view(start, WriteClockText(entry.start, start)),
@@ -78,13 +79,16 @@ class StatusEvaluation final : public EntryVisitor {
     // An unreadable entry is left out; the other entries still count.
     void OnProblem(std::u16string_view, ScheduleError) override {}
 
-    StatusTexts Finish() && { return {std::move(now_).Finish(), std::move(soon_).Finish()}; }
+    StatusTexts Finish() && {
+        return {std::move(now_).Finish(), std::move(soon_).Finish(), std::move(open_)};
+    }
 
   private:
     ClockTime current_;
     const cTask* task_ = nullptr;
     ReportList now_{kNowHeader, kNowEmpty};
     ReportList soon_{kSoonHeader, kSoonEmpty};
+    std::vector<OpenEntry> open_;
 };
 
 }  // namespace

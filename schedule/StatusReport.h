@@ -1,5 +1,6 @@
 #pragma once
 
+#include <compare>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -7,10 +8,19 @@
 #include "schedule/LocalTime.h"
 #include "schedule/cTask.h"
 
-// The two texts of the status window.
+// An entry of the list of activities that can be joined now, as the list shows it: the activity's
+// name and the entry's display text ("12:00-12:05" for a fixed time point, a range as written).
+struct OpenEntry {
+    std::u16string name;
+    std::u16string displayText;
+    friend auto operator<=>(const OpenEntry&, const OpenEntry&) = default;
+};
+
+// The two texts of the status window, and the entries the first one lists.
 struct StatusTexts {
-    std::u16string now;   // activities that can be joined now
-    std::u16string soon;  // activities opening within the next 30 minutes
+    std::u16string now;           // activities that can be joined now
+    std::u16string soon;          // activities opening within the next 30 minutes
+    std::vector<OpenEntry> open;  // the entries of the now list, in its order
 };
 
 StatusTexts ComputeStatusTexts(const std::vector<cTask>& tasks, std::int16_t durationMinutes,

@@ -1,6 +1,8 @@
 #include "schedule/TaskEntries.h"
 
+#include "schedule/ActivityValue.h"
 #include "schedule/TextSplit.h"
+#include "schedule/TextTrim.h"
 
 namespace {
 
@@ -34,10 +36,10 @@ void VisitRangeEntry(std::u16string_view entry, EntryVisitor& visitor) {
     visitor.OnEntry({start.clock, end.clock, entry});
 }
 
-void VisitTimeList(std::u16string_view normalizedTimes, bool fixedPoints,
+void VisitTimeList(std::u16string_view normalizedTimes, ActivityKind kind,
                    std::int16_t durationMinutes, EntryVisitor& visitor) {
     ForEachTimeListEntry(normalizedTimes, [&](std::u16string_view entry) {
-        if (fixedPoints) {
+        if (kind == ActivityKind::FixedTimes) {
             VisitFixedEntry(entry, durationMinutes, visitor);
         } else {
             VisitRangeEntry(entry, visitor);
@@ -59,12 +61,9 @@ class ProblemCollector final : public EntryVisitor {
 
 bool VisitTaskForToday(const cTask& task, std::int16_t durationMinutes,
                        std::u16string_view todayName, EntryVisitor& visitor) {
-    std::u16string storage;
-    const std::u16string_view weekdays = NormalizeScheduleText(task.星期, storage);
-    if (weekdays.find(u"每日") == std::u16string_view::npos &&
-        weekdays.find(todayName) == std::u16string_view::npos) {
+    if (!RunsOn(task.星期, todayName))
         return false;
-    }
+    std::u16string storage;
     VisitTimeList(NormalizeScheduleText(task.时间, storage), task.任务类型, durationMinutes,
                   visitor);
     return true;

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks the formatting, builds everything and runs every test: the
-# whole suite (window tests on the offscreen platform), the program on a headless GNOME Wayland
-# session, the package and a fresh install of it, the whole program again under AddressSanitizer
-# and UBSan, Quillot for Windows with every test under Wine and its zip checked end to end, and
-# each fuzz target for 30 seconds.
+# Installs what is missing, checks the formatting and that each layer includes only the layers it
+# links (cmake/Layers.cmake), builds everything and runs every test: the whole suite (window tests
+# on the offscreen platform), the program on a headless GNOME Wayland session, the package and a
+# fresh install of it, the whole program again under AddressSanitizer and UBSan, Quillot for
+# Windows with every test under Wine and its zip checked end to end, and each fuzz target for 30
+# seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # The packages the Wayland session check needs besides the usual ones.
@@ -13,6 +14,7 @@ export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
 cmake --preset default
+cmake --build --preset default --target check_layers
 cmake --build --preset default -j"$jobs"
 ctest --preset default -j"$jobs"
 tests/app/wayland-session.sh build/default

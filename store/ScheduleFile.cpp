@@ -10,14 +10,6 @@
 #include "store/ScheduleKeys.h"
 #include "store/StartupReport.h"
 
-namespace {
-
-std::u16string_view SectionOf(ActivityKind kind) {
-    return kind == ActivityKind::FixedTimes ? kFixedSection : kRangeSection;
-}
-
-}  // namespace
-
 ScheduleFile::ScheduleFile(IniLocation location, Clock clock)
     : location_(std::move(location)), clock_(std::move(clock)) {}
 
@@ -27,10 +19,6 @@ std::u16string ScheduleFile::DescribeFailure(std::error_code error, FileAccess a
 
 std::u16string ScheduleFile::Report(const StartupProblems& problems) const {
     return ComposeStartupReport(location_.file, problems);
-}
-
-LocalTime ScheduleFile::Now() const {
-    return clock_();
 }
 
 StartupSchedule ScheduleFile::LoadAtStartup() const {

@@ -7,15 +7,13 @@
 #include <system_error>
 #include <vector>
 
+#include "schedule/ActivityValue.h"
 #include "schedule/LocalTime.h"
 #include "schedule/cTask.h"
 #include "store/FileErrorText.h"
 #include "store/IniLocation.h"
 #include "store/IniReaders.h"
 #include "store/ScheduleProblems.h"
-
-// The two kinds of activity, each kept in a section of its own.
-enum class ActivityKind { FixedTimes, TimeRanges };
 
 // What the start-up reads: the activities, the duration (5 when it cannot be used) and what could
 // not be used.
@@ -42,8 +40,6 @@ class ScheduleFile {
     std::u16string DescribeFailure(std::error_code error, FileAccess access) const;
     // What the user is told of the problems (see ComposeStartupReport); empty when there are none.
     std::u16string Report(const StartupProblems& problems) const;
-    // The local time of the clock.
-    LocalTime Now() const;
 
     // Removes what writers killed part way left beside the file, writes the default file when it
     // is missing, then loads the activities and the duration. When the file or its folder cannot

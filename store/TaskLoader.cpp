@@ -2,16 +2,17 @@
 
 #include <unordered_set>
 
+#include "schedule/ActivityValue.h"
 #include "schedule/TextTrim.h"
 #include "store/IniDocument.h"
 #include "store/IniNames.h"
-#include "store/ScheduleKeys.h"
 
 namespace {
 
 // Adds one record per activity of the section, or a problem for each one it cannot load.
-void LoadSection(const IniDocument& document, std::u16string_view sectionName, bool fixedTimes,
-                 std::vector<cTask>& allTasks, std::vector<LoadProblem>& problems) {
+void LoadSection(const IniDocument& document, ActivityKind kind, std::vector<cTask>& allTasks,
+                 std::vector<LoadProblem>& problems) {
+    const std::u16string_view sectionName = SectionOf(kind);
     const IniSection* section = FindIniSection(document, sectionName);
     if (section == nullptr)
         return;
@@ -27,17 +28,14 @@ void LoadSection(const IniDocument& document, std::u16string_view sectionName, b
             report(LoadProblem::Kind::DuplicateName);
             continue;
         }
-        const std::u16string_view value = entry.value;
-        const std::size_t bar = value.find(u'|');
-        if (value.empty()) {
+        const ActivityValuePieces pieces = SplitActivityValue(entry.value);
+        if (entry.value.empty()) {
             report(LoadProblem::Kind::EmptyValue);
-        } else if (bar == std::u16string_view::npos) {
+        } else if (!pieces.separated) {
             report(LoadProblem::Kind::NoSeparator);
         } else {
-            const std::u16string_view weekdays = value.substr(bar + 1);
-            allTasks.push_back(cTask{entry.name, std::u16string(value.substr(0, bar)),
-                                     std::u16string(weekdays.substr(0, weekdays.find(u'|'))),
-                                     fixedTimes});
+            allTasks.push_back(cTask{entry.name, std::u16string(pieces.times),
+                                     std::u16string(pieces.weekdays), kind});
         }
     }
 }
@@ -51,7 +49,7 @@ std::vector<LoadProblem> LoadTasks(std::vector<cTask>& allTasks, const std::file
     const std::optional<IniDocument> document = ReadIniDocument(file, error);
     if (!document)
         return problems;
-    LoadSection(*document, kFixedSection, true, allTasks, problems);
-    LoadSection(*document, kRangeSection, false, allTasks, problems);
+    LoadSection(*document, ActivityKind::FixedTimes, allTasks, problems);
+    LoadSection(*document, ActivityKind::TimeRanges, allTasks, problems);
     return problems;
 }

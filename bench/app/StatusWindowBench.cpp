@@ -10,6 +10,7 @@
 #include "app/Form1.h"
 #include "platform/Cp936.h"
 #include "store/ScheduleFile.h"
+#include "store/StatusBoard.h"
 #include "ui/Dialogs.h"
 
 namespace {
@@ -49,11 +50,14 @@ void BM_Reload(benchmark::State& state) {
         std::filesystem::path(folder.path().toStdU16String()) / "GM.ini";
     WriteSchedule(ini, static_cast<int>(state.range(0)));
     SilentDialogs dialogs;
-    const ScheduleFile schedule({ini}, [] {
+    const Clock clock = [] {
         using namespace std::chrono;
         return LocalTime{year_month_day{year{2024}, month{1}, day{1}}, 12, 0, 0};
-    });
-    Form1 form(dialogs, schedule, [] {});
+    };
+    const ScheduleFile schedule({ini}, clock);
+    StatusBoard board(schedule);
+    board.LoadAtStartup();
+    Form1 form(dialogs, board, clock, [] {});
     for (auto _ : state)
         form.刷新任务();
     state.SetItemsProcessed(state.iterations() * state.range(0));

@@ -7,6 +7,8 @@
 
 namespace {
 
+using enum ActivityKind;
+
 using namespace std::chrono_literals;
 
 std::u16string TwoDigits(int value) {
@@ -25,7 +27,7 @@ std::vector<cTask> LargeSchedule(int activities, int entriesEach) {
     std::vector<cTask> tasks;
     tasks.reserve(activities);
     for (int i = 0; i < activities; ++i) {
-        const bool fixedPoints = i % 2 == 0;
+        const ActivityKind kind = i % 2 == 0 ? FixedTimes : TimeRanges;
         const bool untidy = i % 10 == 9;
         std::u16string times;
         for (int j = 0; j < entriesEach; ++j) {
@@ -33,7 +35,7 @@ std::vector<cTask> LargeSchedule(int activities, int entriesEach) {
             if (j > 0)
                 times += untidy ? u"， " : u",";
             times += ClockText(start);
-            if (!fixedPoints) {
+            if (kind == TimeRanges) {
                 times += u'-';
                 times += ClockText(start + 20 + (i + j) % 70);
             }
@@ -41,8 +43,8 @@ std::vector<cTask> LargeSchedule(int activities, int entriesEach) {
         std::u16string name = u"活动";
         for (char c : std::to_string(i))
             name.push_back(static_cast<char16_t>(c));
-        tasks.push_back({name, times, i % 3 == 0 ? u"每日" : u"星期一,星期二,星期三,星期四,星期五",
-                         fixedPoints});
+        tasks.push_back(
+            {name, times, i % 3 == 0 ? u"每日" : u"星期一,星期二,星期三,星期四,星期五", kind});
     }
     return tasks;
 }

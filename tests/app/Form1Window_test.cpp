@@ -21,10 +21,7 @@ class Form1WindowTest : public StatusWindowTest {
         std::vector<std::u16string_view> lines = {u"[持续时间设置]", u"持续时间=5",
                                                   u"[固定时间任务日程]"};
         lines.insert(lines.end(), activities.begin(), activities.end());
-        std::u16string text;
-        for (std::u16string_view line : lines)
-            text.append(line).append(u"\r\n");
-        std::ofstream(Ini(), std::ios::binary | std::ios::trunc) << EncodeCp936(text);
+        WriteIni(lines);
         auto form = Open();
         form->move(200, 150);
         form->show();
@@ -214,15 +211,6 @@ TEST_F(Form1WindowTest, AListHoldsEveryMatchAndTheWindowGrows) {
     EXPECT_EQ(current->height(), TextHeight(current, 151));
     EXPECT_EQ(form->height(),
               Twips(*form, 900) + current->height() + TextHeight(Label(*form, "upcomingLabel"), 1));
-}
-
-TEST_F(Form1WindowTest, AnUnreadableEntryIsSkippedAloneOnEveryTick) {
-    const auto form = Shown({u"甲=11:38,99999:00,xx,11:39|每日"});
-    EXPECT_EQ(Text(*form, "currentLabel"),
-              QStringLiteral("*当前可参与*\n1. 甲 11:38-11:43\n2. 甲 11:39-11:44"));
-    now = MondayAt(11, 50);
-    RefreshTimer(*form)->setInterval(1);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Text(*form, "currentLabel") == "当前可参与：无"; }));
 }
 
 TEST_F(Form1WindowTest, DraggingMovesTheWindowByExactlyThePointersMovement) {

@@ -13,7 +13,7 @@ TEST_F(StatusWindowTest, DeleteInTheEditorShowsTheReducedScheduleAtOnce) {
     ASSERT_TRUE(Text(*form, "currentLabel").contains(QStringLiteral("红包刷新时间")));
 
     Form2 editor(
-        dialogs, *schedule, [&] { form->刷新任务(); }, form.get());
+        dialogs, Schedule(), [&] { form->刷新任务(); }, form.get());
     auto* fixedList = editor.findChild<QListWidget*>(QStringLiteral("fixedTaskList"));
     ASSERT_EQ(fixedList->count(), 1);
     fixedList->setCurrentRow(0);

@@ -9,16 +9,18 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/Form1.h"
 #include "platform/Cp936.h"
 #include "schedule/LocalTime.h"
 #include "store/ScheduleFile.h"
+#include "store/StatusBoard.h"
 #include "tests/support/RecordingDialogs.h"
+#include "tests/support/TestFile.h"
 
 // 1 January 2024 is a Monday.
 inline LocalTime MondayAt(int hour, int minute) {
@@ -26,8 +28,8 @@ inline LocalTime MondayAt(int hour, int minute) {
     return LocalTime{year_month_day{year{2024}, month{1}, day{1}}, hour, minute, 0};
 }
 
-// A status window on a GM.ini in a scratch folder, with a clock the test sets and an editor
-// opener that only counts.
+// A status window on a GM.ini in a scratch folder, loaded as at start-up, with a clock the test
+// sets and an editor opener that only counts.
 class StatusWindowTest : public ::testing::Test {
   protected:
     std::filesystem::path Folder() const {
@@ -36,19 +38,24 @@ class StatusWindowTest : public ::testing::Test {
     std::filesystem::path Ini() const { return Folder() / "GM.ini"; }
 
     // Writes the lines in code page 936 with CR LF line ends.
-    void WriteIni(std::initializer_list<std::u16string_view> lines) const {
+    void WriteIni(const std::vector<std::u16string_view>& lines) const {
         std::u16string text;
         for (std::u16string_view line : lines)
             text.append(line).append(u"\r\n");
-        std::ofstream(Ini(), std::ios::binary | std::ios::trunc) << EncodeCp936(text);
+        WriteTestFile(Ini(), EncodeCp936(text));
     }
 
     // A status window on the file (GM.ini of the scratch folder when empty).
     std::unique_ptr<Form1> Open(std::filesystem::path ini = {}) {
-        schedule = std::make_unique<ScheduleFile>(IniLocation{ini.empty() ? Ini() : ini},
-                                                  [this] { return now; });
-        return std::make_unique<Form1>(dialogs, *schedule, [this] { OpenEditor(); });
+        const Clock clock = [this] { return now; };
+        schedules.push_back(
+            std::make_unique<ScheduleFile>(IniLocation{ini.empty() ? Ini() : ini}, clock));
+        boards.push_back(std::make_unique<StatusBoard>(*schedules.back()));
+        boards.back()->LoadAtStartup();
+        return std::make_unique<Form1>(dialogs, *boards.back(), clock, [this] { OpenEditor(); });
     }
+    // The file of the last window opened.
+    const ScheduleFile& Schedule() const { return *schedules.back(); }
 
     static QLabel* Label(const Form1& form, const char* name) {
         return form.findChild<QLabel*>(QString::fromLatin1(name));
@@ -60,7 +67,6 @@ class StatusWindowTest : public ::testing::Test {
 
     LocalTime now = MondayAt(11, 40);
     RecordingDialogs dialogs;
-    std::unique_ptr<ScheduleFile> schedule;  // the file of the last window opened
     int editorOpenings = 0;
     std::function<void()> onEditorOpened;
 
@@ -72,4 +78,7 @@ class StatusWindowTest : public ::testing::Test {
     }
 
     QTemporaryDir folder_;
+    // Those of every window opened, which may outlive the next one.
+    std::vector<std::unique_ptr<ScheduleFile>> schedules;
+    std::vector<std::unique_ptr<StatusBoard>> boards;
 };

@@ -26,6 +26,7 @@
 #include "store/DefaultIni.h"
 #include "store/ScheduleFile.h"
 #include "tests/support/RecordingDialogs.h"
+#include "tests/support/TestFile.h"
 
 // Readable texts in test failure messages.
 inline std::ostream& operator<<(std::ostream& out, const QString& text) {
@@ -66,10 +67,7 @@ class EditorTest : public ::testing::Test {
     void WriteDefaultFile() { ASSERT_FALSE(WriteDefaultIni(ini, LocalTime{})); }
 
     // Writes the text in code page 936, as the program stores it.
-    void WriteText(std::u16string_view text) {
-        std::ofstream out(ini, std::ios::binary);
-        out << EncodeCp936(text);
-    }
+    void WriteText(std::u16string_view text) { WriteTestFile(ini, EncodeCp936(text)); }
 
     std::string Bytes() const {
         std::ifstream in(ini, std::ios::binary);

@@ -50,7 +50,7 @@ TEST_F(Delete, WithoutASelectedLineNothingHappens) {
     EXPECT_EQ(refreshes, 0);
 }
 
-TEST_F(Delete, NameIsTheTextBeforeTheFirstEqualsSign) {
+TEST_F(Delete, AValueHoldingEqualsSignsDeletesItsOwnKey) {
     WriteText(
         u"[范围时间任务日程]\r\n甲=a=b|每日\r\na=x|每日\r\n[固定时间任务日程]\r\n甲=09:00|"
         u"每日\r\n");

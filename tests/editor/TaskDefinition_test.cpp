@@ -38,7 +38,7 @@ TEST(ComposeTaskDefinition, JoinsTheEntriesAndTheDays) {
         {{u"08:00"}, false, kNoDay, u"", u"请选择周期！"},
     };
     for (const auto& c : cases) {
-        TaskDefinition definition = ComposeTaskDefinition(c.entries, c.daily, c.weekdays);
+        TaskDefinition definition = ComposeTaskDefinition({c.entries, {c.daily, c.weekdays}});
         EXPECT_EQ(definition.value, c.value) << ::testing::PrintToString(c.value);
         EXPECT_EQ(definition.refusal, c.refusal) << ::testing::PrintToString(c.value);
         EXPECT_EQ(definition.ok(), c.refusal.empty());

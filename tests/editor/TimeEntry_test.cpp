@@ -7,6 +7,8 @@
 
 namespace {
 
+using enum ActivityKind;
+
 TEST(补两位数字, ReadsWhatAUserTypesIntoAnHourOrMinuteBox) {
     const struct {
         std::u16string text;
@@ -46,10 +48,8 @@ TEST(格式时间, FillsEachNumberToTwoDigits) {
     }
 }
 
-enum class Kind { Fixed, Range };
-
 struct EntryCase {
-    Kind kind;
+    ActivityKind kind;
     bool sameDay;
     std::u16string startHour, startMinute, endHour, endMinute;
     std::u16string entry;    // expected entry, or empty when refused
@@ -63,48 +63,48 @@ TEST(ComposeTimeEntry, ChecksTheBoxesInOrderAndFormatsTheEntry) {
     const std::u16string endOutOfRange = u"结束时间超出范围！";
     const std::u16string notSameDay = u"当日时段不能开始≥结束！";
     const EntryCase cases[] = {
-        {Kind::Fixed, true, u"8", u"", u"", u"", u"08:00", u"", kNone},
-        {Kind::Fixed, true, u" 7 ", u"5", u"", u"", u"07:05", u"", kNone},
-        {Kind::Fixed, true, u"\u30007\u3000", u"\u3000", u"", u"", u"07:00", u"", kNone},
-        {Kind::Fixed, true, u"", u"5", u"", u"", u"", u"开始小时不能为空！",
+        {FixedTimes, true, u"8", u"", u"", u"", u"08:00", u"", kNone},
+        {FixedTimes, true, u" 7 ", u"5", u"", u"", u"07:05", u"", kNone},
+        {FixedTimes, true, u"\u30007\u3000", u"\u3000", u"", u"", u"07:00", u"", kNone},
+        {FixedTimes, true, u"", u"5", u"", u"", u"", u"开始小时不能为空！",
          TimeEntryFocus::StartHour},
-        {Kind::Fixed, true, u"  \u3000", u"", u"", u"", u"", u"开始小时不能为空！",
+        {FixedTimes, true, u"  \u3000", u"", u"", u"", u"", u"开始小时不能为空！",
          TimeEntryFocus::StartHour},
-        {Kind::Fixed, true, u"24", u"", u"", u"", u"", outOfRange, kNone},
-        {Kind::Fixed, true, u"8", u"60", u"", u"", u"", outOfRange, kNone},
-        {Kind::Fixed, true, u"-1", u"", u"", u"", u"", outOfRange, kNone},
-        {Kind::Fixed, true, u"8", u"-1", u"", u"", u"", outOfRange, kNone},
-        {Kind::Fixed, true, u"23", u"59", u"", u"", u"23:59", u"", kNone},
-        {Kind::Fixed, true, u"abc", u"", u"", u"", u"00:00", u"", kNone},
-        {Kind::Fixed, true, u"9", u"xy", u"", u"", u"09:00", u"", kNone},
-        {Kind::Fixed, true, u"7.6", u"", u"", u"", u"08:00", u"", kNone},
-        {Kind::Fixed, true, u"2.5", u"", u"", u"", u"02:00", u"", kNone},
-        {Kind::Fixed, true, u"40000", u"", u"", u"", u"", outOfRange, kNone},
-        {Kind::Fixed, true, u"8", u"70000", u"", u"", u"", outOfRange, kNone},
+        {FixedTimes, true, u"24", u"", u"", u"", u"", outOfRange, kNone},
+        {FixedTimes, true, u"8", u"60", u"", u"", u"", outOfRange, kNone},
+        {FixedTimes, true, u"-1", u"", u"", u"", u"", outOfRange, kNone},
+        {FixedTimes, true, u"8", u"-1", u"", u"", u"", outOfRange, kNone},
+        {FixedTimes, true, u"23", u"59", u"", u"", u"23:59", u"", kNone},
+        {FixedTimes, true, u"abc", u"", u"", u"", u"00:00", u"", kNone},
+        {FixedTimes, true, u"9", u"xy", u"", u"", u"09:00", u"", kNone},
+        {FixedTimes, true, u"7.6", u"", u"", u"", u"08:00", u"", kNone},
+        {FixedTimes, true, u"2.5", u"", u"", u"", u"02:00", u"", kNone},
+        {FixedTimes, true, u"40000", u"", u"", u"", u"", outOfRange, kNone},
+        {FixedTimes, true, u"8", u"70000", u"", u"", u"", outOfRange, kNone},
         // The end boxes are not looked at for fixed time points.
-        {Kind::Fixed, true, u"8", u"", u"99", u"99", u"08:00", u"", kNone},
-        {Kind::Range, true, u"6", u"", u"6", u"30", u"06:00-06:30", u"", kNone},
-        {Kind::Range, true, u"22", u"", u"6", u"", u"", notSameDay, kNone},
-        {Kind::Range, false, u"22", u"", u"6", u"", u"22:00-06:00", u"", kNone},
-        {Kind::Range, true, u"9", u"", u"9", u"", u"", notSameDay, kNone},
-        {Kind::Range, false, u"9", u"", u"9", u"", u"09:00-09:00", u"", kNone},
-        {Kind::Range, true, u"9", u"0", u"9", u"1", u"09:00-09:01", u"", kNone},
-        {Kind::Range, true, u"8", u"", u"", u"30", u"", u"结束小时不能为空！",
+        {FixedTimes, true, u"8", u"", u"99", u"99", u"08:00", u"", kNone},
+        {TimeRanges, true, u"6", u"", u"6", u"30", u"06:00-06:30", u"", kNone},
+        {TimeRanges, true, u"22", u"", u"6", u"", u"", notSameDay, kNone},
+        {TimeRanges, false, u"22", u"", u"6", u"", u"22:00-06:00", u"", kNone},
+        {TimeRanges, true, u"9", u"", u"9", u"", u"", notSameDay, kNone},
+        {TimeRanges, false, u"9", u"", u"9", u"", u"09:00-09:00", u"", kNone},
+        {TimeRanges, true, u"9", u"0", u"9", u"1", u"09:00-09:01", u"", kNone},
+        {TimeRanges, true, u"8", u"", u"", u"30", u"", u"结束小时不能为空！",
          TimeEntryFocus::EndHour},
-        {Kind::Range, true, u"24", u"", u"", u"", u"", outOfRange, kNone},
-        {Kind::Range, true, u"", u"", u"", u"", u"", u"开始小时不能为空！",
+        {TimeRanges, true, u"24", u"", u"", u"", u"", outOfRange, kNone},
+        {TimeRanges, true, u"", u"", u"", u"", u"", u"开始小时不能为空！",
          TimeEntryFocus::StartHour},
-        {Kind::Range, true, u"8", u"", u"24", u"", u"", endOutOfRange, kNone},
-        {Kind::Range, true, u"8", u"", u"9", u"60", u"", endOutOfRange, kNone},
-        {Kind::Range, true, u"8", u"", u"-1", u"", u"", endOutOfRange, kNone},
-        {Kind::Range, true, u"8", u"", u"40000", u"", u"", endOutOfRange, kNone},
-        {Kind::Range, true, u"8", u"", u"9", u"-40000", u"", endOutOfRange, kNone},
+        {TimeRanges, true, u"8", u"", u"24", u"", u"", endOutOfRange, kNone},
+        {TimeRanges, true, u"8", u"", u"9", u"60", u"", endOutOfRange, kNone},
+        {TimeRanges, true, u"8", u"", u"-1", u"", u"", endOutOfRange, kNone},
+        {TimeRanges, true, u"8", u"", u"40000", u"", u"", endOutOfRange, kNone},
+        {TimeRanges, true, u"8", u"", u"9", u"-40000", u"", endOutOfRange, kNone},
         // The range checks come before the same-day order.
-        {Kind::Range, true, u"8", u"", u"7", u"60", u"", endOutOfRange, kNone},
+        {TimeRanges, true, u"8", u"", u"7", u"60", u"", endOutOfRange, kNone},
     };
     for (const EntryCase& c : cases) {
         TimeEntryOutcome outcome = ComposeTimeEntry(
-            {c.startHour, c.startMinute, c.endHour, c.endMinute}, c.kind == Kind::Range, c.sameDay);
+            {c.startHour, c.startMinute, c.endHour, c.endMinute}, c.kind, c.sameDay);
         const std::u16string context =
             c.startHour + u"|" + c.startMinute + u"|" + c.endHour + u"|" + c.endMinute;
         EXPECT_EQ(outcome.entry, c.entry) << ::testing::PrintToString(context);

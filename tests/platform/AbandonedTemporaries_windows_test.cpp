@@ -28,14 +28,14 @@ TEST(AbandonedTemporariesWindows, OnlyFilesOfWritersThatNoLongerRunGo) {
     const std::string other = ".GM.ini.bak";
     TempFolder folder;
     for (const std::string& name : {own, reused, ended, other})
-        WriteFile(folder / name, "part");
+        WriteTestFile(folder / name, "part");
     // Written long before this process started: its id was another process's then.
     fs::last_write_time(folder / reused, fs::file_time_type::clock::now() - std::chrono::hours(24));
 
     RemoveAbandonedTemporaries(folder / "GM.ini");
     EXPECT_EQ(folder.Names().size(), 4u) << "nothing goes while GM.ini is missing";
 
-    WriteFile(folder / "GM.ini", kOldBytes);
+    WriteTestFile(folder / "GM.ini", kOldBytes);
     RemoveAbandonedTemporaries(folder / "GM.ini");
     std::vector<std::string> expected = {own, other, "GM.ini"};
     std::sort(expected.begin(), expected.end());

@@ -35,7 +35,7 @@ mode_t ModeOf(const std::filesystem::path& path) {
 TEST(FileBytesPosix, KeepsThePermissionBits) {
     for (mode_t mode : {0600, 0640, 0644, 0664, 0755, 0200}) {
         TempFolder folder;
-        WriteFile(folder / "GM.ini", kOldBytes);
+        WriteTestFile(folder / "GM.ini", kOldBytes);
         ASSERT_EQ(::chmod((folder / "GM.ini").c_str(), mode), 0);
         EXPECT_FALSE(ReplaceFileAtomically(folder / "GM.ini", "new"));
         EXPECT_EQ(ModeOf(folder / "GM.ini"), mode) << std::oct << mode;
@@ -60,7 +60,7 @@ TEST(FileBytesPosix, ReadOnlyFileOrFolderIsRefusedAndKept) {
     } cases[] = {{0444, 0755}, {0400, 0700}, {0644, 0555}, {0444, 0555}};
     for (const auto& c : cases) {
         TempFolder folder;
-        WriteFile(folder / "GM.ini", kOldBytes);
+        WriteTestFile(folder / "GM.ini", kOldBytes);
         ::chmod((folder / "GM.ini").c_str(), c.fileMode);
         ::chmod(folder.path().c_str(), c.folderMode);
         EXPECT_EQ(ReplaceFileAtomically(folder / "GM.ini", "new"), std::errc::permission_denied)
@@ -83,7 +83,7 @@ TEST(FileBytesPosix, ReadOnlyFolderRefusesANewFile) {
 // The file size limit makes the write stop part way, as a full disk would.
 TEST(FileBytesPosix, FailedWriteLeavesTheOldFileAndNoTemporary) {
     TempFolder folder;
-    WriteFile(folder / "GM.ini", kOldBytes);
+    WriteTestFile(folder / "GM.ini", kOldBytes);
     struct rlimit saved {};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
     auto previousHandler = ::signal(SIGXFSZ, SIG_IGN);
@@ -105,7 +105,7 @@ TEST(FileBytesPosix, FullDiskLeavesTheOldFileAndNoTemporary) {
     if (::mount("quillot-test", disk.c_str(), "tmpfs", 0, "size=64k") != 0) {
         GTEST_SKIP() << "no small file system can be mounted here";
     }
-    WriteFile(disk / "GM.ini", kOldBytes);
+    WriteTestFile(disk / "GM.ini", kOldBytes);
     std::error_code error = ReplaceFileAtomically(disk / "GM.ini", std::string(256 * 1024, 'x'));
     std::string after = ReadBack(disk / "GM.ini");
     std::vector<std::string> names;
@@ -121,7 +121,7 @@ TEST(FileBytesPosix, FullDiskLeavesTheOldFileAndNoTemporary) {
 TEST(FileBytesPosix, LinkStaysAndItsFileIsReplaced) {
     TempFolder folder;
     std::filesystem::create_directory(folder / "real");
-    WriteFile(folder / "real" / "GM.ini", kOldBytes);
+    WriteTestFile(folder / "real" / "GM.ini", kOldBytes);
     std::filesystem::create_symlink(folder / "real" / "GM.ini", folder / "GM.ini");
     EXPECT_FALSE(ReplaceFileAtomically(folder / "GM.ini", "new"));
     EXPECT_TRUE(std::filesystem::is_symlink(folder / "GM.ini"));
@@ -191,11 +191,11 @@ TEST(FileBytesPosix, TemporariesOfEndedWritersAreRemoved) {
     };
     for (const auto& removeAbandoned : ways) {
         TempFolder folder;
-        WriteFile(folder / "GM.ini", kOldBytes);
+        WriteTestFile(folder / "GM.ini", kOldBytes);
         std::vector<int> locks;
         std::vector<std::string> expected = {"GM.ini"};
         for (const auto& c : cases) {
-            WriteFile(folder / c.name, "part");
+            WriteTestFile(folder / c.name, "part");
             if (c.old)
                 std::filesystem::last_write_time(folder / c.name, dayAgo);
             if (c.locked) {
@@ -217,7 +217,7 @@ TEST(FileBytesPosix, KeepsTheOwner) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "only root can give a file to another user";
     TempFolder folder;
-    WriteFile(folder / "GM.ini", kOldBytes);
+    WriteTestFile(folder / "GM.ini", kOldBytes);
     ASSERT_EQ(::chown((folder / "GM.ini").c_str(), 4321, 4322), 0);
     EXPECT_FALSE(ReplaceFileAtomically(folder / "GM.ini", "new"));
     struct stat info {};

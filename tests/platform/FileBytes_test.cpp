@@ -19,7 +19,7 @@ TEST(FileBytes, ReplacesContentWithExactlyTheseBytes) {
     };
     for (const std::string& content : contents) {
         TempFolder folder;
-        WriteFile(folder / "GM.ini", "old content that is longer than some new ones");
+        WriteTestFile(folder / "GM.ini", "old content that is longer than some new ones");
         EXPECT_FALSE(ReplaceFileAtomically(folder / "GM.ini", content));
         EXPECT_EQ(ReadBack(folder / "GM.ini"), content);
         EXPECT_THAT(folder.Names(), ElementsAre("GM.ini"));
@@ -77,7 +77,7 @@ TEST(FileBytes, ReadingWhatIsNoFileFails) {
 
 TEST(FileBytes, ReadingClearsAnEarlierError) {
     TempFolder folder;
-    WriteFile(folder / "GM.ini", "abc");
+    WriteTestFile(folder / "GM.ini", "abc");
     std::error_code error = std::make_error_code(std::errc::io_error);
     EXPECT_EQ(ReadFileBytes(folder / "GM.ini", error), "abc");
     EXPECT_FALSE(error);
@@ -85,7 +85,7 @@ TEST(FileBytes, ReadingClearsAnEarlierError) {
 
 TEST(FileBytes, IsRegularFileOnlyForFiles) {
     TempFolder folder;
-    WriteFile(folder / "file", "");
+    WriteTestFile(folder / "file", "");
     std::filesystem::create_directory(folder / "folder");
     EXPECT_TRUE(IsRegularFile(folder / "file"));
     EXPECT_FALSE(IsRegularFile(folder / "folder"));

@@ -24,7 +24,7 @@ TEST(FileBytesWindows, KeepsTheHiddenAndSystemMarks) {
     constexpr DWORD kMarks = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     for (DWORD marks : {DWORD{FILE_ATTRIBUTE_HIDDEN}, DWORD{FILE_ATTRIBUTE_SYSTEM}, kMarks}) {
         TempFolder folder;
-        WriteFile(folder / "GM.ini", kOldBytes);
+        WriteTestFile(folder / "GM.ini", kOldBytes);
         ASSERT_TRUE(SetFileAttributesW((folder / "GM.ini").c_str(), marks));
         EXPECT_FALSE(ReplaceFileAtomically(folder / "GM.ini", "new"));
         EXPECT_EQ(GetFileAttributesW((folder / "GM.ini").c_str()) & kMarks, marks) << marks;
@@ -34,7 +34,7 @@ TEST(FileBytesWindows, KeepsTheHiddenAndSystemMarks) {
 
 TEST(FileBytesWindows, FileHeldOpenByAnotherProgramIsReportedAndKept) {
     TempFolder folder;
-    WriteFile(folder / "GM.ini", kOldBytes);
+    WriteTestFile(folder / "GM.ini", kOldBytes);
     HANDLE held = HoldOpen(folder / "GM.ini");
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     const std::error_code error = ReplaceFileAtomically(folder / "GM.ini", "new");
@@ -47,7 +47,7 @@ TEST(FileBytesWindows, FileHeldOpenByAnotherProgramIsReportedAndKept) {
 // The replacement is tried again for a while: a file held open only for a moment is replaced.
 TEST(FileBytesWindows, FileHeldOpenForAMomentIsReplaced) {
     TempFolder folder;
-    WriteFile(folder / "GM.ini", kOldBytes);
+    WriteTestFile(folder / "GM.ini", kOldBytes);
     HANDLE held = HoldOpen(folder / "GM.ini");
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     // Let go once the new bytes wait beside GM.ini, so that the first attempt finds it held.

@@ -7,6 +7,8 @@
 
 namespace {
 
+using enum ActivityKind;
+
 using namespace std::chrono_literals;
 
 const std::u16string kNowNone = u"当前可参与：无";
@@ -43,9 +45,9 @@ std::u16string SoonList(const std::vector<std::u16string>& lines) {
 
 std::vector<cTask> DefaultSchedule() {
     return {
-        {u"红包刷新时间", u"00:00,08:00,12:00,16:00,20:00,22:00", u"每日", true},
+        {u"红包刷新时间", u"00:00,08:00,12:00,16:00,20:00,22:00", u"每日", FixedTimes},
         {u"就餐时间", u"06:00-06:30,12:00-12:30,18:00-18:30", u"星期一,星期二,星期三,星期四,星期五",
-         false},
+         TimeRanges},
     };
 }
 
@@ -106,14 +108,14 @@ struct ScheduleCase {
 };
 
 TEST(ComputeStatusTexts, FollowsTheRulesOfBothLists) {
-    const cTask overMidnight{u"夜场", u"23:00-01:00", u"每日", false};
-    const cTask mondayNight{u"周一夜场", u"23:00-01:00", u"星期一", false};
-    const cTask nine{u"早会", u"9:00", u"每日", true};
-    const cTask nineRange{u"早市", u"9:00-9:30", u"每日", false};
+    const cTask overMidnight{u"夜场", u"23:00-01:00", u"每日", TimeRanges};
+    const cTask mondayNight{u"周一夜场", u"23:00-01:00", u"星期一", TimeRanges};
+    const cTask nine{u"早会", u"9:00", u"每日", FixedTimes};
+    const cTask nineRange{u"早市", u"9:00-9:30", u"每日", TimeRanges};
     const ScheduleCase cases[] = {
         {"no tasks", {}, 5, At(Monday, 12, 0), kNowNone, kSoonNone},
         {"fixed point across midnight",
-         {{u"守岁", u"23:58", u"每日", true}},
+         {{u"守岁", u"23:58", u"每日", FixedTimes}},
          5,
          At(Tuesday, 0, 1),
          NowList({u"1. 守岁 23:58-00:03"}),
@@ -149,19 +151,19 @@ TEST(ComputeStatusTexts, FollowsTheRulesOfBothLists) {
          NowList({u"1. 周一夜场 23:00-01:00"}),
          kSoonNone},
         {"look-ahead does not wrap",
-         {{u"零点", u"00:05", u"每日", true}},
+         {{u"零点", u"00:05", u"每日", FixedTimes}},
          5,
          At(Monday, 23, 45),
          kNowNone,
          kSoonNone},
         {"empty weekday text",
-         {{u"无日", u"12:00", u"", true}, {u"无日2", u"12:00-13:00", u"", false}},
+         {{u"无日", u"12:00", u"", FixedTimes}, {u"无日2", u"12:00-13:00", u"", TimeRanges}},
          5,
          At(Monday, 12, 0),
          kNowNone,
          kSoonNone},
         {"same time twice",
-         {{u"双", u"12:00,12:00", u"每日", true}},
+         {{u"双", u"12:00,12:00", u"每日", FixedTimes}},
          5,
          At(Monday, 12, 1),
          NowList({u"1. 双 12:00-12:05", u"2. 双 12:00-12:05"}),
@@ -191,42 +193,42 @@ TEST(ComputeStatusTexts, FollowsTheRulesOfBothLists) {
          kNowNone,
          SoonList({u"1. 早市 9:00-9:30"})},
         {"collection order, not start order",
-         {{u"甲", u"10:00-12:00", u"每日", false},
-          {u"乙", u"11:58", u"每日", true},
-          {u"丙", u"11:00-11:59", u"每日", false},
-          {u"丁", u"11:55", u"每日", true}},
+         {{u"甲", u"10:00-12:00", u"每日", TimeRanges},
+          {u"乙", u"11:58", u"每日", FixedTimes},
+          {u"丙", u"11:00-11:59", u"每日", TimeRanges},
+          {u"丁", u"11:55", u"每日", FixedTimes}},
          5,
          At(Monday, 11, 59),
          NowList({u"1. 甲 10:00-12:00", u"2. 乙 11:58-12:03", u"3. 丙 11:00-11:59",
                   u"4. 丁 11:55-12:00"}),
          kSoonNone},
         {"numbering per list across activities",
-         {{u"甲", u"12:00,12:20,11:55", u"每日", true},
-          {u"乙", u"12:10-12:20,11:00-12:30", u"每日", false}},
+         {{u"甲", u"12:00,12:20,11:55", u"每日", FixedTimes},
+          {u"乙", u"12:10-12:20,11:00-12:30", u"每日", TimeRanges}},
          5,
          At(Monday, 12, 0),
          NowList({u"1. 甲 12:00-12:05", u"2. 甲 11:55-12:00", u"3. 乙 11:00-12:30"}),
          SoonList({u"1. 甲 12:20开启", u"2. 乙 12:10-12:20"})},
         {"name kept as stored, texts normalised",
-         {{u" 任务 A ", u" 12 ： 00 ， 13:00", u"星期 一", true}},
+         {{u" 任务 A ", u" 12 ： 00 ， 13:00", u"星期 一", FixedTimes}},
          5,
          At(Monday, 12, 40),
          kNowNone,
          SoonList({u"1.  任务 A  13:00开启"})},
         {"duration from the caller",
-         {{u"长", u"12:00", u"每日", true}},
+         {{u"长", u"12:00", u"每日", FixedTimes}},
          60,
          At(Monday, 12, 59),
          NowList({u"1. 长 12:00-13:00"}),
          kSoonNone},
         {"zero duration",
-         {{u"瞬", u"12:00", u"每日", true}},
+         {{u"瞬", u"12:00", u"每日", FixedTimes}},
          0,
          At(Monday, 12, 1),
          kNowNone,
          kSoonNone},
         {"out-of-range values evaluated as read",
-         {{u"怪", u"25:70,ab:cd", u"每日", true}},
+         {{u"怪", u"25:70,ab:cd", u"每日", FixedTimes}},
          5,
          At(Monday, 2, 15),
          NowList({u"1. 怪 25:70-02:15"}),
@@ -241,10 +243,10 @@ TEST(ComputeStatusTexts, FollowsTheRulesOfBothLists) {
 
 TEST(ComputeStatusTexts, SkipsUnreadableEntriesAndShowsTheRest) {
     const std::vector<cTask> tasks = {
-        {u"坏一", u"0800,12:00,40000:00,12:02", u"每日", true},
-        {u"全坏", u"1200,99999:1", u"每日", true},
-        {u"坏二", u"12:00,12:00-12:30,-12:40,12:20-12:40", u"每日", false},
-        {u"好", u"12:01", u"每日", true},
+        {u"坏一", u"0800,12:00,40000:00,12:02", u"每日", FixedTimes},
+        {u"全坏", u"1200,99999:1", u"每日", FixedTimes},
+        {u"坏二", u"12:00,12:00-12:30,-12:40,12:20-12:40", u"每日", TimeRanges},
+        {u"好", u"12:01", u"每日", FixedTimes},
     };
     const StatusTexts texts = ComputeStatusTexts(tasks, 5, At(Monday, 12, 3));
     EXPECT_EQ(texts.now, NowList({u"1. 坏一 12:00-12:05", u"2. 坏一 12:02-12:07",
@@ -258,12 +260,12 @@ TEST(ComputeStatusTexts, ListsEveryMatchBeyondOneHundredAndOne) {
         std::u16string name = u"活动";
         for (char c : std::to_string(i))
             name.push_back(static_cast<char16_t>(c));
-        tasks.push_back({name, u"12:00,12:20", u"每日", true});
+        tasks.push_back({name, u"12:00,12:20", u"每日", FixedTimes});
     }
     std::u16string manyTimes = u"12:25";
     for (int i = 0; i < 299; ++i)
         manyTimes += u",12:25";
-    tasks.push_back({u"多", manyTimes, u"每日", true});
+    tasks.push_back({u"多", manyTimes, u"每日", FixedTimes});
 
     const StatusTexts texts = ComputeStatusTexts(tasks, 5, At(Monday, 12, 0));
 

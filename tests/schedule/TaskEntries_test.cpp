@@ -11,12 +11,14 @@ static void PrintTo(const EntryProblem& problem, std::ostream* out) {
 
 namespace {
 
+using enum ActivityKind;
+
 cTask FixedTask(std::u16string times, std::u16string weekdays = u"每日") {
-    return {u"任务", std::move(times), std::move(weekdays), true};
+    return {u"任务", std::move(times), std::move(weekdays), ActivityKind::FixedTimes};
 }
 
 cTask RangeTask(std::u16string times, std::u16string weekdays = u"每日") {
-    return {u"任务", std::move(times), std::move(weekdays), false};
+    return {u"任务", std::move(times), std::move(weekdays), ActivityKind::TimeRanges};
 }
 
 // What a walk over one task met, collected for comparison.
@@ -178,7 +180,7 @@ TEST(VisitTaskForToday, ReadsRangesAndKeepsTheirWrittenForm) {
 }
 
 struct ProblemCase {
-    bool fixedPoints;
+    ActivityKind kind;
     std::u16string times;
     std::vector<EntryProblem> problems;
     std::vector<std::u16string> readableDisplays;
@@ -186,39 +188,39 @@ struct ProblemCase {
 
 const std::vector<ProblemCase>& ProblemCases() {
     static const std::vector<ProblemCase> cases = {
-        {true,
+        {FixedTimes,
          u"08:00,0800,12:00",
          {{u"0800", ScheduleError::MissingPiece}},
          {u"08:00-08:05", u"12:00-12:05"}},
-        {true,
+        {FixedTimes,
          u"40000:00, 12:40000 ,09:00",
          {{u"40000:00", ScheduleError::Overflow}, {u"12:40000", ScheduleError::Overflow}},
          {u"09:00-09:05"}},
-        {true, u"  abc  ", {{u"abc", ScheduleError::MissingPiece}}, {}},
-        {false,
+        {FixedTimes, u"  abc  ", {{u"abc", ScheduleError::MissingPiece}}, {}},
+        {TimeRanges,
          u"06:00-06:30,08:00, 12:00-12:30",
          {{u"08:00", ScheduleError::MissingPiece}},
          {u"06:00-06:30", u"12:00-12:30"}},
-        {false,
+        {TimeRanges,
          u"-08:00,08:00-,-,09:00-09:30",
          {{u"-08:00", ScheduleError::MissingPiece},
           {u"08:00-", ScheduleError::MissingPiece},
           {u"-", ScheduleError::MissingPiece}},
          {u"09:00-09:30"}},
-        {false,
+        {TimeRanges,
          u"08:00-40000:00,40000:00-0800,0800-09:00",
          {{u"08:00-40000:00", ScheduleError::Overflow},
           {u"40000:00-0800", ScheduleError::Overflow},
           {u"0800-09:00", ScheduleError::MissingPiece}},
          {}},
-        {false, u"08:00--09:00", {{u"08:00--09:00", ScheduleError::MissingPiece}}, {}},
+        {TimeRanges, u"08:00--09:00", {{u"08:00--09:00", ScheduleError::MissingPiece}}, {}},
     };
     return cases;
 }
 
 TEST(VisitTaskForToday, SkipsUnreadableEntriesAndKeepsTheRest) {
     for (const ProblemCase& c : ProblemCases()) {
-        const cTask task = c.fixedPoints ? FixedTask(c.times) : RangeTask(c.times);
+        const cTask task = c.kind == FixedTimes ? FixedTask(c.times) : RangeTask(c.times);
         const InterpretedTask result = InterpretTaskForToday(task, 5, u"星期一");
         EXPECT_EQ(result.problems, c.problems) << testing::PrintToString(c.times);
         std::vector<std::u16string> displays;
@@ -232,7 +234,7 @@ TEST(FindEntryProblems, ListsUnreadableEntriesWhateverTheWeekday) {
     for (const ProblemCase& c : ProblemCases()) {
         for (const std::u16string weekdays : {u"每日", u"", u"星期六"}) {
             const cTask task =
-                c.fixedPoints ? FixedTask(c.times, weekdays) : RangeTask(c.times, weekdays);
+                c.kind == FixedTimes ? FixedTask(c.times, weekdays) : RangeTask(c.times, weekdays);
             EXPECT_EQ(FindEntryProblems(task), c.problems) << testing::PrintToString(c.times);
         }
     }

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Cp936.h"
+#include "schedule/ActivityValue.h"
 #include "store/DefaultIni.h"
 #include "store/IniReaders.h"
 #include "store/ScheduleKeys.h"
@@ -69,7 +70,7 @@ TEST(EnsureIniFile, WritesTheTemplateWhenMissing) {
 TEST(EnsureIniFile, LeavesAnExistingFileEvenAnEmptyOne) {
     for (const std::string& content : {std::string(), std::string("[s]\r\nk=v")}) {
         TempFolder folder;
-        WriteBytes(folder / "GM.ini", content);
+        WriteTestFile(folder / "GM.ini", content);
         ASSERT_FALSE(EnsureIniFile(folder / "GM.ini", FixedClock(kTemplateTime)));
         EXPECT_EQ(ReadBytes(folder / "GM.ini"), content);
     }
@@ -134,11 +135,11 @@ TEST(DefaultIniOnDemand, FreshFileLoadsTheTwoSamples) {
     EXPECT_EQ(tasks[0].任务名, u"红包刷新时间");
     EXPECT_EQ(tasks[0].时间, u"00:00,08:00,12:00,16:00,20:00,22:00");
     EXPECT_EQ(tasks[0].星期, u"每日");
-    EXPECT_TRUE(tasks[0].任务类型);
+    EXPECT_EQ(tasks[0].任务类型, ActivityKind::FixedTimes);
     EXPECT_EQ(tasks[1].任务名, u"就餐时间");
     EXPECT_EQ(tasks[1].时间, u"06:00-06:30,12:00-12:30,18:00-18:30");
     EXPECT_EQ(tasks[1].星期, u"星期一,星期二,星期三,星期四,星期五");
-    EXPECT_FALSE(tasks[1].任务类型);
+    EXPECT_EQ(tasks[1].任务类型, ActivityKind::TimeRanges);
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ TEST(ReadIniKeys, EachNameCarriesTheValueALookUpFinds) {
     for (const char* bytes : files) {
         TempFolder folder;
         const auto ini = folder / "GM.ini";
-        WriteBytes(ini, bytes);
+        WriteTestFile(ini, bytes);
         std::error_code error;
         for (const IniKeyValue& key : ReadIniKeys(u"s", ini, error)) {
             EXPECT_EQ(ReadIniValue(u"s", key.name, ini, FixedClock(), error), key.value) << bytes;

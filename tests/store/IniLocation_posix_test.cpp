@@ -66,7 +66,7 @@ TEST_F(IniLocationTest, BesideTheExecutableWhenItsFolderIsWritable) {
 }
 
 TEST_F(IniLocationTest, BesideTheExecutableWhenAFileIsAlreadyThere) {
-    WriteBytes(program / "GM.ini", "[s]\r\n");
+    WriteTestFile(program / "GM.ini", "[s]\r\n");
     ReadOnlyProgramFolder();
     ScopedVariable config("XDG_CONFIG_HOME", (folder / "config").string());
     EXPECT_EQ(ResolveIniPath(executable).file, program / "GM.ini");
@@ -96,7 +96,7 @@ TEST_F(IniLocationTest, UsersOwnFolderWhenTheProgramsFolderIsReadOnly) {
 
 TEST_F(IniLocationTest, AFolderThatCannotBeCreatedIsReported) {
     ReadOnlyProgramFolder();
-    WriteBytes(folder / "config", "a file where the folder should be");
+    WriteTestFile(folder / "config", "a file where the folder should be");
     ScopedVariable config("XDG_CONFIG_HOME", (folder / "config").string());
     const IniLocation location = ResolveIniPath(executable);
     EXPECT_EQ(location.file, folder / "config" / "quillot" / "GM.ini");

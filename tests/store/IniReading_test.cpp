@@ -85,7 +85,7 @@ TEST_P(IniReading, MatchesTheRecordedResult) {
     const std::filesystem::path path = folder / "GM.ini";
     if (c.file != "missing") {
         ASSERT_TRUE(data.files.contains(c.file)) << c.file;
-        WriteBytes(path, data.files.at(c.file));
+        WriteTestFile(path, data.files.at(c.file));
     }
     SCOPED_TRACE(c.source + ": " + c.note);
     std::error_code error;

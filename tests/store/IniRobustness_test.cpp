@@ -113,8 +113,8 @@ TEST(LargeFiles, HundredThousandCharacterValuesAreReadWhole) {
     TempFolder folder;
     const std::u16string longValue(100000, u'中');
     const std::u16string longName(100000, u'名');
-    WriteBytes(folder / "GM.ini",
-               EncodeCp936(u"[s]\r\nlong=" + longValue + u"\r\n" + longName + u"=v\r\n"));
+    WriteTestFile(folder / "GM.ini",
+                  EncodeCp936(u"[s]\r\nlong=" + longValue + u"\r\n" + longName + u"=v\r\n"));
     std::error_code error;
     EXPECT_EQ(ReadIniValue(u"s", u"long", folder / "GM.ini", FixedClock(), error), longValue);
     EXPECT_EQ(ReadIniValue(u"s", longName, folder / "GM.ini", FixedClock(), error), u"v");
@@ -131,7 +131,7 @@ TEST(LargeFiles, FiftyMegabytesOfRandomBytesLoad) {
     bytes.reserve(50 << 20);
     while (bytes.size() < (50u << 20))
         bytes.push_back(static_cast<char>(byte(random)));
-    WriteBytes(folder / "GM.ini", bytes);
+    WriteTestFile(folder / "GM.ini", bytes);
     std::vector<cTask> tasks;
     std::error_code error;
     LoadTasks(tasks, folder / "GM.ini", error);
@@ -150,7 +150,7 @@ TEST(LargeFiles, TenMegabytesOfActivitiesLoadInFileOrder) {
     std::size_t count = 0;
     while (bytes.size() < (50u << 20))
         bytes += "task" + std::to_string(count++) + line;
-    WriteBytes(folder / "GM.ini", bytes);
+    WriteTestFile(folder / "GM.ini", bytes);
     std::vector<cTask> tasks;
     std::error_code error;
     EXPECT_TRUE(LoadTasks(tasks, folder / "GM.ini", error).empty());

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Cp936.h"
+#include "schedule/ActivityValue.h"
 #include "store/IniReaders.h"
 #include "store/IniWriter.h"
 #include "store/ScheduleKeys.h"
@@ -51,7 +52,7 @@ class DefaultScheduleEdit : public testing::Test {
     void SetUp() override {
         template_ = ReadBytes(StoreTestData() / "default-template-gbk.ini");
         ASSERT_EQ(Lines(template_).size(), 35u);
-        WriteBytes(path_, template_);
+        WriteTestFile(path_, template_);
     }
     std::vector<std::string> templateLines() const { return Lines(template_); }
 
@@ -142,7 +143,7 @@ TEST(IniWriterMissingFile, MissingFolderIsReported) {
 // A write that cannot be made returns the reason and leaves the file and folder as they were.
 class IniWriterFailure : public testing::Test {
   protected:
-    void SetUp() override { WriteBytes(path_, original_); }
+    void SetUp() override { WriteTestFile(path_, original_); }
     void expectUntouched() {
         EXPECT_EQ(ReadBytes(path_), original_);
         EXPECT_EQ(FolderEntries(folder_.path()), std::vector<std::string>{"GM.ini"});

@@ -30,9 +30,9 @@ ScheduleFile At(const fs::path& path) {
 
 TEST(ScheduleFileFaults, StartupRemovesTemporariesOfEndedWriters) {
     TempFolder folder;
-    WriteBytes(folder / "GM.ini", RenderSavedSchedule({{u"早会", u"09:00|每日"}}));
+    WriteTestFile(folder / "GM.ini", RenderSavedSchedule({{u"早会", u"09:00|每日"}}));
     const std::string left = ".GM.ini." + std::to_string(EndedProcessId()) + ".0.4711.tmp";
-    WriteBytes(folder / left, "[固定时间");
+    WriteTestFile(folder / left, "[固定时间");
     EXPECT_EQ(At(folder / "GM.ini").LoadAtStartup().tasks.size(), 1u);
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"GM.ini"});
 }
@@ -45,7 +45,7 @@ TEST(ScheduleFileFaults, ALinkStaysAndItsFileIsUsed) {
         fs::create_directory(folder / "elsewhere");
         const fs::path real = folder / "elsewhere" / "schedule.ini";
         if (!dangling)
-            WriteBytes(real, RenderSavedSchedule({{u"早会", u"09:00|每日"}}));
+            WriteTestFile(real, RenderSavedSchedule({{u"早会", u"09:00|每日"}}));
         fs::create_symlink(real, folder / "GM.ini");
         const ScheduleFile file = At(folder / "GM.ini");
         EXPECT_EQ(file.LoadAtStartup().tasks.size(), dangling ? 2u : 1u) << dangling;
@@ -94,7 +94,7 @@ TEST(ScheduleFileFaults, KilledWhileSavingLeavesTheOldOrTheNewFile) {
         activities.emplace_back(std::u16string(name.begin(), name.end()),
                                 u"08:00,12:00,16:00,20:00|星期一,星期三,星期五");
     }
-    WriteBytes(ini, RenderSavedSchedule(activities));
+    WriteTestFile(ini, RenderSavedSchedule(activities));
 
     std::mt19937 random(20240917);
     int interrupted = 0;

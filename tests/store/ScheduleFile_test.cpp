@@ -21,7 +21,7 @@ class ScheduleFileTest : public testing::Test {
             return LocalTime{};
         });
     }
-    void Write(std::u16string_view text) { WriteBytes(path, EncodeCp936(text)); }
+    void Write(std::u16string_view text) { WriteTestFile(path, EncodeCp936(text)); }
 
     TempFolder folder;
     fs::path path = folder / "GM.ini";
@@ -85,7 +85,7 @@ TEST_F(ScheduleFileTest, ReloadReadsTheActivitiesAgainAndCreatesNothing) {
     Write(u"[范围时间任务日程]\r\n午休=12:00-13:00|每日\r\n");
     const ReloadedSchedule reloaded = file.Reload();
     ASSERT_EQ(reloaded.tasks.size(), 1u);
-    EXPECT_FALSE(reloaded.tasks[0].任务类型);
+    EXPECT_EQ(reloaded.tasks[0].任务类型, ActivityKind::TimeRanges);
     EXPECT_TRUE(reloaded.problems.empty());
     EXPECT_EQ(clockReads, 0);
 }

@@ -4,6 +4,8 @@
 
 namespace {
 
+using enum ActivityKind;
+
 const std::filesystem::path kIni = "/home/user/quillot/GM.ini";
 const std::u16string kHeader =
     u"日程文件中有无法使用的内容，其余内容照常使用。\n文件：/home/user/quillot/GM.ini\n";
@@ -105,9 +107,9 @@ TEST(StartupReport, AllProblemsGoIntoOneMessageInOrder) {
 
 TEST(UnreadableEntries, FoundPerEntryWithTheActivitysSection) {
     const std::vector<cTask> tasks = {
-        {u"早操", u"08:00,1200,09:00", u"每日", true},
-        {u"午休", u"12:00-13:00", u"每日", false},
-        {u"夜读", u"20:00,21:00-99999:00", u"星期一", false},
+        {u"早操", u"08:00,1200,09:00", u"每日", FixedTimes},
+        {u"午休", u"12:00-13:00", u"每日", TimeRanges},
+        {u"夜读", u"20:00,21:00-99999:00", u"星期一", TimeRanges},
     };
     const std::vector<UnreadableEntry> expected = {
         {u"固定时间任务日程", u"早操", u"1200", ScheduleError::MissingPiece},

@@ -11,12 +11,7 @@
 
 #include "schedule/LocalTime.h"
 #include "tests/support/TempFolder.h"
-
-inline void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    ASSERT_TRUE(out.good()) << path;
-}
+#include "tests/support/TestFile.h"
 
 inline std::string ReadBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);

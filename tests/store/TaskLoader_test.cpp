@@ -8,11 +8,13 @@
 #include <gtest/gtest.h>
 
 #include "platform/Cp936.h"
-#include "store/ScheduleKeys.h"
+#include "schedule/ActivityValue.h"
 #include "store/TaskLoader.h"
 #include "tests/store/StoreTestFiles.h"
 
 namespace {
+
+using enum ActivityKind;
 
 namespace fs = std::filesystem;
 using Kind = LoadProblem::Kind;
@@ -34,7 +36,7 @@ void PrintTo(const LoadCase& c, std::ostream* os) {
 // One record as text, so that a failed comparison shows it.
 std::u16string Describe(const cTask& task) {
     return task.任务名 + u" [" + task.时间 + u"] [" + task.星期 + u"] " +
-           (task.任务类型 ? u"fixed" : u"range");
+           (task.任务类型 == FixedTimes ? u"fixed" : u"range");
 }
 
 std::vector<std::u16string> Describe(const std::vector<cTask>& tasks) {
@@ -49,8 +51,8 @@ class LoadTasksCase : public testing::TestWithParam<LoadCase> {};
 TEST_P(LoadTasksCase, LoadsTheRecordsAndReportsTheRest) {
     const LoadCase& c = GetParam();
     TempFolder folder;
-    WriteBytes(folder / "GM.ini", EncodeCp936(c.file));
-    std::vector<cTask> tasks{cTask{u"旧的", u"01:00", u"每日", true}};
+    WriteTestFile(folder / "GM.ini", EncodeCp936(c.file));
+    std::vector<cTask> tasks{cTask{u"旧的", u"01:00", u"每日", FixedTimes}};
     std::error_code error;
     const std::vector<LoadProblem> problems = LoadTasks(tasks, folder / "GM.ini", error);
     EXPECT_FALSE(error);
@@ -64,14 +66,14 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"FixedFirstEvenWhenWrittenSecond",
                  u"[范围时间任务日程]\r\nr1=06:00-07:00|每日\r\nr2=08:00-09:00|星期一\r\n"
                  u"[固定时间任务日程]\r\nf1=08:00|每日\r\nf2=09:00|星期二\r\n",
-                 {{u"f1", u"08:00", u"每日", true},
-                  {u"f2", u"09:00", u"星期二", true},
-                  {u"r1", u"06:00-07:00", u"每日", false},
-                  {u"r2", u"08:00-09:00", u"星期一", false}},
+                 {{u"f1", u"08:00", u"每日", FixedTimes},
+                  {u"f2", u"09:00", u"星期二", FixedTimes},
+                  {u"r1", u"06:00-07:00", u"每日", TimeRanges},
+                  {u"r2", u"08:00-09:00", u"星期一", TimeRanges}},
                  {}},
         LoadCase{"ThirdPieceDroppedSpacesKept",
                  u"[固定时间任务日程]\r\na=08:00 | 每日|extra\r\nb=08:00||\r\n",
-                 {{u"a", u"08:00 ", u" 每日", true}, {u"b", u"08:00", u"", true}},
+                 {{u"a", u"08:00 ", u" 每日", FixedTimes}, {u"b", u"08:00", u"", FixedTimes}},
                  {}},
         LoadCase{"CommentsAndOtherSectionsIgnored",
                  u"[固定时间任务日程]\r\n; 格式：活动名=时间列表|星期几\r\n\r\n"
@@ -81,19 +83,20 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{
             "MalformedValuesSkippedAndReported",
             u"[固定时间任务日程]\r\na=08:00|每日\r\nb=08:00\r\nc=\r\nd=\"\"\r\ne=09:00|每日\r\n",
-            {{u"a", u"08:00", u"每日", true}, {u"e", u"09:00", u"每日", true}},
+            {{u"a", u"08:00", u"每日", FixedTimes}, {u"e", u"09:00", u"每日", FixedTimes}},
             {{Kind::NoSeparator, kFixed, u"b"},
              {Kind::EmptyValue, kFixed, u"c"},
              {Kind::EmptyValue, kFixed, u"d"}}},
         LoadCase{"NameInBothSectionsLoadsBoth",
                  u"[固定时间任务日程]\r\n同名=08:00|每日\r\n[范围时间任务日程]\r\n同名=08:00-09:00|"
                  u"每日\r\n",
-                 {{u"同名", u"08:00", u"每日", true}, {u"同名", u"08:00-09:00", u"每日", false}},
+                 {{u"同名", u"08:00", u"每日", FixedTimes},
+                  {u"同名", u"08:00-09:00", u"每日", TimeRanges}},
                  {}},
         LoadCase{"RepeatedNameLoadsTheFirstValueOnce",
                  u"[固定时间任务日程]\r\nTea=08:00|每日\r\nx=09:00|每日\r\ntea=10:00|每日\r\n"
                  u"TEA=bad\r\n",
-                 {{u"Tea", u"08:00", u"每日", true}, {u"x", u"09:00", u"每日", true}},
+                 {{u"Tea", u"08:00", u"每日", FixedTimes}, {u"x", u"09:00", u"每日", FixedTimes}},
                  {{Kind::DuplicateName, kFixed, u"tea"}, {Kind::DuplicateName, kFixed, u"TEA"}}},
         LoadCase{"RepeatedNameAfterAMalformedFirst",
                  u"[范围时间任务日程]\r\nr=bad\r\nr=08:00-09:00|每日\r\n",
@@ -101,15 +104,15 @@ INSTANTIATE_TEST_SUITE_P(
                  {{Kind::NoSeparator, kRange, u"r"}, {Kind::DuplicateName, kRange, u"r"}}},
         LoadCase{"BlankNamesLeftOut",
                  u"[固定时间任务日程]\r\n=08:00|每日\r\n　=09:00|每日\r\na=10:00|每日\r\n",
-                 {{u"a", u"10:00", u"每日", true}},
+                 {{u"a", u"10:00", u"每日", FixedTimes}},
                  {}},
         LoadCase{"OnlyTheFirstOfRepeatedSectionsCounts",
                  u"[固定时间任务日程]\r\na=08:00|每日\r\n[固定时间任务日程]\r\nb=09:00|每日\r\n",
-                 {{u"a", u"08:00", u"每日", true}},
+                 {{u"a", u"08:00", u"每日", FixedTimes}},
                  {}},
         LoadCase{"QuotedValueUnquoted",
                  u"[固定时间任务日程]\r\na=\"08:00|每日\"\r\n",
-                 {{u"a", u"08:00", u"每日", true}},
+                 {{u"a", u"08:00", u"每日", FixedTimes}},
                  {}}),
     [](const testing::TestParamInfo<LoadCase>& info) { return std::string(info.param.name); });
 
@@ -135,7 +138,7 @@ TEST(LoadTasks, UnreadableFileIsReported) {
 
 TEST(LoadTasks, RunningTwiceGivesTheSameRecordsOnce) {
     TempFolder folder;
-    WriteBytes(folder / "GM.ini", EncodeCp936(u"[固定时间任务日程]\r\na=08:00|每日\r\n"));
+    WriteTestFile(folder / "GM.ini", EncodeCp936(u"[固定时间任务日程]\r\na=08:00|每日\r\n"));
     std::vector<cTask> tasks;
     std::error_code error;
     LoadTasks(tasks, folder / "GM.ini", error);
@@ -145,8 +148,8 @@ TEST(LoadTasks, RunningTwiceGivesTheSameRecordsOnce) {
 
 TEST(LoadTasks, CharactersOutsideCp936AreReadBackAsQuestionMarks) {
     TempFolder folder;
-    WriteBytes(folder / "GM.ini",
-               EncodeCp936(u"[固定时间任务日程]\r\n喝水\U0001F600=08:00|每日\r\n"));
+    WriteTestFile(folder / "GM.ini",
+                  EncodeCp936(u"[固定时间任务日程]\r\n喝水\U0001F600=08:00|每日\r\n"));
     std::vector<cTask> tasks;
     std::error_code error;
     LoadTasks(tasks, folder / "GM.ini", error);

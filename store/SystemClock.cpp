@@ -1,4 +1,8 @@
-#include "platform/SystemClock.h"
+#include "store/SystemClock.h"
+
+#include <ctime>
+
+#include "platform/LocalCalendarTime.h"
 
 LocalTime SystemLocalTime() {
     const std::tm parts = LocalCalendarTime(std::time(nullptr));
