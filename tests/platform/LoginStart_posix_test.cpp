@@ -58,17 +58,18 @@ TEST_F(LoginStartPosix, EntryStartsExactlyThisProgramAndPassesTheValidator) {
 
 TEST_F(LoginStartPosix, AHiddenOrOtherEntryIsNotThisProgramsStart) {
     std::filesystem::create_directories(Entry().parent_path());
-    WriteFile(Entry(),
-              "[Desktop Entry]\nType=Application\nName=Q\nExec=/opt/q/quillot\nHidden=true\n");
+    WriteTestFile(Entry(),
+                  "[Desktop Entry]\nType=Application\nName=Q\nExec=/opt/q/quillot\nHidden=true\n");
     EXPECT_FALSE(StartsAtLogin("/opt/q/quillot"));
-    WriteFile(Entry(), "[Other]\nExec=/opt/q/quillot\n[Desktop Entry]\nExec=/opt/q/quillot --x\n");
+    WriteTestFile(Entry(),
+                  "[Other]\nExec=/opt/q/quillot\n[Desktop Entry]\nExec=/opt/q/quillot --x\n");
     EXPECT_TRUE(StartsAtLogin("/opt/q/quillot")) << "an unquoted program with an argument";
 }
 
 TEST_F(LoginStartPosix, FailuresAreReportedAndChangeNothing) {
     // The autostart folder cannot be made where a file has its name.
     std::filesystem::create_directories(folder / "config");
-    WriteFile(folder / "config" / "autostart", "not a folder");
+    WriteTestFile(folder / "config" / "autostart", "not a folder");
     EXPECT_TRUE(SetStartAtLogin("/opt/quillot/quillot", true));
     EXPECT_EQ(ReadBack(folder / "config" / "autostart"), "not a folder");
 
