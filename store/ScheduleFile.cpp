@@ -36,17 +36,36 @@ StartupSchedule ScheduleFile::LoadAtStartup() const {
     problems = LoadTasksInto(loaded.tasks);
     if (problems.file)
         return loaded;
+    const std::optional<std::u16string> duration =
+        ReadStartupValue(kDurationSection, kDurationKey, loaded);
+    if (problems.file)
+        return loaded;
+    loaded.problems.duration = InterpretDuration(duration);
+    loaded.durationMinutes = loaded.problems.duration.minutes;
+    const std::optional<std::u16string> notify =
+        ReadStartupValue(kSettingsSection, kNotifyKey, loaded);
+    const std::optional<std::u16string> position =
+        ReadStartupValue(kSettingsSection, kWindowPositionKey, loaded);
+    if (problems.file)
+        return loaded;
+    loaded.settings.notifyOnOpening =
+        InterpretNotifySetting(notify, loaded.problems.unusableNotifyValue);
+    if (position)
+        loaded.settings.windowPosition = ParseWindowPosition(*position);
+    return loaded;
+}
+
+std::optional<std::u16string> ScheduleFile::ReadStartupValue(std::u16string_view section,
+                                                             std::u16string_view key,
+                                                             StartupSchedule& loaded) const {
     std::error_code error;
-    const std::optional<std::u16string> stored =
-        ReadIniValue(kDurationSection, kDurationKey, location_.file, clock_, error);
+    std::optional<std::u16string> stored =
+        ReadIniValue(section, key, location_.file, clock_, error);
     if (error) {
         // The file went away after the load and could not be written again, or cannot be read.
-        problems.file = {FileProblem::Kind::NotRead, error};
-        return loaded;
+        loaded.problems.schedule.file = {FileProblem::Kind::NotRead, error};
     }
-    loaded.problems.duration = InterpretDuration(stored);
-    loaded.durationMinutes = loaded.problems.duration.minutes;
-    return loaded;
+    return stored;
 }
 
 ReloadedSchedule ScheduleFile::Reload() const {
@@ -80,6 +99,15 @@ std::error_code ScheduleFile::SaveDuration(std::int16_t minutes) const {
     const std::string digits = std::to_string(minutes);
     return WriteIniValue(kDurationSection, kDurationKey,
                          std::u16string(digits.begin(), digits.end()), location_.file);
+}
+
+std::error_code ScheduleFile::SaveNotifyOnOpening(bool on) const {
+    return WriteIniValue(kSettingsSection, kNotifyKey, on ? u"1" : u"0", location_.file);
+}
+
+std::error_code ScheduleFile::SaveWindowPosition(WindowPosition position) const {
+    return WriteIniValue(kSettingsSection, kWindowPositionKey, FormatWindowPosition(position),
+                         location_.file);
 }
 
 std::error_code ScheduleFile::DeleteActivity(ActivityKind kind, std::u16string_view name) const {

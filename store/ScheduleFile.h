@@ -13,13 +13,15 @@
 #include "store/FileErrorText.h"
 #include "store/IniLocation.h"
 #include "store/IniReaders.h"
+#include "store/ProgramSettings.h"
 #include "store/ScheduleProblems.h"
 
-// What the start-up reads: the activities, the duration (5 when it cannot be used) and what could
-// not be used.
+// What the start-up reads: the activities, the duration (5 when it cannot be used), the program's
+// settings and what could not be used.
 struct StartupSchedule {
     std::vector<cTask> tasks;
     std::int16_t durationMinutes = kFallbackDurationMinutes;
+    ProgramSettings settings;
     StartupProblems problems;
 };
 
@@ -42,8 +44,8 @@ class ScheduleFile {
     std::u16string Report(const StartupProblems& problems) const;
 
     // Removes what writers killed part way left beside the file, writes the default file when it
-    // is missing, then loads the activities and the duration. When the file or its folder cannot
-    // be created, or the file cannot be read, nothing else is tried.
+    // is missing, then loads the activities, the duration and the program's settings. When the
+    // file or its folder cannot be created, or the file cannot be read, nothing else is tried.
     StartupSchedule LoadAtStartup() const;
     // Loads the activities again; the duration is read only at start-up.
     ReloadedSchedule Reload() const;
@@ -57,9 +59,15 @@ class ScheduleFile {
                                  std::u16string_view definition) const;
     std::error_code SaveDuration(std::int16_t minutes) const;
     std::error_code DeleteActivity(ActivityKind kind, std::u16string_view name) const;
+    std::error_code SaveNotifyOnOpening(bool on) const;
+    std::error_code SaveWindowPosition(WindowPosition position) const;
 
   private:
     ScheduleProblems LoadTasksInto(std::vector<cTask>& tasks) const;
+    // The stored value of the key, or nothing; sets the file problem when the file cannot be read.
+    std::optional<std::u16string> ReadStartupValue(std::u16string_view section,
+                                                   std::u16string_view key,
+                                                   StartupSchedule& loaded) const;
 
     IniLocation location_;
     Clock clock_;

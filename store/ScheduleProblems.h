@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -45,8 +46,10 @@ struct ScheduleProblems {
     friend bool operator==(const ScheduleProblems&, const ScheduleProblems&) = default;
 };
 
-// Everything that went wrong while starting: the file, its activities and the duration.
+// Everything that went wrong while starting: the file, its activities, the duration and the
+// notification setting (its stored value when that is neither 0 nor 1).
 struct StartupProblems {
     ScheduleProblems schedule;
     DurationSetting duration;
+    std::optional<std::u16string> unusableNotifyValue;
 };

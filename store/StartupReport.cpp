@@ -4,6 +4,7 @@
 
 #include "platform/PathText.h"
 #include "store/FileErrorText.h"
+#include "store/ProgramSettings.h"
 #include "store/ScheduleKeys.h"
 
 namespace {
@@ -100,6 +101,10 @@ std::u16string ComposeStartupReport(const std::filesystem::path& file,
     }
     if (!problems.duration.ok())
         lines.push_back(DescribeDuration(problems.duration));
+    if (problems.unusableNotifyValue) {
+        lines.push_back(InSection(kSettingsSection) + Quoted(kNotifyKey) + u"的值" +
+                        Quoted(*problems.unusableNotifyValue) + u"不是 0 或 1，暂不通知。");
+    }
     if (lines.empty())
         return {};
 

@@ -3,6 +3,8 @@
 #include <set>
 #include <utility>
 
+#include "schedule/NextOpening.h"
+
 namespace {
 
 // The entries of now that were not open before, counting repeats: a time written twice is two
@@ -29,6 +31,7 @@ void StatusBoard::LoadAtStartup() {
     StartupSchedule loaded = schedule_.LoadAtStartup();
     allTasks_ = std::move(loaded.tasks);
     durationMinutes_ = loaded.durationMinutes;
+    settings_ = loaded.settings;
     untoldReport_ = schedule_.Report(loaded.problems);
     toldProblems_ = std::move(loaded.problems.schedule);
 }
@@ -39,7 +42,7 @@ void StatusBoard::Reload() {
     if (reloaded.problems == toldProblems_)
         return;
     toldProblems_ = std::move(reloaded.problems);
-    untoldReport_ = schedule_.Report(StartupProblems{toldProblems_, {}});
+    untoldReport_ = schedule_.Report(StartupProblems{toldProblems_, {}, {}});
 }
 
 StatusTick StatusBoard::Tick(const LocalTime& now) {
@@ -50,4 +53,26 @@ StatusTick StatusBoard::Tick(const LocalTime& now) {
     ticked_ = true;
     openAtLastTick_ = tick.texts.open;
     return tick;
+}
+
+std::optional<std::int32_t> StatusBoard::SecondsToNextOpening(const LocalTime& now) const {
+    return ::SecondsToNextOpening(allTasks_, durationMinutes_, now);
+}
+
+std::error_code StatusBoard::SetNotifyOnOpening(bool on) {
+    const std::error_code error = schedule_.SaveNotifyOnOpening(on);
+    if (!error)
+        settings_.notifyOnOpening = on;
+    return error;
+}
+
+std::error_code StatusBoard::SetWindowPosition(WindowPosition position) {
+    const std::error_code error = schedule_.SaveWindowPosition(position);
+    if (!error)
+        settings_.windowPosition = position;
+    return error;
+}
+
+std::u16string StatusBoard::DescribeWriteFailure(std::error_code error) const {
+    return schedule_.DescribeFailure(error, FileAccess::Write);
 }

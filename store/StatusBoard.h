@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "schedule/StatusReport.h"
 #include "schedule/cTask.h"
 #include "store/Duration.h"
+#include "store/ProgramSettings.h"
 #include "store/ScheduleFile.h"
 #include "store/ScheduleProblems.h"
 
@@ -37,11 +39,23 @@ class StatusBoard {
     void Reload();
     // Evaluates the activities at the moment and says what changed since the last tick.
     StatusTick Tick(const LocalTime& now);
+    // Seconds from the moment to the next opening of an activity's entry (see
+    // SecondsToNextOpening); nothing when none opens within a week.
+    std::optional<std::int32_t> SecondsToNextOpening(const LocalTime& now) const;
+
+    // The program's settings as read at start-up and changed since.
+    const ProgramSettings& Settings() const { return settings_; }
+    // Each stores the setting in GM.ini and keeps it when that worked; returns the reason when it
+    // did not, which DescribeWriteFailure puts into words.
+    std::error_code SetNotifyOnOpening(bool on);
+    std::error_code SetWindowPosition(WindowPosition position);
+    std::u16string DescribeWriteFailure(std::error_code error) const;
 
   private:
     const ScheduleFile& schedule_;
     std::vector<cTask> allTasks_;
     std::int16_t durationMinutes_ = kFallbackDurationMinutes;
+    ProgramSettings settings_;
     ScheduleProblems toldProblems_;
     std::u16string untoldReport_;
     std::vector<OpenEntry> openAtLastTick_;

@@ -145,4 +145,36 @@ TEST_F(StatusBoardTest, TheDurationIsReadAtStartUpOnly) {
     });
 }
 
+TEST_F(StatusBoardTest, OpeningsAcrossAMinuteMidnightAWeekdayAndASleep) {
+    WriteTestFile(ini, EncodeCp936(u"[固定时间任务日程]\r\n晨读=08:00|星期一,星期二\r\n"
+                                   u"[范围时间任务日程]\r\n夜班=23:30-00:30|每日\r\n"
+                                   u"周会=09:00-10:00|星期二\r\n"));
+    board.LoadAtStartup();
+    struct Row {
+        const char* what;
+        std::chrono::day day;  // of January 2024, which begins on a Monday
+        int hour, minute, second;
+        std::vector<OpenEntry> opened;
+        std::optional<std::int32_t> secondsToNext;
+    };
+    const OpenEntry reading = {u"晨读", u"08:00-08:05"};
+    const OpenEntry night = {u"夜班", u"23:30-00:30"};
+    const OpenEntry meeting = {u"周会", u"09:00-10:00"};
+    const Row rows[] = {
+        {"the first tick tells nothing", 1d, 7, 59, 30, {}, 30},
+        {"at the minute", 1d, 8, 0, 0, {reading}, (15 * 60 + 30) * 60},
+        {"still open", 1d, 8, 3, 0, {}, (15 * 60 + 27) * 60},
+        {"a range at night", 1d, 23, 30, 1, {night}, (8 * 60 + 30) * 60 - 1},
+        {"past midnight, the same range", 2d, 0, 10, 0, {}, (7 * 60 + 50) * 60},
+        {"after a sleep: what is still open", 2d, 9, 30, 0, {meeting}, 14 * 60 * 60},
+        {"a day without the reading", 3d, 8, 0, 0, {}, (15 * 60 + 30) * 60},
+    };
+    for (const Row& row : rows) {
+        const LocalTime now{2024y / std::chrono::January / row.day, row.hour, row.minute,
+                            row.second};
+        EXPECT_EQ(board.Tick(now).opened, row.opened) << row.what;
+        EXPECT_EQ(board.SecondsToNextOpening(now), row.secondsToNext) << row.what;
+    }
+}
+
 }  // namespace

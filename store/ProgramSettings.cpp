@@ -1,0 +1,57 @@
+#include "store/ProgramSettings.h"
+
+#include <charconv>
+#include <string>
+
+#include "schedule/TextSplit.h"
+#include "schedule/TextTrim.h"
+
+namespace {
+
+// A whole number written in ASCII digits with an optional minus sign, and nothing else.
+std::optional<int> ParseWholeNumber(std::u16string_view text) {
+    std::string ascii;
+    for (char16_t c : TrimSpaces(text)) {
+        if (c > 0x7F)
+            return std::nullopt;
+        ascii.push_back(static_cast<char>(c));
+    }
+    int number = 0;
+    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), number);
+    if (error != std::errc() || end != ascii.data() + ascii.size())
+        return std::nullopt;
+    return number;
+}
+
+std::u16string Digits(int number) {
+    const std::string digits = std::to_string(number);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+}  // namespace
+
+bool InterpretNotifySetting(const std::optional<std::u16string>& stored,
+                            std::optional<std::u16string>& unusable) {
+    unusable.reset();
+    if (!stored || *stored == u"0")
+        return false;
+    if (*stored == u"1")
+        return true;
+    unusable = *stored;
+    return false;
+}
+
+std::optional<WindowPosition> ParseWindowPosition(std::u16string_view text) {
+    const Split split = SplitAt(text, u',');
+    if (!split.separated)
+        return std::nullopt;
+    const std::optional<int> x = ParseWholeNumber(split.first);
+    const std::optional<int> y = ParseWholeNumber(split.rest);
+    if (!x || !y)
+        return std::nullopt;
+    return WindowPosition{*x, *y};
+}
+
+std::u16string FormatWindowPosition(WindowPosition position) {
+    return Digits(position.x) + u"," + Digits(position.y);
+}
