@@ -14,9 +14,12 @@
 #include <utility>
 
 #include "app/AccessibleActions.h"
+#include "app/ActivityNotifications.h"
 #include "app/AutoSizeLabel.h"
 #include "app/FirstPaintReport.h"
+#include "app/PlatformChoice.h"
 #include "app/StatusLayout.h"
+#include "app/WindowPlacement.h"
 #include "store/StatusBoard.h"
 #include "ui/Dialogs.h"
 #include "ui/QtText.h"
@@ -24,6 +27,7 @@
 namespace {
 
 constexpr int kRefreshIntervalMs = 60000;
+constexpr int kMillisecondsPerSecond = 1000;
 constexpr int kOpacityAlpha = 153;  // 60 percent of 255
 const QColor kBackground(30, 30, 30);
 const QColor kNowColour(255, 255, 0);
@@ -50,20 +54,29 @@ QString DisplayText(const std::u16string& text) {
 }  // namespace
 
 Form1::Form1(Dialogs& dialogs, StatusBoard& board, Clock clock, std::function<void()> openEditor,
+             ActivityNotifications& notifications, std::filesystem::path executable,
              QWidget* parent)
     : QWidget(parent),
       dialogs(dialogs),
       board(board),
       clock(std::move(clock)),
       openEditor(std::move(openEditor)),
-      compositorDecides(QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) {
+      notifications(notifications),
+      executable(std::move(executable)),
+      compositorPlaces(QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))),
+      paintsOwnOpacity(ShownByWaylandCompositor()) {
     static std::once_flag accessibleFactory;
     std::call_once(accessibleFactory, [] { QAccessible::installFactory(&AccessibleInterface); });
     CreateControls();
+    CreateMenu();
+    // Notifications that were on stay on where the desktop can show them.
+    notifying = board.Settings().notifyOnOpening && notifications.Start(menu);
+    notifyAction->setChecked(notifying);
     ApplyWindowSettings();
     ApplyLabelSettings(currentLabel, kNowColour, true);
     ApplyLabelSettings(upcomingLabel, kSoonColour, false);
     const std::u16string problems = EvaluateStatus();
+    PlaceAtSavedPosition();
     ApplyCloseLabelSettings();
     StartRefreshTimer();
     if (!problems.empty()) {
@@ -96,9 +109,13 @@ QAccessibleInterface* Form1::AccessibleInterface(const QString& className, QObje
                 form->openEditor();
         });
     };
+    const auto showMenu = [form] {
+        QTimer::singleShot(0, form, [form] { form->ShowMenu(form->KeyboardMenuPosition()); });
+    };
     return new AccessibleActions(
         form, QAccessible::Client,
         {{QAccessibleActionInterface::pressAction(), QStringLiteral("打开任务编辑器"), openEditor},
+         {QAccessibleActionInterface::showMenuAction(), QStringLiteral("打开菜单"), showMenu},
          {QStringLiteral("Close"), QStringLiteral("关闭"), close}});
 }
 
@@ -115,6 +132,12 @@ void Form1::CreateControls() {
     closeLabel->installEventFilter(this);
     refreshTimer = new QTimer(this);
     refreshTimer->setObjectName(QStringLiteral("refreshTimer"));
+    // Fires at the second an activity opens, so that its notification comes on time.
+    openingTimer = new QTimer(this);
+    openingTimer->setObjectName(QStringLiteral("openingTimer"));
+    openingTimer->setSingleShot(true);
+    openingTimer->setTimerType(Qt::PreciseTimer);
+    connect(openingTimer, &QTimer::timeout, this, [this] { Report(EvaluateStatus()); });
 }
 
 void Form1::ApplyWindowSettings() {
@@ -123,8 +146,7 @@ void Form1::ApplyWindowSettings() {
     // Enter or Space opens the editor; the focus shows nowhere on the window.
     setFocusPolicy(Qt::StrongFocus);
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
-    if (compositorDecides) {
-        // The compositor ignores a window's opacity: paint on a translucent surface instead.
+    if (paintsOwnOpacity) {
         setAttribute(Qt::WA_TranslucentBackground);
     } else {
         QPalette palette = this->palette();
@@ -134,6 +156,9 @@ void Form1::ApplyWindowSettings() {
         setWindowOpacity(kOpacityAlpha / 255.0);
     }
     setMouseTracking(true);
+    // The menu opens on the release of a right click and from the keyboard, so that the right
+    // button drags the window like any other.
+    setContextMenuPolicy(Qt::PreventContextMenu);
 
     const int width = TwipsX(kInitialWidthTwips);
     resize(width, TwipsY(kHeightAllowanceTwips));
@@ -149,11 +174,11 @@ void Form1::SetLabelColours(QLabel* label, QColor text) const {
     palette.setColor(QPalette::Window, kBackground);
     // On a translucent surface the label draws no background of its own and its text carries
     // the window's opacity.
-    if (compositorDecides)
+    if (paintsOwnOpacity)
         text.setAlpha(kOpacityAlpha);
     palette.setColor(QPalette::WindowText, text);
     label->setPalette(palette);
-    label->setAutoFillBackground(!compositorDecides);
+    label->setAutoFillBackground(!paintsOwnOpacity);
 }
 
 void Form1::ApplyLabelSettings(AutoSizeLabel* label, const QColor& textColour, bool bold) {
@@ -195,7 +220,47 @@ std::u16string Form1::EvaluateStatus() {
     currentLabel->SetCaption(DisplayText(tick.texts.now));
     upcomingLabel->SetCaption(DisplayText(tick.texts.soon));
     LayoutStatusWindow();
+    if (notifying)
+        Notify(tick.opened);
+    AimAtNextOpening();
     return std::move(tick.report);
+}
+
+void Form1::Notify(const std::vector<OpenEntry>& opened) {
+    for (const OpenEntry& entry : opened)
+        notifications.Show(ToQString(entry.name) + QStringLiteral(" 已开启"),
+                           ToQString(entry.displayText));
+}
+
+void Form1::AimAtNextOpening() {
+    // The clock counts whole seconds, so the timer fires within a second after the opening.
+    const std::optional<std::int32_t> seconds =
+        notifying ? board.SecondsToNextOpening(clock()) : std::nullopt;
+    if (seconds)
+        openingTimer->start(*seconds * kMillisecondsPerSecond);
+    else
+        openingTimer->stop();
+}
+
+void Form1::PlaceAtSavedPosition() {
+    const std::optional<WindowPosition> saved = board.Settings().windowPosition;
+    if (compositorPlaces || !saved)
+        return;
+    const QRect there(QPoint(saved->x, saved->y), size());
+    if (ShowsEnoughOnAScreen(there))
+        move(there.topLeft());
+}
+
+void Form1::SavePosition() {
+    const WindowPosition position{x(), y()};
+    if (compositorPlaces || board.Settings().windowPosition == position)
+        return;
+    const std::error_code error = board.SetWindowPosition(position);
+    // Said once: a window dragged often would otherwise say it at every drag.
+    if (error && !std::exchange(positionFailureTold, true)) {
+        dialogs.Inform(this, QStringLiteral("无法记住窗口位置：") +
+                                 ToQString(board.DescribeWriteFailure(error)));
+    }
 }
 
 void Form1::Report(const std::u16string& problems) {
@@ -216,10 +281,12 @@ void Form1::LayoutStatusWindow() {
 
 void Form1::mousePressEvent(QMouseEvent* event) {
     dragging = true;
+    moved = false;
     dragStartX = static_cast<int>(std::lrint(event->position().x()));
     dragStartY = static_cast<int>(std::lrint(event->position().y()));
     pressGlobalPosition = event->globalPosition().toPoint();
-    clickPossible = event->button() == Qt::LeftButton;
+    pressedButton = event->button();
+    clickPossible = pressedButton == Qt::LeftButton || pressedButton == Qt::RightButton;
 }
 
 void Form1::mouseMoveEvent(QMouseEvent* event) {
@@ -228,9 +295,11 @@ void Form1::mouseMoveEvent(QMouseEvent* event) {
         if (travelled.manhattanLength() >= QApplication::startDragDistance()) {
             clickPossible = false;
         }
-        if (!compositorDecides) {
+        if (!compositorPlaces) {
+            const QPoint before = pos();
             move(x() + static_cast<int>(std::lrint(event->position().x())) - dragStartX,
                  y() + static_cast<int>(std::lrint(event->position().y())) - dragStartY);
+            moved = moved || pos() != before;
         } else if (!clickPossible && windowHandle() != nullptr) {
             // A client cannot place its own window there: the compositor moves it from here on,
             // and the release goes to the compositor.
@@ -242,17 +311,29 @@ void Form1::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void Form1::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = dragging && clickPossible && event->button() == Qt::LeftButton;
+    const bool click = dragging && clickPossible && event->button() == pressedButton;
+    const bool dragged = dragging && moved;
     dragging = false;
     clickPossible = false;
-    if (click && openEditor)
+    moved = false;
+    if (dragged)
+        SavePosition();
+    if (click && pressedButton == Qt::RightButton)
+        ShowMenu(event->globalPosition().toPoint());
+    else if (click && openEditor)
         openEditor();
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (event->key() == Qt::Key_Menu ||
+        (event->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+        ShowMenu(KeyboardMenuPosition());
+        return;
+    }
     const bool opens = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
                        event->key() == Qt::Key_Space;
-    if (!opens || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+    if (!opens || modifiers != Qt::NoModifier) {
         QWidget::keyPressEvent(event);
         return;
     }
@@ -261,7 +342,7 @@ void Form1::keyPressEvent(QKeyEvent* event) {
 }
 
 void Form1::paintEvent(QPaintEvent*) {
-    if (compositorDecides) {
+    if (paintsOwnOpacity) {
         QPainter painter(this);
         painter.fillRect(rect(), QColor(kBackground.red(), kBackground.green(), kBackground.blue(),
                                         kOpacityAlpha));

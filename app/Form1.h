@@ -2,30 +2,41 @@
 
 #include <QWidget>
 
+#include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "schedule/LocalTime.h"
+#include "schedule/StatusReport.h"
 
+class ActivityNotifications;
 class AutoSizeLabel;
 class Dialogs;
 class QAccessibleInterface;
+class QAction;
 class QLabel;
+class QMenu;
 class QTimer;
 class StatusBoard;
 
 // The status window: a small borderless dark window listing, in yellow, the activities that can
 // be joined now and, in green, those opening within 30 minutes. It re-evaluates every minute, is
 // dragged by its surface, opens the task editor on a click or, when it has the keyboard focus, on
-// Enter or Space, and closes from its "×". Screen readers find both as actions: "Press" on the
-// window opens the editor, "Close" on it or "Press" on the "×" closes it.
+// Enter or Space, and closes from its "×". A right click, the Menu key or Shift+F10 opens its
+// menu: the editor, notifications when an activity opens, start at login, quit. Screen readers
+// find these as actions: "Press" on the window opens the editor, "ShowMenu" the menu, "Close" on
+// it or "Press" on the "×" closes it. Where the program may place its window, a drag's end is
+// remembered and the next start puts the window there.
 class Form1 : public QWidget {
     Q_OBJECT
   public:
     // Sets the window up and shows the board's first tick at the clock's time; the board has
     // loaded the schedule already. The problems that tick reports are shown in a message box as
-    // soon as the event loop runs. openEditor shows the task editor modally.
+    // soon as the event loop runs. openEditor shows the task editor modally. executable is the
+    // program that starts at login when the user asks for it.
     Form1(Dialogs& dialogs, StatusBoard& board, Clock clock, std::function<void()> openEditor,
+          ActivityNotifications& notifications, std::filesystem::path executable,
           QWidget* parent = nullptr);
 
     // Has the board reload the activities from GM.ini and evaluates again (the duration stays as
@@ -51,11 +62,26 @@ class Form1 : public QWidget {
     void SetLabelColours(QLabel* label, QColor text) const;
     void StartRefreshTimer();
 
-    // Shows the texts of the board's tick at the clock's time and lays the window out again;
-    // returns the problems the tick reports.
+    // Shows the texts of the board's tick at the clock's time and lays the window out again,
+    // tells of the activities that opened when notifications are on, and aims at the next
+    // opening; returns the problems the tick reports.
     std::u16string EvaluateStatus();
     void LayoutStatusWindow();
     void Report(const std::u16string& problems);
+    // Aims openingTimer at the next opening while notifications are on.
+    void AimAtNextOpening();
+    void Notify(const std::vector<OpenEntry>& opened);
+
+    // The window where it was last dragged, when enough of it shows there on a screen.
+    void PlaceAtSavedPosition();
+    void SavePosition();
+
+    // The menu: Form1Menu.cpp.
+    void CreateMenu();
+    QPoint KeyboardMenuPosition() const;
+    void ShowMenu(const QPoint& globalPosition);
+    void TurnNotifications(bool on);
+    void TurnLoginStart(bool on);
 
     int TwipsX(int twips) const;
     int TwipsY(int twips) const;
@@ -64,17 +90,32 @@ class Form1 : public QWidget {
     StatusBoard& board;
     Clock clock;
     std::function<void()> openEditor;
-    // Where the compositor, not the program, places windows and applies opacity (Wayland).
-    bool compositorDecides = false;
+    ActivityNotifications& notifications;
+    std::filesystem::path executable;
+    // Where the compositor, not the program, places windows (native Wayland).
+    bool compositorPlaces = false;
+    // Where the program paints the window's opacity on a translucent surface itself: a Wayland
+    // compositor ignores a window's opacity, also that of an X11 window given before it shows.
+    bool paintsOwnOpacity = false;
+    bool notifying = false;
+    bool positionFailureTold = false;
 
     AutoSizeLabel* currentLabel = nullptr;
     AutoSizeLabel* upcomingLabel = nullptr;
     QLabel* closeLabel = nullptr;
     QTimer* refreshTimer = nullptr;
+    QTimer* openingTimer = nullptr;
+    QMenu* menu = nullptr;
+    QAction* notifyAction = nullptr;
+    QAction* loginAction = nullptr;
 
     bool dragging = false;
     int dragStartX = 0;
     int dragStartY = 0;
     QPoint pressGlobalPosition;
-    bool clickPossible = false;  // the press may still become a click: left button, no drag yet
+    // The press may still become a click of the left button (the editor) or of the right one (the
+    // menu): no drag yet.
+    bool clickPossible = false;
+    Qt::MouseButton pressedButton = Qt::NoButton;
+    bool moved = false;  // the window moved since the press
 };

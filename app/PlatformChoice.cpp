@@ -1,6 +1,7 @@
 #include "app/PlatformChoice.h"
 
 #include <QByteArray>
+#include <QGuiApplication>
 #include <QtGlobal>
 
 #include <string_view>
@@ -24,4 +25,10 @@ void PreferX11OnWayland(int argc, const char* const* argv) {
         !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || PlatformArgument(argc, argv))
         return;
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("xcb;wayland"));
+}
+
+bool ShownByWaylandCompositor() {
+    const QString platform = QGuiApplication::platformName();
+    return platform.startsWith(QStringLiteral("wayland")) ||
+           (platform == QStringLiteral("xcb") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
 }

@@ -6,3 +6,7 @@
 // user named no platform (neither QT_QPA_PLATFORM nor a -platform argument), this asks Qt for
 // xcb, falling back to wayland when XWayland does not answer. Elsewhere Qt chooses as usual.
 void PreferX11OnWayland(int argc, const char* const* argv);
+
+// True once QApplication exists when its windows go to a Wayland compositor: natively, or as X11
+// windows through XWayland.
+bool ShownByWaylandCompositor();

@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "app/ActivityNotifications.h"
 #include "app/ApplicationIdentity.h"
 #include "app/Form1.h"
 #include "app/PlatformChoice.h"
@@ -28,15 +29,19 @@ int main(int argc, char** argv) {
     // Writes GM.ini when it is missing and loads it, before the status window is set up.
     StatusBoard board(schedule);
     board.LoadAtStartup();
+    const std::unique_ptr<ActivityNotifications> notifications = DesktopNotifications();
     Form2* editor = nullptr;  // created at its first use, owned by the status window
     Form1* statusWindow = nullptr;
-    Form1 form1(dialogs, board, SystemLocalTime, [&] {
-        if (editor == nullptr) {
-            editor = new Form2(
-                dialogs, schedule, [&] { statusWindow->刷新任务(); }, statusWindow);
-        }
-        editor->exec();
-    });
+    Form1 form1(
+        dialogs, board, SystemLocalTime,
+        [&] {
+            if (editor == nullptr) {
+                editor = new Form2(
+                    dialogs, schedule, [&] { statusWindow->刷新任务(); }, statusWindow);
+            }
+            editor->exec();
+        },
+        *notifications, executable);
     statusWindow = &form1;
     form1.show();
     return app.exec();

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 
+#include "app/ActivityNotifications.h"
 #include "app/Form1.h"
 #include "platform/Cp936.h"
 #include "store/ScheduleFile.h"
@@ -20,6 +21,14 @@ class SilentDialogs final : public Dialogs {
   public:
     void Inform(QWidget*, const QString&) override {}
     bool Ask(QWidget*, const QString&) override { return false; }
+};
+
+// Notifications stay off in these schedules.
+class NoNotifications final : public ActivityNotifications {
+  public:
+    bool Start(QMenu*) override { return false; }
+    void Stop() override {}
+    void Show(const QString&, const QString&) override {}
 };
 
 std::u16string Number(int i) {
@@ -57,7 +66,9 @@ void BM_Reload(benchmark::State& state) {
     const ScheduleFile schedule({ini}, clock);
     StatusBoard board(schedule);
     board.LoadAtStartup();
-    Form1 form(dialogs, board, clock, [] {});
+    NoNotifications notifications;
+    Form1 form(
+        dialogs, board, clock, [] {}, notifications, "quillot");
     for (auto _ : state)
         form.刷新任务();
     state.SetItemsProcessed(state.iterations() * state.range(0));

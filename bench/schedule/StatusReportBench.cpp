@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "schedule/NextOpening.h"
 #include "schedule/StatusReport.h"
 
 namespace {
@@ -61,6 +62,16 @@ void BM_ComputeStatusTexts(benchmark::State& state) {
     state.counters["report_chars"] = static_cast<double>(lines);
 }
 BENCHMARK(BM_ComputeStatusTexts)->Unit(benchmark::kMicrosecond);
+
+// Aiming at the next opening, late on a Friday: the weekday activities open again only on
+// Monday, so the search walks the schedule for the rest of the day and then for Saturday.
+void BM_SecondsToNextOpening(benchmark::State& state) {
+    const std::vector<cTask> tasks = LargeSchedule(1000, 10);
+    const LocalTime friday{2026y / 12 / 11, 23, 59, 30};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SecondsToNextOpening(tasks, 5, friday));
+}
+BENCHMARK(BM_SecondsToNextOpening)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -19,6 +19,7 @@
 #include "schedule/LocalTime.h"
 #include "store/ScheduleFile.h"
 #include "store/StatusBoard.h"
+#include "tests/app/RecordingNotifications.h"
 #include "tests/support/RecordingDialogs.h"
 #include "tests/support/TestFile.h"
 
@@ -29,9 +30,16 @@ inline LocalTime MondayAt(int hour, int minute) {
 }
 
 // A status window on a GM.ini in a scratch folder, loaded as at start-up, with a clock the test
-// sets and an editor opener that only counts.
+// sets, an editor opener that only counts, notifications that are recorded, and the user's
+// configuration (where start at login is written) in the scratch folder too.
 class StatusWindowTest : public ::testing::Test {
   protected:
+    StatusWindowTest() {
+        previousConfig_ = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", folder_.filePath(QStringLiteral("config")).toLocal8Bit());
+    }
+    ~StatusWindowTest() override { qputenv("XDG_CONFIG_HOME", previousConfig_); }
+
     std::filesystem::path Folder() const {
         return std::filesystem::path(folder_.path().toStdU16String());
     }
@@ -52,8 +60,10 @@ class StatusWindowTest : public ::testing::Test {
             std::make_unique<ScheduleFile>(IniLocation{ini.empty() ? Ini() : ini}, clock));
         boards.push_back(std::make_unique<StatusBoard>(*schedules.back()));
         boards.back()->LoadAtStartup();
-        return std::make_unique<Form1>(dialogs, *boards.back(), clock, [this] { OpenEditor(); });
+        return std::make_unique<Form1>(
+            dialogs, *boards.back(), clock, [this] { OpenEditor(); }, notifications, Executable());
     }
+    std::filesystem::path Executable() const { return Folder() / "quillot"; }
     // The file of the last window opened.
     const ScheduleFile& Schedule() const { return *schedules.back(); }
 
@@ -67,6 +77,7 @@ class StatusWindowTest : public ::testing::Test {
 
     LocalTime now = MondayAt(11, 40);
     RecordingDialogs dialogs;
+    RecordingNotifications notifications;
     int editorOpenings = 0;
     std::function<void()> onEditorOpened;
 
@@ -78,6 +89,7 @@ class StatusWindowTest : public ::testing::Test {
     }
 
     QTemporaryDir folder_;
+    QByteArray previousConfig_;
     // Those of every window opened, which may outlive the next one.
     std::vector<std::unique_ptr<ScheduleFile>> schedules;
     std::vector<std::unique_ptr<StatusBoard>> boards;

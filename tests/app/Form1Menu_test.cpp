@@ -1,0 +1,189 @@
+// The status window's menu and what it turns on: notifications, start at login; and the place the
+// window is dragged to.
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+
+#include "platform/FileBytes.h"
+#include "platform/LoginStart.h"
+#include "tests/app/StatusWindowFixture.h"
+
+namespace {
+
+const QStringList kItemsAllOff = {"打开任务编辑器", "[ ] 活动开启时通知", "[ ] 登录时启动", "退出"};
+
+class Form1MenuTest : public StatusWindowTest {
+  protected:
+    // A window shown on GM.ini holding the duration and these lines.
+    std::unique_ptr<Form1> Shown(const std::vector<std::u16string_view>& lines) {
+        std::vector<std::u16string_view> all = {u"[持续时间设置]", u"持续时间=5"};
+        all.insert(all.end(), lines.begin(), lines.end());
+        WriteIni(all);
+        auto form = Open();
+        form->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        return form;
+    }
+
+    // Runs open, which is to show the menu, and while the menu shows notes its items ("[x] " or
+    // "[ ] " before a tickable one), then chooses the item named choice and closes the menu. The
+    // items noted; none when no menu showed.
+    static QStringList UseMenu(const std::function<void()>& open, const QString& choice = {}) {
+        QStringList items;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (menu == nullptr)
+                return;
+            poll.stop();
+            QAction* chosen = nullptr;
+            for (QAction* action : menu->actions()) {
+                if (action->isSeparator())
+                    continue;
+                const QString tick = action->isChecked() ? "[x] " : "[ ] ";
+                items << (action->isCheckable() ? tick : QString()) + action->text();
+                if (action->text() == choice)
+                    chosen = action;
+            }
+            menu->close();
+            if (chosen != nullptr)
+                chosen->trigger();
+        });
+        poll.start(10);
+        open();
+        QCoreApplication::processEvents();  // what the chosen item runs once the menu is closed
+        return items;
+    }
+    static QStringList UseMenu(Form1& form, const QString& choice = {}) {
+        return UseMenu([&] { QTest::keyClick(&form, Qt::Key_Menu); }, choice);
+    }
+
+    // GM.ini as UTF-8, for messages and comparisons.
+    std::string Utf8Ini() const {
+        std::error_code error;
+        const std::u16string text = DecodeCp936(ReadFileBytes(Ini(), error).value_or(""));
+        return QString::fromStdU16String(text).toStdString();
+    }
+};
+
+TEST_F(Form1MenuTest, OpensFromTheMouseTheKeyboardAndScreenReadersButNeverOpensTheEditor) {
+    const auto form = Shown({u"[固定时间任务日程]"});
+    QWindow* window = form->windowHandle();
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"right click", [&] { QTest::mouseClick(window, Qt::RightButton, {}, QPoint(40, 10)); }},
+        {"Menu key", [&] { QTest::keyClick(form.get(), Qt::Key_Menu); }},
+        {"Shift+F10", [&] { QTest::keyClick(form.get(), Qt::Key_F10, Qt::ShiftModifier); }},
+        {"screen reader",
+         [&] {
+             QAccessible::queryAccessibleInterface(form.get())
+                 ->actionInterface()
+                 ->doAction(QAccessibleActionInterface::showMenuAction());
+             QCoreApplication::processEvents();
+         }},
+    };
+    for (const auto& [way, open] : ways) {
+        EXPECT_EQ(UseMenu(open), kItemsAllOff) << way;
+    }
+    EXPECT_EQ(editorOpenings, 0);
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(Form1MenuTest, ItsEditorItemOpensTheEditorAndQuitClosesTheWindow) {
+    const auto form = Shown({u"[固定时间任务日程]"});
+    UseMenu(*form, "打开任务编辑器");
+    EXPECT_EQ(editorOpenings, 1);
+    UseMenu(*form, "退出");
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(Form1MenuTest, NotificationsAreKeptInTheFileAndTellEachOpeningOnTime) {
+    const std::vector<std::u16string_view> lines = {
+        u"[固定时间任务日程]", u"早会=11:50|每日", u"[范围时间任务日程]", u"午餐=11:50-12:30|每日"};
+    auto form = Shown(lines);
+    const std::string before = Utf8Ini();
+    QTimer* opening = form->findChild<QTimer*>(QStringLiteral("openingTimer"));
+
+    notifications.available = false;
+    UseMenu(*form, "活动开启时通知");
+    EXPECT_EQ(dialogs.texts(), QStringList{"此桌面没有通知服务，无法显示活动开启通知。"});
+    EXPECT_EQ(UseMenu(*form), kItemsAllOff) << "left unticked";
+    EXPECT_EQ(Utf8Ini(), before);
+    EXPECT_FALSE(opening->isActive()) << "nothing to aim at while off";
+
+    notifications.available = true;
+    UseMenu(*form, "活动开启时通知");
+    EXPECT_EQ(UseMenu(*form).value(1), "[x] 活动开启时通知");
+    EXPECT_EQ(Utf8Ini(), before + "[程序设置]\r\n活动开启时通知=1\r\n");
+    EXPECT_NEAR(opening->remainingTime(), 10 * 60 * 1000, 1000) << "aimed at 11:50:00";
+
+    now = MondayAt(11, 50);
+    opening->start(0);
+    QTest::qWait(20);
+    EXPECT_EQ(notifications.shown,
+              (QStringList{"早会 已开启 | 11:50-11:55", "午餐 已开启 | 11:50-12:30"}));
+    EXPECT_EQ(Text(*form, "currentLabel"), "*当前可参与*\n1. 早会 11:50-11:55\n2. 午餐 11:50-12:30")
+        << "the window refreshed at the same moment";
+
+    form.reset();
+    form = Open();
+    form->show();
+    EXPECT_TRUE(notifications.started) << "on again at the next start";
+    UseMenu(*form, "活动开启时通知");
+    EXPECT_FALSE(notifications.started);
+    EXPECT_EQ(Utf8Ini(), before + "[程序设置]\r\n活动开启时通知=0\r\n");
+}
+
+TEST_F(Form1MenuTest, StartAtLoginTickShowsTheSystemsEntry) {
+    const auto form = Shown({u"[固定时间任务日程]"});
+    UseMenu(*form, "登录时启动");
+    EXPECT_TRUE(StartsAtLogin(Executable())) << dialogs.texts().join('\n').toStdString();
+    EXPECT_EQ(UseMenu(*form).value(2), "[x] 登录时启动");
+    ASSERT_FALSE(SetStartAtLogin(Executable(), false)) << "removed behind the program's back";
+    EXPECT_EQ(UseMenu(*form).value(2), "[ ] 登录时启动");
+    UseMenu(*form, "登录时启动");
+    UseMenu(*form, "登录时启动");
+    EXPECT_FALSE(StartsAtLogin(Executable()));
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(Form1MenuTest, TheWindowComesBackWhereItWasDraggedWhenEnoughOfItShows) {
+    const auto dragged = Shown({u"[固定时间任务日程]"});
+    const QPoint start = dragged->pos();
+    QWindow* window = dragged->windowHandle();
+    QTest::mousePress(window, Qt::LeftButton, {}, QPoint(40, 10));
+    QTest::mouseMove(window, QPoint(10, 30));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(40, 10));
+    const QPoint there = start + QPoint(-30, 20);
+    ASSERT_EQ(dragged->pos(), there);
+    EXPECT_EQ(editorOpenings, 0);
+    EXPECT_NE(Utf8Ini().find("[程序设置]\r\n窗口位置=" + std::to_string(there.x()) + "," +
+                             std::to_string(there.y()) + "\r\n"),
+              std::string::npos)
+        << Utf8Ini();
+    EXPECT_EQ(Open()->pos(), there);
+
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QSize size = dragged->size();
+    const QPoint quarterShows = screen.bottomRight() - QPoint(size.width() / 2, size.height() / 2);
+    const QPoint lessShows = quarterShows + QPoint(2, 2);
+    const auto stored = [](QPoint p) { return QStringLiteral("%1,%2").arg(p.x()).arg(p.y()); };
+    struct Case {
+        const char* what;
+        QString stored;
+        QPoint expected;
+    };
+    const Case cases[] = {
+        {"a quarter shows", stored(quarterShows), quarterShows},
+        {"less than a quarter shows", stored(lessShows), start},
+        {"far off every screen", "-20000,5000", start},
+        {"unreadable", "10;20", start},
+    };
+    for (const Case& c : cases) {
+        WriteIni({u"[程序设置]", (u"窗口位置=" + c.stored.toStdU16String())});
+        EXPECT_EQ(Open()->pos(), c.expected) << c.what;
+    }
+}
+
+}  // namespace
