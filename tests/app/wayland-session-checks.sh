@@ -3,7 +3,9 @@
 # and WAYLAND_DISPLAY its Wayland socket. Quillot is started as the session's desktop would start
 # it, and each check writes a line to <scratch folder>/report:
 # - with no platform chosen, the status window is an X11 window that the compositor keeps above,
-#   at its start position, and still above a normal window mapped later, raised and given the focus;
+#   at its start position, with a translucent surface (depth 32) that carries its opacity, and
+#   still above a normal window mapped later, raised and given the focus; started again, it is
+#   where it was last dragged;
 # - with QT_QPA_PLATFORM=wayland it is a native Wayland window: painted, and no X11 window exists;
 # - when XWayland does not answer, Quillot still starts, on Wayland.
 # Usage: tests/app/wayland-session-checks.sh <scratch folder holding quillot>
@@ -75,7 +77,9 @@ read -r x y width < <(xwininfo -id "$status" | awk '/Absolute upper-left X:/ {x 
   /Absolute upper-left Y:/ {y = $4} /Width:/ {w = $2} END {print x, y, w}')
 ((x + width == screen_width - margin && y == margin)) ||
   fail "no platform chosen: the window is at $x,$y (width $width), not $margin pixels from the top-right corner"
-say "no platform chosen: an X11 window, kept above, at its start position"
+xwininfo -id "$status" | grep -q 'Depth: 32' ||
+  fail "no platform chosen: the window has no translucent surface for its opacity"
+say "no platform chosen: an X11 window, kept above, at its start position, translucent"
 
 xev -name cover -geometry "${screen_width}x${screen_height}+0+0" >/dev/null &
 cover_pid=$!
@@ -87,6 +91,16 @@ timeout 10 xdotool windowraise "$cover" windowactivate --sync "$cover" ||
 (($(stack_position "$status") > $(stack_position "$cover"))) ||
   fail "a window mapped later, raised and given the focus covers the status window"
 say "no platform chosen: still above a window mapped later, raised and given the focus"
+stop
+
+# Where a drag left it, as GM.ini keeps it.
+printf '[程序设置]\r\n窗口位置=100,200\r\n' | iconv -f UTF-8 -t GBK >>"$scratch/GM.ini"
+start
+status=$(wait_for managed_window Quillot) || fail "started again: no X11 status window"
+read -r x y < <(xwininfo -id "$status" | awk '/Absolute upper-left X:/ {x = $4}
+  /Absolute upper-left Y:/ {y = $4} END {print x, y}')
+((x == 100 && y == 200)) || fail "started again: the window is at $x,$y, not where it was left"
+say "no platform chosen: started again where it was left"
 stop
 
 start QT_QPA_PLATFORM=wayland
