@@ -15,25 +15,10 @@ fi
 QUILLOT_QT_WINDOWS=$(scripts/build-qt-windows.sh)
 export QUILLOT_QT_WINDOWS
 
-# The same environment as the windows test preset.
+# The same environment as the windows test preset, on a display of its own.
+. scripts/wine-display.sh
 export WINEPREFIX="$PWD/build/windows/wine"
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=zh_CN.UTF-8
-unset QT_QPA_PLATFORM
-wineserver=/usr/lib/wine/wineserver
 mkdir -p "$WINEPREFIX"
-
-scratch=$(mktemp -d)
-xvfb=
-cleanup() {
-  "$wineserver" -k >/dev/null 2>&1 || true
-  [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-Xvfb -screen 0 1280x1024x24 -nolisten tcp -displayfd 3 3>"$scratch/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$scratch/display")"
 
 # A wineserver that stays up, and Wine's background processes started once, all with their output
 # away from the terminal: otherwise every test waits for them to let go of CTest's output pipe.

@@ -14,28 +14,15 @@ zip=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
 template="$here/../store/data/default-template-gbk.ini"
 wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
 
-scratch=$(mktemp -d)
-export WINEPREFIX="$scratch/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=zh_CN.UTF-8
-unset QT_QPA_PLATFORM WINEPATH
-xvfb=
-cleanup() {
-  "$wineserver" -k >/dev/null 2>&1 || true
-  [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
+. "$here/../../scripts/wine-display.sh"
+export WINEPREFIX="$scratch/prefix"
+unset WINEPATH
 fail() {
   echo "zip under Wine: $*" >&2
   exit 1
 }
 step() { echo "zip under Wine: $*"; }
-
-Xvfb -screen 0 1280x1024x24 -nolisten tcp -displayfd 3 3>"$scratch/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$scratch/display")"
 
 "$wine" wineboot --init >/dev/null 2>&1
 drive_c="$WINEPREFIX/drive_c"
