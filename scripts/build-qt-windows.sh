@@ -86,7 +86,7 @@ fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillot-qt.XXXXXX")
 trap 'rm -rf "$work"' EXIT
-say "building Qt $upstream for Windows in $work (about 25 minutes on 2 cores)"
+say "building Qt $upstream for Windows in $work (about 15 minutes on 2 cores)"
 started=$(date +%s)
 (cd "$work" && apt-get source -qq qt6-base="$version" >&2)
 source_dir=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')
