@@ -32,7 +32,7 @@ class FreedesktopNotifications final : public ActivityNotifications {
         call << QStringLiteral("Quillot") << 0u << kAppId << summary << body << QStringList()
              << QVariantMap{{QStringLiteral("desktop-entry"), kAppId}} << -1;
         // Nothing waits for the answer: a slow service never holds up the window.
-        QDBusConnection::sessionBus().call(call, QDBus::NoBlock);
+        QDBusConnection::sessionBus().send(call);
     }
 };
 
