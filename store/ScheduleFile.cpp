@@ -6,6 +6,7 @@
 #include "platform/AbandonedTemporaries.h"
 #include "platform/PathText.h"
 #include "store/DefaultIni.h"
+#include "store/IniNames.h"
 #include "store/IniWriter.h"
 #include "store/ScheduleKeys.h"
 #include "store/StartupReport.h"
@@ -36,36 +37,32 @@ StartupSchedule ScheduleFile::LoadAtStartup() const {
     problems = LoadTasksInto(loaded.tasks);
     if (problems.file)
         return loaded;
-    const std::optional<std::u16string> duration =
-        ReadStartupValue(kDurationSection, kDurationKey, loaded);
-    if (problems.file)
-        return loaded;
-    loaded.problems.duration = InterpretDuration(duration);
-    loaded.durationMinutes = loaded.problems.duration.minutes;
-    const std::optional<std::u16string> notify =
-        ReadStartupValue(kSettingsSection, kNotifyKey, loaded);
-    const std::optional<std::u16string> position =
-        ReadStartupValue(kSettingsSection, kWindowPositionKey, loaded);
-    if (problems.file)
-        return loaded;
-    loaded.settings.notifyOnOpening =
-        InterpretNotifySetting(notify, loaded.problems.unusableNotifyValue);
-    if (position)
-        loaded.settings.windowPosition = ParseWindowPosition(*position);
-    return loaded;
-}
-
-std::optional<std::u16string> ScheduleFile::ReadStartupValue(std::u16string_view section,
-                                                             std::u16string_view key,
-                                                             StartupSchedule& loaded) const {
     std::error_code error;
-    std::optional<std::u16string> stored =
-        ReadIniValue(section, key, location_.file, clock_, error);
+    const std::optional<std::u16string> duration =
+        ReadIniValue(kDurationSection, kDurationKey, location_.file, clock_, error);
     if (error) {
         // The file went away after the load and could not be written again, or cannot be read.
-        loaded.problems.schedule.file = {FileProblem::Kind::NotRead, error};
+        problems.file = {FileProblem::Kind::NotRead, error};
+        return loaded;
     }
-    return stored;
+    loaded.problems.duration = InterpretDuration(duration);
+    loaded.durationMinutes = loaded.problems.duration.minutes;
+    // The settings' section in one read. A key written twice carries its first value each time,
+    // as a look-up by name finds it.
+    std::optional<std::u16string> notify;
+    for (const IniKeyValue& setting : ReadIniKeys(kSettingsSection, location_.file, error)) {
+        if (IniNamesEqual(setting.name, kNotifyKey))
+            notify = setting.value;
+        else if (IniNamesEqual(setting.name, kWindowPositionKey))
+            loaded.settings.windowPosition = ParseWindowPosition(setting.value);
+    }
+    if (error) {
+        problems.file = {FileProblem::Kind::NotRead, error};
+        return loaded;
+    }
+    loaded.settings.notifyOnOpening =
+        InterpretNotifySetting(notify, loaded.problems.unusableNotifyValue);
+    return loaded;
 }
 
 ReloadedSchedule ScheduleFile::Reload() const {

@@ -64,10 +64,6 @@ class ScheduleFile {
 
   private:
     ScheduleProblems LoadTasksInto(std::vector<cTask>& tasks) const;
-    // The stored value of the key, or nothing; sets the file problem when the file cannot be read.
-    std::optional<std::u16string> ReadStartupValue(std::u16string_view section,
-                                                   std::u16string_view key,
-                                                   StartupSchedule& loaded) const;
 
     IniLocation location_;
     Clock clock_;
