@@ -97,18 +97,13 @@ QAccessibleInterface* Form1::AccessibleInterface(const QString& className, QObje
         return nullptr;
     // The actions run from the event loop: the screen reader's request returns at once, not only
     // once the modal editor has been closed.
-    const auto close = [form] { QTimer::singleShot(0, form, &QWidget::close); };
+    const auto close = [form] { form->CloseSoon(); };
     if (!window) {
         return new AccessibleActions(
             form->closeLabel, QAccessible::Button,
             {{QAccessibleActionInterface::pressAction(), QStringLiteral("关闭"), close}});
     }
-    const auto openEditor = [form] {
-        QTimer::singleShot(0, form, [form] {
-            if (form->openEditor)
-                form->openEditor();
-        });
-    };
+    const auto openEditor = [form] { form->OpenEditorSoon(); };
     const auto showMenu = [form] {
         QTimer::singleShot(0, form, [form] { form->ShowMenu(form->KeyboardMenuPosition()); });
     };
@@ -117,6 +112,17 @@ QAccessibleInterface* Form1::AccessibleInterface(const QString& className, QObje
         {{QAccessibleActionInterface::pressAction(), QStringLiteral("打开任务编辑器"), openEditor},
          {QAccessibleActionInterface::showMenuAction(), QStringLiteral("打开菜单"), showMenu},
          {QStringLiteral("Close"), QStringLiteral("关闭"), close}});
+}
+
+void Form1::OpenEditorSoon() {
+    QTimer::singleShot(0, this, [this] {
+        if (openEditor)
+            openEditor();
+    });
+}
+
+void Form1::CloseSoon() {
+    QTimer::singleShot(0, this, &QWidget::close);
 }
 
 void Form1::CreateControls() {

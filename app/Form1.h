@@ -76,6 +76,11 @@ class Form1 : public QWidget {
     void PlaceAtSavedPosition();
     void SavePosition();
 
+    // Open the editor, or close the window, from the event loop: after the menu or a screen
+    // reader's request has returned.
+    void OpenEditorSoon();
+    void CloseSoon();
+
     // The menu: Form1Menu.cpp.
     void CreateMenu();
     QPoint KeyboardMenuPosition() const;

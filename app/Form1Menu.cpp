@@ -3,7 +3,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QTimer>
 
 #include "app/ActivityNotifications.h"
 #include "app/AutoSizeLabel.h"
@@ -18,12 +17,7 @@ void Form1::CreateMenu() {
     menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("statusMenu"));
     // The actions run once the menu has closed, as a click on the window or on "×" would.
-    menu->addAction(QStringLiteral("打开任务编辑器"), this, [this] {
-        QTimer::singleShot(0, this, [this] {
-            if (openEditor)
-                openEditor();
-        });
-    });
+    menu->addAction(QStringLiteral("打开任务编辑器"), this, &Form1::OpenEditorSoon);
     notifyAction = menu->addAction(QStringLiteral("活动开启时通知"));
     notifyAction->setCheckable(true);
     connect(notifyAction, &QAction::triggered, this, &Form1::TurnNotifications);
@@ -31,8 +25,7 @@ void Form1::CreateMenu() {
     loginAction->setCheckable(true);
     connect(loginAction, &QAction::triggered, this, &Form1::TurnLoginStart);
     menu->addSeparator();
-    menu->addAction(QStringLiteral("退出"), this,
-                    [this] { QTimer::singleShot(0, this, &QWidget::close); });
+    menu->addAction(QStringLiteral("退出"), this, &Form1::CloseSoon);
     // The tick shows what the system holds now, whoever changed it.
     connect(menu, &QMenu::aboutToShow, this,
             [this] { loginAction->setChecked(StartsAtLogin(executable)); });
