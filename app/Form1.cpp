@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -14,13 +15,13 @@
 #include <utility>
 
 #include "app/AccessibleActions.h"
-#include "app/ActivityNotifications.h"
 #include "app/AutoSizeLabel.h"
 #include "app/FirstPaintReport.h"
-#include "app/PlatformChoice.h"
 #include "app/StatusLayout.h"
-#include "app/WindowPlacement.h"
-#include "store/StatusBoard.h"
+#include "desktop/ActivityNotifications.h"
+#include "desktop/PlatformChoice.h"
+#include "desktop/WindowPlacement.h"
+#include "status/StatusBoard.h"
 #include "ui/Dialogs.h"
 #include "ui/QtText.h"
 
@@ -69,9 +70,6 @@ Form1::Form1(Dialogs& dialogs, StatusBoard& board, Clock clock, std::function<vo
     std::call_once(accessibleFactory, [] { QAccessible::installFactory(&AccessibleInterface); });
     CreateControls();
     CreateMenu();
-    // Notifications that were on stay on where the desktop can show them.
-    notifying = board.Settings().notifyOnOpening && notifications.Start(menu);
-    notifyAction->setChecked(notifying);
     ApplyWindowSettings();
     ApplyLabelSettings(currentLabel, kNowColour, true);
     ApplyLabelSettings(upcomingLabel, kSoonColour, false);
@@ -82,6 +80,16 @@ Form1::Form1(Dialogs& dialogs, StatusBoard& board, Clock clock, std::function<vo
     if (!problems.empty()) {
         // After the window has been shown and painted, from the event loop.
         QTimer::singleShot(0, this, [this, problems] { Report(problems); });
+    }
+    // Notifications that were on stay on where the desktop can show them; the service answers
+    // later.
+    if (board.Settings().notifyOnOpening) {
+        notifications.Start([window = QPointer<Form1>(this)](bool available) {
+            if (!window)
+                return;
+            window->board.NotificationServiceAnswered(available);
+            window->NotificationsTurned({});
+        });
     }
 }
 
@@ -138,12 +146,13 @@ void Form1::CreateControls() {
     closeLabel->installEventFilter(this);
     refreshTimer = new QTimer(this);
     refreshTimer->setObjectName(QStringLiteral("refreshTimer"));
-    // Fires at the second an activity opens, so that its notification comes on time.
-    openingTimer = new QTimer(this);
-    openingTimer->setObjectName(QStringLiteral("openingTimer"));
-    openingTimer->setSingleShot(true);
-    openingTimer->setTimerType(Qt::PreciseTimer);
-    connect(openingTimer, &QTimer::timeout, this, [this] { Report(EvaluateStatus()); });
+    // Fires at the second an activity opens or is warned of, so that its notification comes on
+    // time.
+    lookTimer = new QTimer(this);
+    lookTimer->setObjectName(QStringLiteral("lookTimer"));
+    lookTimer->setSingleShot(true);
+    lookTimer->setTimerType(Qt::PreciseTimer);
+    connect(lookTimer, &QTimer::timeout, this, &Form1::LookAgain);
 }
 
 void Form1::ApplyWindowSettings() {
@@ -219,33 +228,27 @@ void Form1::刷新任务() {
     Report(EvaluateStatus());
 }
 
+void Form1::LookAgain() {
+    Report(EvaluateStatus());
+}
+
 std::u16string Form1::EvaluateStatus() {
-    StatusTick tick = board.Tick(clock());
+    StatusLook look = board.Look(clock());
     currentLabel->SetAutoSize(true);
     upcomingLabel->SetAutoSize(true);
-    currentLabel->SetCaption(DisplayText(tick.texts.now));
-    upcomingLabel->SetCaption(DisplayText(tick.texts.soon));
+    currentLabel->SetCaption(DisplayText(look.texts.now));
+    upcomingLabel->SetCaption(DisplayText(look.texts.soon));
     LayoutStatusWindow();
-    if (notifying)
-        Notify(tick.opened);
-    AimAtNextOpening();
-    return std::move(tick.report);
-}
-
-void Form1::Notify(const std::vector<OpenEntry>& opened) {
-    for (const OpenEntry& entry : opened)
-        notifications.Show(ToQString(entry.name) + QStringLiteral(" 已开启"),
-                           ToQString(entry.displayText));
-}
-
-void Form1::AimAtNextOpening() {
-    // The clock counts whole seconds, so the timer fires within a second after the opening.
-    const std::optional<std::int32_t> seconds =
-        notifying ? board.SecondsToNextOpening(clock()) : std::nullopt;
-    if (seconds)
-        openingTimer->start(*seconds * kMillisecondsPerSecond);
+    for (const Notification& notification : look.notifications) {
+        notifications.Show(ToQString(notification.summary), ToQString(notification.body),
+                           notification.sound);
+    }
+    // The clock counts whole seconds, so the timer fires within a second after the moment.
+    if (look.secondsToNextLook)
+        lookTimer->start(*look.secondsToNextLook * kMillisecondsPerSecond);
     else
-        openingTimer->stop();
+        lookTimer->stop();
+    return std::move(look.report);
 }
 
 void Form1::PlaceAtSavedPosition() {
@@ -258,15 +261,8 @@ void Form1::PlaceAtSavedPosition() {
 }
 
 void Form1::SavePosition() {
-    const WindowPosition position{x(), y()};
-    if (compositorPlaces || board.Settings().windowPosition == position)
-        return;
-    const std::error_code error = board.SetWindowPosition(position);
-    // Said once: a window dragged often would otherwise say it at every drag.
-    if (error && !std::exchange(positionFailureTold, true)) {
-        dialogs.Inform(this, QStringLiteral("无法记住窗口位置：") +
-                                 ToQString(board.DescribeWriteFailure(error)));
-    }
+    if (!compositorPlaces)
+        Report(board.KeepWindowPosition({x(), y()}));
 }
 
 void Form1::Report(const std::u16string& problems) {

@@ -24,17 +24,19 @@ class StatusBoard;
 // be joined now and, in green, those opening within 30 minutes. It re-evaluates every minute, is
 // dragged by its surface, opens the task editor on a click or, when it has the keyboard focus, on
 // Enter or Space, and closes from its "×". A right click, the Menu key or Shift+F10 opens its
-// menu: the editor, notifications when an activity opens, start at login, quit. Screen readers
+// menu: the editor, notifications when an activity opens, warnings ahead and their sound, start at
+// login, quit. Screen readers
 // find these as actions: "Press" on the window opens the editor, "ShowMenu" the menu, "Close" on
 // it or "Press" on the "×" closes it. Where the program may place its window, a drag's end is
 // remembered and the next start puts the window there.
 class Form1 : public QWidget {
     Q_OBJECT
   public:
-    // Sets the window up and shows the board's first tick at the clock's time; the board has
-    // loaded the schedule already. The problems that tick reports are shown in a message box as
-    // soon as the event loop runs. openEditor shows the task editor modally. executable is the
-    // program that starts at login when the user asks for it.
+    // Sets the window up and shows the board's first look at the clock's time; the board has
+    // loaded the schedule already. The problems that look reports are shown in a message box as
+    // soon as the event loop runs; notifications that were on ask for the desktop's service.
+    // openEditor shows the task editor modally. executable is the program that starts at login when
+    // the user asks for it.
     Form1(Dialogs& dialogs, StatusBoard& board, Clock clock, std::function<void()> openEditor,
           ActivityNotifications& notifications, std::filesystem::path executable,
           QWidget* parent = nullptr);
@@ -42,6 +44,8 @@ class Form1 : public QWidget {
     // Has the board reload the activities from GM.ini and evaluates again (the duration stays as
     // read at start-up). Problems are reported when they differ from those reported last.
     void 刷新任务();
+    // Looks at the clock again now: after the wall clock was set or the computer woke.
+    void LookAgain();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -62,15 +66,14 @@ class Form1 : public QWidget {
     void SetLabelColours(QLabel* label, QColor text) const;
     void StartRefreshTimer();
 
-    // Shows the texts of the board's tick at the clock's time and lays the window out again,
-    // tells of the activities that opened when notifications are on, and aims at the next
-    // opening; returns the problems the tick reports.
+    // Shows the texts of the board's look at the clock's time and lays the window out again,
+    // sends what the look says to send, and aims lookTimer where it says; returns the problems
+    // the look reports.
     std::u16string EvaluateStatus();
     void LayoutStatusWindow();
     void Report(const std::u16string& problems);
-    // Aims openingTimer at the next opening while notifications are on.
-    void AimAtNextOpening();
-    void Notify(const std::vector<OpenEntry>& opened);
+    // The board's answer to a change of notifications: the tick, the service, a message.
+    void NotificationsTurned(const std::u16string& message);
 
     // The window where it was last dragged, when enough of it shows there on a screen.
     void PlaceAtSavedPosition();
@@ -85,7 +88,11 @@ class Form1 : public QWidget {
     void CreateMenu();
     QPoint KeyboardMenuPosition() const;
     void ShowMenu(const QPoint& globalPosition);
+    void CreateWarningMenu();
+    void ShowSettingTicks();
     void TurnNotifications(bool on);
+    void ChooseWarningLeads(const std::vector<int>& leads);
+    void TurnWarningSound(bool on);
     void TurnLoginStart(bool on);
 
     int TwipsX(int twips) const;
@@ -102,16 +109,16 @@ class Form1 : public QWidget {
     // Where the program paints the window's opacity on a translucent surface itself: a Wayland
     // compositor ignores a window's opacity, also that of an X11 window given before it shows.
     bool paintsOwnOpacity = false;
-    bool notifying = false;
-    bool positionFailureTold = false;
 
     AutoSizeLabel* currentLabel = nullptr;
     AutoSizeLabel* upcomingLabel = nullptr;
     QLabel* closeLabel = nullptr;
     QTimer* refreshTimer = nullptr;
-    QTimer* openingTimer = nullptr;
+    QTimer* lookTimer = nullptr;
     QMenu* menu = nullptr;
     QAction* notifyAction = nullptr;
+    QMenu* warningMenu = nullptr;
+    QAction* soundAction = nullptr;
     QAction* loginAction = nullptr;
 
     bool dragging = false;

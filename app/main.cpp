@@ -1,15 +1,18 @@
 #include <QApplication>
 
-#include "app/ActivityNotifications.h"
+#include <QTimer>
+
 #include "app/ApplicationIdentity.h"
 #include "app/Form1.h"
-#include "app/PlatformChoice.h"
+#include "desktop/ActivityNotifications.h"
+#include "desktop/ClockWatch.h"
+#include "desktop/PlatformChoice.h"
 #include "editor/Form2.h"
 #include "platform/ExecutablePath.h"
 #include "platform/SingleInstance.h"
+#include "status/StatusBoard.h"
 #include "store/IniLocation.h"
 #include "store/ScheduleFile.h"
-#include "store/StatusBoard.h"
 #include "store/SystemClock.h"
 #include "ui/Dialogs.h"
 
@@ -44,5 +47,9 @@ int main(int argc, char** argv) {
         *notifications, executable);
     statusWindow = &form1;
     form1.show();
+    // From the event loop, once the window is up: the system bus may take a moment to answer.
+    std::unique_ptr<QObject> clockWatch;
+    QTimer::singleShot(0, &form1,
+                       [&] { clockWatch = WatchClockAndSleep([&] { form1.LookAgain(); }); });
     return app.exec();
 }

@@ -3,7 +3,7 @@
 # links of those libraries: the target links below each folder are the one place that says which
 # layer may use which. The check_layers target fails on any other include of the program
 # (cmake/CheckLayers.cmake); scripts/test.sh runs it.
-set(QUILLOT_LAYERS schedule platform store ui editor app)
+set(QUILLOT_LAYERS schedule platform store status ui desktop editor app)
 
 function(quillot_layer_of target out_var)
   get_target_property(dir ${target} SOURCE_DIR)
@@ -26,10 +26,8 @@ function(quillot_allowed_layers folder out_var)
     endif()
   endforeach()
   set(seen)
-  list(LENGTH pending left)
-  while(left GREATER 0)
+  while(pending)
     list(POP_FRONT pending link)
-    list(LENGTH pending left)
     if(NOT TARGET "${link}" OR link IN_LIST seen)
       continue()
     endif()

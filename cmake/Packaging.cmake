@@ -18,8 +18,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # Chinese texts need a font that has them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# The sound of reminders is the freedesktop sound theme's "alarm-clock-elapsed".
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "qt6-wayland, fonts-noto-cjk | fonts-wqy-microhei | fonts-wqy-zenhei")
+    "qt6-wayland, fonts-noto-cjk | fonts-wqy-microhei | fonts-wqy-zenhei, sound-theme-freedesktop")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR})
 include(CPack)

@@ -14,3 +14,12 @@ struct LocalTime {
 
 // Where the program reads the time from; tests inject a fixed or scripted clock.
 using Clock = std::function<LocalTime()>;
+
+// A local wall-clock moment on one line of seconds, for comparing and adding. It follows the wall
+// clock: when the clock is set back, moments repeat.
+using LocalMoment = std::chrono::local_seconds;
+
+inline LocalMoment MomentOf(const LocalTime& time) {
+    return std::chrono::local_days{time.date} + std::chrono::hours{time.hour} +
+           std::chrono::minutes{time.minute} + std::chrono::seconds{time.second};
+}

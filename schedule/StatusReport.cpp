@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "schedule/ScheduleText.h"
+#include "schedule/SoonText.h"
 #include "schedule/TaskEntries.h"
 
 namespace {
@@ -13,7 +14,6 @@ constexpr std::u16string_view kNowHeader = u"*当前可参与*";
 constexpr std::u16string_view kNowEmpty = u"当前可参与：无";
 constexpr std::u16string_view kSoonHeader = u"*30分钟内开启*";
 constexpr std::u16string_view kSoonEmpty = u"30分钟内开启：无";
-constexpr std::u16string_view kOpensSuffix = u"开启";
 
 // One list of the report: the header, then "N. name display" lines, each after a line break.
 class ReportList {
@@ -21,8 +21,7 @@ class ReportList {
     ReportList(std::u16string_view header, std::u16string_view emptyText)
         : text_(header), emptyText_(emptyText) {}
 
-    void AddLine(std::u16string_view name, std::u16string_view display,
-                 std::u16string_view suffix = {}) {
+    void AddLine(std::u16string_view name, std::u16string_view display) {
         ++count_;
         char16_t digits[20];
         std::size_t length = 0;
@@ -36,7 +35,6 @@ class ReportList {
         text_ += name;
         text_.push_back(u' ');
         text_ += display;
-        text_ += suffix;
     }
 
     std::u16string Finish() && {
@@ -62,17 +60,11 @@ class StatusEvaluation final : public EntryVisitor {
         const std::int32_t startMinute = MinuteOfDay(entry.start);
         if (IsClockInRange(current_, entry.start, entry.end)) {
             now_.AddLine(task_->任务名, entry.displayText);
-            open_.push_back({task_->任务名, std::u16string(entry.displayText)});
+            open_.push_back(
+                {task_->任务名, std::u16string(entry.displayText), task_->任务类型, startMinute});
         } else if (currentMinute < startMinute &&
                    startMinute <= currentMinute + kLookAheadMinutes) {
-            if (task_->任务类型 == ActivityKind::FixedTimes) {
-                char16_t start[kMaxClockTextLength];
-                soon_.AddLine(task_->任务名,
-                              std::u16string_view(start, WriteClockText(entry.start, start)),
-                              kOpensSuffix);
-            } else {
-                soon_.AddLine(task_->任务名, entry.displayText);
-            }
+            soon_.AddLine(task_->任务名, SoonText(task_->任务类型, entry));
         }
     }
 

@@ -9,10 +9,14 @@
 #include "schedule/cTask.h"
 
 // An entry of the list of activities that can be joined now, as the list shows it: the activity's
-// name and the entry's display text ("12:00-12:05" for a fixed time point, a range as written).
+// name and the entry's display text ("12:00-12:05" for a fixed time point, a range as written);
+// and where it comes from: the activity's kind and the entry's start minute, which is after the
+// current minute when the entry opened the day before and runs past midnight.
 struct OpenEntry {
     std::u16string name;
     std::u16string displayText;
+    ActivityKind kind = ActivityKind::TimeRanges;
+    std::int32_t startMinute = 0;
     friend auto operator<=>(const OpenEntry&, const OpenEntry&) = default;
 };
 

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev libcanberra-dev
   fonts-wqy-microhei
   xvfb xauth xdotool imagemagick
   desktop-file-utils appstream dpkg-dev file

@@ -1,6 +1,8 @@
 #include "store/ProgramSettings.h"
 
+#include <algorithm>
 #include <charconv>
+#include <functional>
 #include <string>
 
 #include "schedule/TextSplit.h"
@@ -28,10 +30,26 @@ std::u16string Digits(int number) {
     return std::u16string(digits.begin(), digits.end());
 }
 
+std::optional<std::vector<int>> ParseWarningLeads(std::u16string_view text) {
+    if (ParseWholeNumber(text) == 0)
+        return std::vector<int>{};
+    std::vector<int> leads;
+    for (Split split{{}, text, true}; split.separated;) {
+        split = SplitAt(split.rest, u',');
+        const std::optional<int> lead = ParseWholeNumber(split.first);
+        if (!lead || *lead < 1 || *lead > kMaxWarningLeadMinutes)
+            return std::nullopt;
+        leads.push_back(*lead);
+    }
+    std::sort(leads.begin(), leads.end(), std::greater<>());
+    leads.erase(std::unique(leads.begin(), leads.end()), leads.end());
+    return leads;
+}
+
 }  // namespace
 
-bool InterpretNotifySetting(const std::optional<std::u16string>& stored,
-                            std::optional<std::u16string>& unusable) {
+bool InterpretSwitch(const std::optional<std::u16string>& stored,
+                     std::optional<std::u16string>& unusable) {
     unusable.reset();
     if (!stored || *stored == u"0")
         return false;
@@ -39,6 +57,26 @@ bool InterpretNotifySetting(const std::optional<std::u16string>& stored,
         return true;
     unusable = *stored;
     return false;
+}
+
+std::vector<int> InterpretWarningLeads(const std::optional<std::u16string>& stored,
+                                       std::optional<std::u16string>& unusable) {
+    unusable.reset();
+    if (!stored)
+        return {kDefaultWarningLeadMinutes};
+    if (std::optional<std::vector<int>> leads = ParseWarningLeads(*stored))
+        return *std::move(leads);
+    unusable = *stored;
+    return {kDefaultWarningLeadMinutes};
+}
+
+std::u16string FormatWarningLeads(const std::vector<int>& leads) {
+    if (leads.empty())
+        return u"0";
+    std::u16string text;
+    for (const int lead : leads)
+        text += (text.empty() ? u"" : u",") + Digits(lead);
+    return text;
 }
 
 std::optional<WindowPosition> ParseWindowPosition(std::u16string_view text) {

@@ -3,15 +3,24 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The program's own settings, kept in GM.ini beside the schedule in a section that the loader and
 // the task editor pass over:
 //   [程序设置]
 //   活动开启时通知=1      notifications when an activity opens: 1 on, 0 off (off when missing)
+//   提前提醒=10,5         warnings so many whole minutes (1 to 120) before each opening; 0 none;
+//                         5 when missing
+//   提醒声音=1            a sound with each notification: 1 on, 0 off (off when missing)
 //   窗口位置=x,y          where the status window was last dragged, in logical pixels
 inline constexpr std::u16string_view kSettingsSection = u"程序设置";
 inline constexpr std::u16string_view kNotifyKey = u"活动开启时通知";
+inline constexpr std::u16string_view kWarningLeadsKey = u"提前提醒";
+inline constexpr std::u16string_view kWarningSoundKey = u"提醒声音";
 inline constexpr std::u16string_view kWindowPositionKey = u"窗口位置";
+
+inline constexpr int kDefaultWarningLeadMinutes = 5;
+inline constexpr int kMaxWarningLeadMinutes = 120;
 
 struct WindowPosition {
     int x = 0;
@@ -21,14 +30,24 @@ struct WindowPosition {
 
 struct ProgramSettings {
     bool notifyOnOpening = false;
+    // Minutes before an opening at which it is warned of, largest first, each once.
+    std::vector<int> warningLeads = {kDefaultWarningLeadMinutes};
+    bool warningSound = false;
     // Missing when the key is, or when its value is not two whole numbers.
     std::optional<WindowPosition> windowPosition;
 };
 
-// What the stored notification value means: "1" on, "0" or a missing key off. Any other value
-// counts as off too, and is returned in unusable for the report.
-bool InterpretNotifySetting(const std::optional<std::u16string>& stored,
-                            std::optional<std::u16string>& unusable);
+// What a stored on/off value means: "1" on, "0" or a missing key off. Any other value counts as
+// off too, and is returned in unusable for the report.
+bool InterpretSwitch(const std::optional<std::u16string>& stored,
+                     std::optional<std::u16string>& unusable);
+
+// What the stored warning leads mean: whole minutes from 1 to 120 separated by commas, largest
+// first and each once; "0" alone none. A missing key, and any other value, mean 5 minutes; the
+// other value is returned in unusable for the report.
+std::vector<int> InterpretWarningLeads(const std::optional<std::u16string>& stored,
+                                       std::optional<std::u16string>& unusable);
+std::u16string FormatWarningLeads(const std::vector<int>& leads);
 
 // "x,y" (spaces around either number allowed) as a position, or nothing.
 std::optional<WindowPosition> ParseWindowPosition(std::u16string_view text);

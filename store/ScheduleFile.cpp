@@ -49,19 +49,28 @@ StartupSchedule ScheduleFile::LoadAtStartup() const {
     loaded.durationMinutes = loaded.problems.duration.minutes;
     // The settings' section in one read. A key written twice carries its first value each time,
     // as a look-up by name finds it.
-    std::optional<std::u16string> notify;
+    std::optional<std::u16string> notify, leads, sound, position;
+    const std::pair<std::u16string_view, std::optional<std::u16string>*> keys[] = {
+        {kNotifyKey, &notify},
+        {kWarningLeadsKey, &leads},
+        {kWarningSoundKey, &sound},
+        {kWindowPositionKey, &position}};
     for (const IniKeyValue& setting : ReadIniKeys(kSettingsSection, location_.file, error)) {
-        if (IniNamesEqual(setting.name, kNotifyKey))
-            notify = setting.value;
-        else if (IniNamesEqual(setting.name, kWindowPositionKey))
-            loaded.settings.windowPosition = ParseWindowPosition(setting.value);
+        for (const auto& [key, value] : keys) {
+            if (!*value && IniNamesEqual(setting.name, key))
+                *value = setting.value;
+        }
     }
     if (error) {
         problems.file = {FileProblem::Kind::NotRead, error};
         return loaded;
     }
-    loaded.settings.notifyOnOpening =
-        InterpretNotifySetting(notify, loaded.problems.unusableNotifyValue);
+    ProgramSettings& settings = loaded.settings;
+    settings.notifyOnOpening = InterpretSwitch(notify, loaded.problems.unusableNotifyValue);
+    settings.warningLeads = InterpretWarningLeads(leads, loaded.problems.unusableLeadsValue);
+    settings.warningSound = InterpretSwitch(sound, loaded.problems.unusableSoundValue);
+    if (position)
+        settings.windowPosition = ParseWindowPosition(*position);
     return loaded;
 }
 
@@ -98,13 +107,9 @@ std::error_code ScheduleFile::SaveDuration(std::int16_t minutes) const {
                          std::u16string(digits.begin(), digits.end()), location_.file);
 }
 
-std::error_code ScheduleFile::SaveNotifyOnOpening(bool on) const {
-    return WriteIniValue(kSettingsSection, kNotifyKey, on ? u"1" : u"0", location_.file);
-}
-
-std::error_code ScheduleFile::SaveWindowPosition(WindowPosition position) const {
-    return WriteIniValue(kSettingsSection, kWindowPositionKey, FormatWindowPosition(position),
-                         location_.file);
+std::error_code ScheduleFile::SaveSetting(std::u16string_view key,
+                                          std::u16string_view value) const {
+    return WriteIniValue(kSettingsSection, key, value, location_.file);
 }
 
 std::error_code ScheduleFile::DeleteActivity(ActivityKind kind, std::u16string_view name) const {

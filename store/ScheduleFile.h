@@ -59,8 +59,8 @@ class ScheduleFile {
                                  std::u16string_view definition) const;
     std::error_code SaveDuration(std::int16_t minutes) const;
     std::error_code DeleteActivity(ActivityKind kind, std::u16string_view name) const;
-    std::error_code SaveNotifyOnOpening(bool on) const;
-    std::error_code SaveWindowPosition(WindowPosition position) const;
+    // A key of the program's settings (ProgramSettings.h), as text.
+    std::error_code SaveSetting(std::u16string_view key, std::u16string_view value) const;
 
   private:
     ScheduleProblems LoadTasksInto(std::vector<cTask>& tasks) const;

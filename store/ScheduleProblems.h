@@ -47,9 +47,11 @@ struct ScheduleProblems {
 };
 
 // Everything that went wrong while starting: the file, its activities, the duration and the
-// notification setting (its stored value when that is neither 0 nor 1).
+// program's settings (each one's stored value when it cannot be used).
 struct StartupProblems {
     ScheduleProblems schedule;
     DurationSetting duration;
     std::optional<std::u16string> unusableNotifyValue;
+    std::optional<std::u16string> unusableLeadsValue;
+    std::optional<std::u16string> unusableSoundValue;
 };

@@ -101,10 +101,16 @@ std::u16string ComposeStartupReport(const std::filesystem::path& file,
     }
     if (!problems.duration.ok())
         lines.push_back(DescribeDuration(problems.duration));
-    if (problems.unusableNotifyValue) {
-        lines.push_back(InSection(kSettingsSection) + Quoted(kNotifyKey) + u"的值" +
-                        Quoted(*problems.unusableNotifyValue) + u"不是 0 或 1，暂不通知。");
-    }
+    const auto setting = [&](std::u16string_view key, const std::optional<std::u16string>& value,
+                             std::u16string_view why) {
+        if (value)
+            lines.push_back(InSection(kSettingsSection) + Quoted(key) + u"的值" + Quoted(*value) +
+                            std::u16string(why));
+    };
+    setting(kNotifyKey, problems.unusableNotifyValue, u"不是 0 或 1，暂不通知。");
+    setting(kWarningLeadsKey, problems.unusableLeadsValue,
+            u"不是 0，也不是用逗号分隔的 1 到 120 的整数，暂按提前 5 分钟提醒。");
+    setting(kWarningSoundKey, problems.unusableSoundValue, u"不是 0 或 1，暂不播放声音。");
     if (lines.empty())
         return {};
 

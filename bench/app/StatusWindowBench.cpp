@@ -7,11 +7,11 @@
 #include <fstream>
 #include <string>
 
-#include "app/ActivityNotifications.h"
 #include "app/Form1.h"
+#include "desktop/ActivityNotifications.h"
 #include "platform/Cp936.h"
+#include "status/StatusBoard.h"
 #include "store/ScheduleFile.h"
-#include "store/StatusBoard.h"
 #include "ui/Dialogs.h"
 
 namespace {
@@ -26,9 +26,9 @@ class SilentDialogs final : public Dialogs {
 // Notifications stay off in these schedules.
 class NoNotifications final : public ActivityNotifications {
   public:
-    bool Start(QMenu*) override { return false; }
+    void Start(std::function<void(bool)> answered) override { answered(false); }
     void Stop() override {}
-    void Show(const QString&, const QString&) override {}
+    void Show(const QString&, const QString&, bool) override {}
 };
 
 std::u16string Number(int i) {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "schedule/NextOpening.h"
 #include "schedule/StatusReport.h"
+#include "status/NotificationPlan.h"
 
 namespace {
 
@@ -63,15 +63,22 @@ void BM_ComputeStatusTexts(benchmark::State& state) {
 }
 BENCHMARK(BM_ComputeStatusTexts)->Unit(benchmark::kMicrosecond);
 
-// Aiming at the next opening, late on a Friday: the weekday activities open again only on
-// Monday, so the search walks the schedule for the rest of the day and then for Saturday.
-void BM_SecondsToNextOpening(benchmark::State& state) {
+// What a look adds while notifications are on, with warnings 10 and 5 minutes ahead, late on a
+// Friday: the openings and warnings due, then the next moment to look at. The weekday activities
+// open again only on Monday, so the searches walk the rest of the day and then Saturday.
+void BM_PlanNotifications(benchmark::State& state) {
     const std::vector<cTask> tasks = LargeSchedule(1000, 10);
+    const std::vector<int> leads = {10, 5};
+    const NotificationPlan::Schedule schedule{tasks, 5, leads};
     const LocalTime friday{2026y / 12 / 11, 23, 59, 30};
-    for (auto _ : state)
-        benchmark::DoNotOptimize(SecondsToNextOpening(tasks, 5, friday));
+    const StatusTexts texts = ComputeStatusTexts(tasks, 5, friday);
+    NotificationPlan plan;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(plan.Look(schedule, texts.open, MomentOf(friday), true));
+        benchmark::DoNotOptimize(NotificationPlan::NextMoment(schedule, MomentOf(friday)));
+    }
 }
-BENCHMARK(BM_SecondsToNextOpening)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlanNotifications)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

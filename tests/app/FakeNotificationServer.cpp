@@ -8,20 +8,32 @@
 
 // A stand-in for the desktop's notification service on the session bus: it takes the name
 // org.freedesktop.Notifications, prints "ready", and then one line for each Notify call, its
-// fields separated by tabs: app name, icon, summary, body, desktop-entry hint.
+// fields separated by tabs: app name, icon, summary, body, desktop-entry hint, sound-name hint.
+// With the argument "sound" it lists the sound capability.
 class FakeNotificationServer : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
   public slots:
     uint Notify(const QString& appName, uint, const QString& icon, const QString& summary,
                 const QString& body, const QStringList&, const QVariantMap& hints, int) {
-        const QStringList fields = {appName, icon, summary, body,
-                                    hints.value(QStringLiteral("desktop-entry")).toString()};
+        const QStringList fields = {appName,
+                                    icon,
+                                    summary,
+                                    body,
+                                    hints.value(QStringLiteral("desktop-entry")).toString(),
+                                    hints.value(QStringLiteral("sound-name")).toString()};
         std::printf("%s\n", fields.join('\t').toUtf8().constData());
         std::fflush(stdout);
         return ++count_;
     }
-    QStringList GetCapabilities() { return {QStringLiteral("body")}; }
+    QStringList GetCapabilities() {
+        if (sounds)
+            return {QStringLiteral("body"), QStringLiteral("sound")};
+        return {QStringLiteral("body")};
+    }
+
+  public:
+    bool sounds = false;
 
   private:
     uint count_ = 0;
@@ -30,6 +42,7 @@ class FakeNotificationServer : public QObject {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     FakeNotificationServer server;
+    server.sounds = app.arguments().contains(QStringLiteral("sound"));
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &server,
                             QDBusConnection::ExportAllSlots) ||

@@ -12,7 +12,8 @@
 
 namespace {
 
-const QStringList kItemsAllOff = {"打开任务编辑器", "[ ] 活动开启时通知", "[ ] 登录时启动", "退出"};
+const QStringList kItemsAllOff = {"打开任务编辑器", "[ ] 活动开启时通知", "提前提醒",
+                                  "[ ] 提醒声音",   "[ ] 登录时启动",     "退出"};
 
 class Form1MenuTest : public StatusWindowTest {
   protected:
@@ -103,23 +104,24 @@ TEST_F(Form1MenuTest, NotificationsAreKeptInTheFileAndTellEachOpeningOnTime) {
         u"[固定时间任务日程]", u"早会=11:50|每日", u"[范围时间任务日程]", u"午餐=11:50-12:30|每日"};
     auto form = Shown(lines);
     const std::string before = Utf8Ini();
-    QTimer* opening = form->findChild<QTimer*>(QStringLiteral("openingTimer"));
+    QTimer* look = form->findChild<QTimer*>(QStringLiteral("lookTimer"));
 
     notifications.available = false;
     UseMenu(*form, "活动开启时通知");
     EXPECT_EQ(dialogs.texts(), QStringList{"此桌面没有通知服务，无法显示活动开启通知。"});
     EXPECT_EQ(UseMenu(*form), kItemsAllOff) << "left unticked";
     EXPECT_EQ(Utf8Ini(), before);
-    EXPECT_FALSE(opening->isActive()) << "nothing to aim at while off";
+    EXPECT_FALSE(look->isActive()) << "nothing to aim at while off";
 
     notifications.available = true;
     UseMenu(*form, "活动开启时通知");
     EXPECT_EQ(UseMenu(*form).value(1), "[x] 活动开启时通知");
+    EXPECT_EQ(UseMenu(*form).value(2), "提前提醒") << "enabled, whatever the other settings";
     EXPECT_EQ(Utf8Ini(), before + "[程序设置]\r\n活动开启时通知=1\r\n");
-    EXPECT_NEAR(opening->remainingTime(), 10 * 60 * 1000, 1000) << "aimed at 11:50:00";
+    EXPECT_NEAR(look->remainingTime(), 5 * 60 * 1000, 1000) << "aimed at the warning at 11:45:00";
 
     now = MondayAt(11, 50);
-    opening->start(0);
+    look->start(0);
     QTest::qWait(20);
     EXPECT_EQ(notifications.shown,
               (QStringList{"早会 已开启 | 11:50-11:55", "午餐 已开启 | 11:50-12:30"}));
@@ -135,13 +137,56 @@ TEST_F(Form1MenuTest, NotificationsAreKeptInTheFileAndTellEachOpeningOnTime) {
     EXPECT_EQ(Utf8Ini(), before + "[程序设置]\r\n活动开启时通知=0\r\n");
 }
 
+// The submenu of warnings ahead ticks the choice that equals the stored list, and none for another
+// list; a choice that cannot be saved leaves the tick where it was. The sound is ticked likewise.
+TEST_F(Form1MenuTest, WarningsAheadAndTheirSoundAreKeptInTheFile) {
+    const auto form = Shown({u"[程序设置]", u"活动开启时通知=1", u"提前提醒=10,5"});
+    QMenu* warnings = form->findChild<QMenu*>(QStringLiteral("warningMenu"));
+    const auto ticked = [&] {
+        UseMenu(*form);  // the ticks are brought up to date as the menu opens
+        QStringList texts;
+        for (QAction* choice : warnings->actions()) {
+            if (choice->isChecked())
+                texts << choice->text();
+        }
+        return texts;
+    };
+    const auto choose = [&](const QString& text) {
+        for (QAction* choice : warnings->actions()) {
+            if (choice->text() == text)
+                choice->trigger();
+        }
+    };
+    EXPECT_EQ(ticked(), QStringList{});
+    choose("10 分钟");
+    EXPECT_EQ(ticked(), QStringList{"10 分钟"});
+    EXPECT_NE(Utf8Ini().find("提前提醒=10\r\n"), std::string::npos) << Utf8Ini();
+    UseMenu(*form, "提醒声音");
+    EXPECT_EQ(UseMenu(*form).value(3), "[x] 提醒声音");
+    EXPECT_NE(Utf8Ini().find("提醒声音=1\r\n"), std::string::npos) << Utf8Ini();
+    EXPECT_TRUE(dialogs.shown.empty());
+
+    // GM.ini cannot be replaced once a folder stands in its place.
+    std::filesystem::remove(Ini());
+    std::filesystem::create_directory(Ini());
+    choose("不提醒");
+    EXPECT_EQ(ticked(), QStringList{"10 分钟"});
+    UseMenu(*form, "提醒声音");
+    EXPECT_EQ(UseMenu(*form).value(3), "[x] 提醒声音");
+    ASSERT_EQ(dialogs.texts().size(), 2);
+    EXPECT_TRUE(dialogs.texts()[0].startsWith("无法保存提前提醒设置："))
+        << dialogs.texts()[0].toStdString();
+    EXPECT_TRUE(dialogs.texts()[1].startsWith("无法保存提醒声音设置："))
+        << dialogs.texts()[1].toStdString();
+}
+
 TEST_F(Form1MenuTest, StartAtLoginTickShowsTheSystemsEntry) {
     const auto form = Shown({u"[固定时间任务日程]"});
     UseMenu(*form, "登录时启动");
     EXPECT_TRUE(StartsAtLogin(Executable())) << dialogs.texts().join('\n').toStdString();
-    EXPECT_EQ(UseMenu(*form).value(2), "[x] 登录时启动");
+    EXPECT_EQ(UseMenu(*form).value(4), "[x] 登录时启动");
     ASSERT_FALSE(SetStartAtLogin(Executable(), false)) << "removed behind the program's back";
-    EXPECT_EQ(UseMenu(*form).value(2), "[ ] 登录时启动");
+    EXPECT_EQ(UseMenu(*form).value(4), "[ ] 登录时启动");
     UseMenu(*form, "登录时启动");
     UseMenu(*form, "登录时启动");
     EXPECT_FALSE(StartsAtLogin(Executable()));

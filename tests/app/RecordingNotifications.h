@@ -2,21 +2,22 @@
 
 #include <QStringList>
 
-#include "app/ActivityNotifications.h"
+#include "desktop/ActivityNotifications.h"
 
 // Records the notifications instead of showing them; the desktop shows them or not as told.
 class RecordingNotifications final : public ActivityNotifications {
   public:
-    bool Start(QMenu*) override {
+    void Start(std::function<void(bool)> answered) override {
         started = available;
-        return available;
+        answered(available);
     }
     void Stop() override { started = false; }
-    void Show(const QString& summary, const QString& body) override {
-        shown << summary + QStringLiteral(" | ") + body;
+    void Show(const QString& summary, const QString& body, bool sound) override {
+        shown << summary + QStringLiteral(" | ") + body +
+                     (sound ? QStringLiteral(" ♪") : QString());
     }
 
     bool available = true;
     bool started = false;
-    QStringList shown;  // "summary | body"
+    QStringList shown;  // "summary | body", and " ♪" with a sound
 };

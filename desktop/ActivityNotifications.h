@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+// The desktop's notifications. Each platform has its own: the freedesktop notification service
+// over D-Bus on Linux, a tray icon's messages on Windows.
+class ActivityNotifications {
+  public:
+    virtual ~ActivityNotifications() = default;
+
+    // Asks whether this desktop shows notifications, without waiting for the answer: answered
+    // runs with it from the event loop, or at once when it is known at once.
+    virtual void Start(std::function<void(bool available)> answered) = 0;
+    virtual void Stop() = 0;
+    // With sound, the desktop's sound for a notification goes with it.
+    virtual void Show(const QString& summary, const QString& body, bool sound) = 0;
+};
+
+// This platform's notifications.
+std::unique_ptr<ActivityNotifications> DesktopNotifications();

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "schedule/ActivityValue.h"
+#include "schedule/LocalTime.h"
+#include "schedule/cTask.h"
+
+// An opening of an activity: the start minute of a fixed time point or of a range, at its second
+// 0, on a day whose weekday the activity runs on. Entries that start at no real minute of the day
+// (25:70) never open.
+struct Opening {
+    ActivityKind kind = ActivityKind::TimeRanges;
+    std::u16string name;
+    // The entry as the list of what opens soon shows it: "12:05开启", or the range "12:05-12:20".
+    std::u16string soonText;
+    LocalMoment moment;
+};
+
+// The openings after the first moment and up to the last, in time order; openings at the same
+// moment in schedule order.
+std::vector<Opening> OpeningsBetween(const std::vector<cTask>& tasks, std::int16_t durationMinutes,
+                                     LocalMoment after, LocalMoment upTo);
+
+// The moment of the first opening strictly after the given one, looking a week ahead; nothing
+// when no entry opens in that time.
+std::optional<LocalMoment> FirstOpeningAfter(const std::vector<cTask>& tasks,
+                                             std::int16_t durationMinutes, LocalMoment after);

@@ -1,0 +1,103 @@
+#include "status/NotificationPlan.h"
+
+#include <algorithm>
+#include <string>
+
+#include "schedule/Openings.h"
+
+namespace {
+
+using std::chrono::days;
+using std::chrono::floor;
+using std::chrono::minutes;
+using std::chrono::seconds;
+
+// How long what was told is remembered: a clock set back further than this may tell it again.
+constexpr days kMemory{7};
+
+std::u16string Digits(std::int64_t number) {
+    const std::string digits = std::to_string(number);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+}  // namespace
+
+std::vector<Notification> NotificationPlan::Look(const Schedule& schedule,
+                                                 const std::vector<OpenEntry>& open,
+                                                 LocalMoment now, bool sending) {
+    std::vector<Notification> due = Opened(open, now, sending);
+    if (sending) {
+        std::vector<Notification> warnings = Warnings(schedule, now);
+        due.insert(due.end(), warnings.begin(), warnings.end());
+    }
+    lastLook_ = now;
+    Forget(now);
+    return due;
+}
+
+std::vector<Notification> NotificationPlan::Opened(const std::vector<OpenEntry>& open,
+                                                   LocalMoment now, bool sending) {
+    const auto today = floor<days>(now);
+    const std::int64_t currentMinute = floor<minutes>(now - today).count();
+    std::vector<Notification> opened;
+    for (const OpenEntry& entry : open) {
+        // An entry that starts after the current minute runs past midnight from the day before.
+        const auto day = entry.startMinute > currentMinute ? today - days{1} : today;
+        const bool first =
+            told_.emplace(entry.kind, entry.name, day + minutes{entry.startMinute}).second;
+        if (first && sending && lastLook_)
+            opened.push_back({entry.name + u" 已开启", entry.displayText});
+    }
+    return opened;
+}
+
+std::vector<Notification> NotificationPlan::Warnings(const Schedule& schedule, LocalMoment now) {
+    // For each lead, the openings whose warning came since the last look (at the first look, only
+    // one due this very second) and that are still ahead. After a sleep several leads of one
+    // opening may be due at once: one warning tells them all.
+    std::vector<Opening> due;
+    std::set<OpeningKey> inDue;
+    for (const int lead : schedule.leads) {
+        const minutes ahead{lead};
+        const LocalMoment after =
+            lastLook_ ? std::max(*lastLook_ + ahead, now) : now + ahead - seconds{1};
+        for (Opening& opening :
+             OpeningsBetween(schedule.tasks, schedule.durationMinutes, after, now + ahead)) {
+            OpeningKey key{opening.kind, opening.name, opening.moment};
+            if (!warned_.emplace(key, lead).second)
+                continue;
+            if (inDue.insert(std::move(key)).second)
+                due.push_back(std::move(opening));
+        }
+    }
+    std::stable_sort(due.begin(), due.end(),
+                     [](const Opening& a, const Opening& b) { return a.moment < b.moment; });
+    std::vector<Notification> warnings;
+    for (const Opening& opening : due) {
+        // Whole minutes left, rounded up: a late warning says how long there is still.
+        const std::int64_t left = (floor<seconds>(opening.moment - now).count() + 59) / 60;
+        warnings.push_back({opening.name + u" " + Digits(left) + u" 分钟后开启", opening.soonText});
+    }
+    return warnings;
+}
+
+void NotificationPlan::Forget(LocalMoment now) {
+    const LocalMoment before = now - kMemory;
+    std::erase_if(told_, [&](const OpeningKey& key) { return std::get<2>(key) < before; });
+    std::erase_if(warned_,
+                  [&](const WarningKey& key) { return std::get<2>(std::get<0>(key)) < before; });
+}
+
+std::optional<LocalMoment> NotificationPlan::NextMoment(const Schedule& schedule, LocalMoment now) {
+    std::optional<LocalMoment> next =
+        FirstOpeningAfter(schedule.tasks, schedule.durationMinutes, now);
+    for (const int lead : schedule.leads) {
+        const minutes ahead{lead};
+        if (const auto opening =
+                FirstOpeningAfter(schedule.tasks, schedule.durationMinutes, now + ahead)) {
+            if (!next || *opening - ahead < *next)
+                next = *opening - ahead;
+        }
+    }
+    return next;
+}
