@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "platform/AbandonedTemporaries.h"
-#include "platform/TemporaryFile_windows.h"
+#include "platform/TemporaryName.h"
 
 namespace fs = std::filesystem;
 
@@ -46,13 +46,14 @@ void RemoveAbandonedTemporaries(const fs::path& file) {
     fs::directory_iterator entries(target.parent_path(), error);
     for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
         const fs::path& path = entries->path();
-        const std::optional<DWORD> writer = TemporaryWriter(path.filename().wstring(), target);
+        const std::optional<unsigned long long> writer = TemporaryWriter(path.filename(), target);
         WIN32_FILE_ATTRIBUTE_DATA data;
-        if (!writer || !GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) ||
+        if (!writer || *writer > MAXDWORD ||
+            !GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) ||
             (data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))) {
             continue;
         }
-        if (!WriterMayRun(*writer, data.ftLastWriteTime))
+        if (!WriterMayRun(static_cast<DWORD>(*writer), data.ftLastWriteTime))
             DeleteFileW(path.c_str());
     }
 }
