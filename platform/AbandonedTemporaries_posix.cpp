@@ -93,11 +93,8 @@ void RemoveAbandonedTemporaries(const fs::path& file) {
     const fs::path target = WriteTarget(fs::absolute(file, error), error);
     if (error)
         return;
-    fs::directory_iterator entries(target.parent_path(), error);
-    for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
-        const fs::path& path = entries->path();
-        const std::optional<unsigned long long> writer = TemporaryWriter(path.filename(), target);
-        if (writer && *writer <= static_cast<unsigned long long>(std::numeric_limits<pid_t>::max()))
-            RemoveIfAbandoned(path, static_cast<pid_t>(*writer));
-    }
+    ForEachTemporary(target, [](const fs::path& path, unsigned long long writer) {
+        if (writer <= static_cast<unsigned long long>(std::numeric_limits<pid_t>::max()))
+            RemoveIfAbandoned(path, static_cast<pid_t>(writer));
+    });
 }

@@ -43,17 +43,14 @@ void RemoveAbandonedTemporaries(const fs::path& file) {
     const fs::path target = fs::absolute(file, error);
     if (error || GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES)
         return;
-    fs::directory_iterator entries(target.parent_path(), error);
-    for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
-        const fs::path& path = entries->path();
-        const std::optional<unsigned long long> writer = TemporaryWriter(path.filename(), target);
+    ForEachTemporary(target, [](const fs::path& path, unsigned long long writer) {
         WIN32_FILE_ATTRIBUTE_DATA data;
-        if (!writer || *writer > MAXDWORD ||
+        if (writer > MAXDWORD ||
             !GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) ||
             (data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))) {
-            continue;
+            return;
         }
-        if (!WriterMayRun(static_cast<DWORD>(*writer), data.ftLastWriteTime))
+        if (!WriterMayRun(static_cast<DWORD>(writer), data.ftLastWriteTime))
             DeleteFileW(path.c_str());
-    }
+    });
 }

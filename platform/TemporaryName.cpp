@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -41,21 +42,7 @@ bool ReadNumberUntil(NameView& text, Char end, unsigned long long& value) {
     return true;
 }
 
-}  // namespace
-
-fs::path TemporaryName(const fs::path& target, unsigned long long pid) {
-    static std::atomic<unsigned> counter{0};
-    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
-    Name name = NamePrefix(target);
-    for (const unsigned long long part : {pid, static_cast<unsigned long long>(counter++),
-                                          static_cast<unsigned long long>(ticks % 1000000)}) {
-        name += fs::path(std::to_string(part)).native();
-        name += kDot;
-    }
-    name += Suffix().substr(1);
-    return name;
-}
-
+// The process id in the name when it is a temporary file name for the target, else nothing.
 std::optional<unsigned long long> TemporaryWriter(const fs::path& name, const fs::path& target) {
     const Name prefix = NamePrefix(target);
     NameView text = name.native();
@@ -71,4 +58,30 @@ std::optional<unsigned long long> TemporaryWriter(const fs::path& name, const fs
         return std::nullopt;
     }
     return pid;
+}
+
+}  // namespace
+
+fs::path TemporaryName(const fs::path& target, unsigned long long pid) {
+    static std::atomic<unsigned> counter{0};
+    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+    Name name = NamePrefix(target);
+    for (const unsigned long long part : {pid, static_cast<unsigned long long>(counter++),
+                                          static_cast<unsigned long long>(ticks % 1000000)}) {
+        name += fs::path(std::to_string(part)).native();
+        name += kDot;
+    }
+    name += Suffix().substr(1);
+    return name;
+}
+
+void ForEachTemporary(const fs::path& target,
+                      const std::function<void(const fs::path&, unsigned long long)>& visit) {
+    std::error_code error;
+    fs::directory_iterator entries(target.parent_path(), error);
+    for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
+        const fs::path& path = entries->path();
+        if (const std::optional<unsigned long long> pid = TemporaryWriter(path.filename(), target))
+            visit(path, *pid);
+    }
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
+#include <functional>
 
 // The names of the temporary files that replacing a file (ReplaceFileAtomically) writes beside
 // it, and that RemoveAbandonedTemporaries looks for: ".GM.ini.<pid>.<n>.<ticks>.tmp" for a target
@@ -11,6 +11,9 @@
 // A fresh name for a temporary file of the process pid beside the target.
 std::filesystem::path TemporaryName(const std::filesystem::path& target, unsigned long long pid);
 
-// The process id in the name when it is a temporary file name for the target, else nothing.
-std::optional<unsigned long long> TemporaryWriter(const std::filesystem::path& name,
-                                                  const std::filesystem::path& target);
+// Calls visit with the path and the writing process's id of each temporary file of the target in
+// the target's folder. A folder that cannot be read ends the walk: what is not seen now is seen
+// the next time.
+void ForEachTemporary(
+    const std::filesystem::path& target,
+    const std::function<void(const std::filesystem::path& path, unsigned long long pid)>& visit);
