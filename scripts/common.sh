@@ -10,6 +10,13 @@ as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
+# Copies the program of a build folder into the folder as quillot. GM.ini lives beside the
+# executable: a copy in a scratch folder keeps the build folder clean.
+copy_program() {  # build folder, folder
+  [ -x "$1/app/quillot" ] || { echo "no $1/app/quillot: build the quillot target first" >&2; exit 1; }
+  cp "$1/app/quillot" "$2/quillot"
+}
+
 # Starts a virtual X display of the size given (WIDTHxHEIGHT, 24-bit colour), with any further
 # options for Xvfb, and exports its DISPLAY once it is up. The server's process id is left in
 # $xvfb; the display's number is written to <folder>/display.

@@ -27,7 +27,7 @@ trap cleanup EXIT
 start_xvfb "$scratch" 1024x640
 pids+=("$xvfb")
 
-# GM.ini lives beside the executable: a copy in the scratch folder keeps the build folder clean.
+# GM.ini lives beside the executable, so the program runs from a copy in the scratch folder.
 if [[ $target == *.zip ]]; then
   prefix=windows-
   use_wine
@@ -38,9 +38,8 @@ if [[ $target == *.zip ]]; then
   run=("$wine" 'C:\Quillot\quillot.exe')
 else
   prefix=
-  [ -x "$target/app/quillot" ] || { echo "no $target/app/quillot: build the quillot target first" >&2; exit 1; }
   folder=$scratch
-  cp "$target/app/quillot" "$folder/quillot"
+  copy_program "$target" "$folder"
   export QT_QPA_PLATFORM=xcb
   run=(./quillot)
 fi
