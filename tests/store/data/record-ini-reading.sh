@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 . ../../../scripts/common.sh
-../../../scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine64 locales
+../../../scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine64 locales python3
 make_wine_locale
 use_wine
 
