@@ -8,13 +8,15 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "platform/AbandonedTemporaries.h"
-#include "platform/TemporaryFile_posix.h"
+#include "platform/TemporaryName.h"
+#include "platform/WriteTarget_posix.h"
 
 namespace fs = std::filesystem;
 
@@ -61,9 +63,10 @@ bool WriterMayRun(pid_t pid, const struct stat& file) {
     return !started || *started <= written + kClockSlackSeconds;
 }
 
-// A writer holds the lock from before its file has a name until the file is renamed, except in
-// the moment between creating a named file and locking it; its process runs then, which
-// WriterMayRun sees. Only ordinary files are opened, and a file is removed only while it is the one
+// A writer holds an exclusive flock on its temporary file from before the file has a name until it
+// is renamed over the target, except in the moment between creating a named file and locking it;
+// its process runs then, which WriterMayRun sees. The kernel drops the lock when the process ends,
+// however it ends. Only ordinary files are opened, and a file is removed only while it is the one
 // that was locked.
 void RemoveIfAbandoned(const fs::path& path, pid_t writer) {
     struct stat named;
@@ -90,10 +93,8 @@ void RemoveAbandonedTemporaries(const fs::path& file) {
     const fs::path target = WriteTarget(fs::absolute(file, error), error);
     if (error)
         return;
-    fs::directory_iterator entries(target.parent_path(), error);
-    for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
-        const fs::path& path = entries->path();
-        if (const std::optional<pid_t> writer = TemporaryWriter(path.filename().string(), target))
-            RemoveIfAbandoned(path, *writer);
-    }
+    ForEachTemporary(target, [](const fs::path& path, unsigned long long writer) {
+        if (writer <= static_cast<unsigned long long>(std::numeric_limits<pid_t>::max()))
+            RemoveIfAbandoned(path, static_cast<pid_t>(writer));
+    });
 }

@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "platform/AbandonedTemporaries.h"
-#include "platform/TemporaryFile_windows.h"
+#include "platform/TemporaryName.h"
 
 namespace fs = std::filesystem;
 
@@ -43,16 +43,14 @@ void RemoveAbandonedTemporaries(const fs::path& file) {
     const fs::path target = fs::absolute(file, error);
     if (error || GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES)
         return;
-    fs::directory_iterator entries(target.parent_path(), error);
-    for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
-        const fs::path& path = entries->path();
-        const std::optional<DWORD> writer = TemporaryWriter(path.filename().wstring(), target);
+    ForEachTemporary(target, [](const fs::path& path, unsigned long long writer) {
         WIN32_FILE_ATTRIBUTE_DATA data;
-        if (!writer || !GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) ||
+        if (writer > MAXDWORD ||
+            !GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) ||
             (data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))) {
-            continue;
+            return;
         }
-        if (!WriterMayRun(*writer, data.ftLastWriteTime))
+        if (!WriterMayRun(static_cast<DWORD>(writer), data.ftLastWriteTime))
             DeleteFileW(path.c_str());
-    }
+    });
 }

@@ -9,7 +9,9 @@
 
 #include "platform/AbandonedTemporaries.h"
 #include "platform/FileBytes.h"
-#include "platform/TemporaryFile_posix.h"
+#include "platform/TemporaryName.h"
+#include "platform/WriteAccess_posix.h"
+#include "platform/WriteTarget_posix.h"
 
 namespace fs = std::filesystem;
 
@@ -52,15 +54,6 @@ std::error_code WriteAll(int fd, std::string_view bytes) {
     return {};
 }
 
-// A file or folder whose mode bits grant nobody write access was marked read-only by its user.
-// That is honoured even for root, whom the system itself would let through.
-std::error_code CheckWritable(const fs::path& path, const struct stat& info, int access) {
-    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
-        return std::make_error_code(std::errc::permission_denied);
-    }
-    return ::access(path.c_str(), access) == 0 ? std::error_code{} : LastError();
-}
-
 // A temporary file beside the target, open for writing and locked. Where the system offers it,
 // the file is written without a name (O_TMPFILE), so that a process killed while writing leaves
 // nothing behind, and is named only for the rename.
@@ -89,7 +82,7 @@ Temporary OpenUnnamed(const fs::path& folder, mode_t mode) {
 Temporary CreateNamed(const fs::path& target, mode_t mode, std::error_code& error) {
     Temporary temporary;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary.name = target.parent_path() / TemporaryName(target);
+        temporary.name = target.parent_path() / TemporaryName(target, ::getpid());
         temporary.file = FileDescriptor(
             ::open(temporary.name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
         if (temporary.file.IsOpen()) {
@@ -111,7 +104,7 @@ Temporary CreateNamed(const fs::path& target, mode_t mode, std::error_code& erro
 std::error_code NameUnnamed(Temporary& temporary, const fs::path& target) {
     const std::string self = "/proc/self/fd/" + std::to_string(temporary.file.get());
     for (int attempt = 0; attempt < 100; ++attempt) {
-        fs::path name = target.parent_path() / TemporaryName(target);
+        fs::path name = target.parent_path() / TemporaryName(target, ::getpid());
         if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
             temporary.name = std::move(name);
             return {};
@@ -193,13 +186,13 @@ std::error_code ReplaceFileAtomically(const fs::path& path, std::string_view byt
     if (exists && S_ISDIR(existing.st_mode))
         return std::make_error_code(std::errc::is_a_directory);
     if (exists) {
-        if ((error = CheckWritable(target, existing, W_OK)))
+        if ((error = CheckWriteAccess(target, existing, W_OK)))
             return error;
     }
     struct stat folderInfo;
     if (::stat(folder.c_str(), &folderInfo) != 0)
         return LastError();
-    if ((error = CheckWritable(folder, folderInfo, W_OK | X_OK)))
+    if ((error = CheckWriteAccess(folder, folderInfo, W_OK | X_OK)))
         return error;
     RemoveAbandonedTemporaries(target);
 

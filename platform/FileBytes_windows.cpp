@@ -4,7 +4,7 @@
 
 #include "platform/AbandonedTemporaries.h"
 #include "platform/FileBytes.h"
-#include "platform/TemporaryFile_windows.h"
+#include "platform/TemporaryName.h"
 
 namespace fs = std::filesystem;
 
@@ -50,7 +50,7 @@ std::error_code WriteAll(HANDLE file, std::string_view bytes) {
 // Creates a new file beside the target, under a name no other file has.
 FileHandle CreateTemporary(const fs::path& target, fs::path& temporary, std::error_code& error) {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = target.parent_path() / TemporaryName(target);
+        temporary = target.parent_path() / TemporaryName(target, GetCurrentProcessId());
         HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE)

@@ -13,6 +13,11 @@ namespace {
 
 constexpr std::string_view kGroup = "[Desktop Entry]";
 
+// The installed desktop entry, data/org.quillot.Quillot.desktop, as the build read it.
+constexpr std::string_view kDesktopEntry =
+#include "platform/DesktopEntryText.inc"
+    ;
+
 fs::path AutostartFile() {
     const fs::path config = XdgConfigFolder();
     return config.empty() ? fs::path() : config / "autostart" / "org.quillot.Quillot.desktop";
@@ -93,6 +98,33 @@ std::string ExecProgram(std::string_view value) {
     return program;
 }
 
+// Calls visit with each line of the text, without its line end (LF or CR LF).
+template <typename Visit>
+void ForEachLine(std::string_view text, Visit visit) {
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        visit(line);
+    }
+}
+
+// The autostart entry: the desktop entry, starting the program, with GNOME's autostart switch on.
+std::string AutostartEntry(const std::string& program) {
+    std::string entry;
+    ForEachLine(kDesktopEntry, [&](std::string_view line) {
+        if (line.starts_with("Exec=")) {
+            entry.append("Exec=").append(ExecValue(program)).append("\n");
+            entry.append("X-GNOME-Autostart-enabled=true\n");
+        } else {
+            entry.append(line).append("\n");
+        }
+    });
+    return entry;
+}
+
 // The values of Exec and Hidden in the file's main group.
 struct EntryKeys {
     std::string exec;
@@ -102,12 +134,7 @@ struct EntryKeys {
 EntryKeys ReadEntryKeys(std::string_view bytes) {
     EntryKeys keys;
     bool inGroup = false;
-    while (!bytes.empty()) {
-        const std::size_t end = bytes.find('\n');
-        std::string_view line = bytes.substr(0, end);
-        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
+    ForEachLine(bytes, [&](std::string_view line) {
         if (!line.empty() && line[0] == '[') {
             inGroup = line == kGroup;
         } else if (inGroup && line.starts_with("Exec=")) {
@@ -115,7 +142,7 @@ EntryKeys ReadEntryKeys(std::string_view bytes) {
         } else if (inGroup && line.starts_with("Hidden=")) {
             keys.hidden = line.substr(7) == "true";
         }
-    }
+    });
     return keys;
 }
 
@@ -146,13 +173,5 @@ std::error_code SetStartAtLogin(const fs::path& executable, bool on) {
     fs::create_directories(file.parent_path(), error);
     if (error)
         return error;
-    std::string entry(kGroup);
-    entry +=
-        "\nType=Application\nName=Quillot\nName[zh_CN]=Quillot 定时活动提醒\n"
-        "Comment=Shows which recurring activities are open now and which open within 30 "
-        "minutes\nComment[zh_CN]=显示当前可参与的定时活动和 30 分钟内开启的活动\n"
-        "Icon=org.quillot.Quillot\nTerminal=false\nX-GNOME-Autostart-enabled=true\nExec=";
-    entry += ExecValue(program);
-    entry += '\n';
-    return ReplaceFileAtomically(file, entry);
+    return ReplaceFileAtomically(file, AutostartEntry(program));
 }

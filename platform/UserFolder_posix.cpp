@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/UserFolder.h"
+#include "platform/WriteAccess_posix.h"
 #include "platform/XdgConfigFolder_posix.h"
 
 namespace fs = std::filesystem;
@@ -50,9 +51,6 @@ fs::path UserFolder() {
 bool CanCreateFilesIn(const fs::path& folder) {
     const fs::path place = folder.empty() ? fs::path(".") : folder;
     struct stat info;
-    if (::stat(place.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
-        return false;
-    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
-        return false;
-    return ::access(place.c_str(), W_OK | X_OK) == 0;
+    return ::stat(place.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           !CheckWriteAccess(place, info, W_OK | X_OK);
 }

@@ -13,6 +13,7 @@
 # Prints the prefix as its last line of output; everything else goes to stderr.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/common.sh
 
 say() { echo "build-qt-windows: $*" >&2; }
 
@@ -26,8 +27,6 @@ if [ -n "${QUILLOT_QT_WINDOWS:-}" ]; then
 fi
 
 scripts/install-deps.sh g++-mingw-w64-x86-64-posix dpkg-dev perl >&2
-sudo_cmd=()
-[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 
 # The source of exactly the Qt the host tools come from.
 version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
@@ -80,8 +79,8 @@ if ! apt-get source --print-uris qt6-base="$version" >/dev/null 2>&1; then
   printf '%s\n' "Types: deb-src" "URIs: http://deb.debian.org/debian" \
     "Suites: $codename $codename-updates" "Components: main" \
     "Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg" |
-    "${sudo_cmd[@]}" tee "$list" >/dev/null
-  "${sudo_cmd[@]}" apt-get update -qq >&2
+    as_root tee "$list" >/dev/null
+  as_root apt-get update -qq >&2
 fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quillot-qt.XXXXXX")

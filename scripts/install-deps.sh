@@ -2,6 +2,7 @@
 # Installs what building, running and testing Quillot needs on Debian 12, if it is missing, and
 # the further Debian packages named as arguments.
 set -euo pipefail
+. "$(dirname "$0")/common.sh"
 
 packages=(
   g++ cmake ninja-build pkg-config clang-format
@@ -19,8 +20,6 @@ for p in "${packages[@]}"; do
 done
 
 if ((${#missing[@]})); then
-  sudo_cmd=()
-  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  as_root apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi

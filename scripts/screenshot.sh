@@ -10,37 +10,36 @@
 # and for the zip wine64 and unzip.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/common.sh
 target=${1:-build/default}
 
 scratch=$(mktemp -d)
 pids=()
 cleanup() {
   # The program first, then its display.
-  [ -z "${WINEPREFIX:-}" ] || /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
+  [ -z "${WINEPREFIX:-}" ] || "$wineserver" -k >/dev/null 2>&1 || true
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
   wait 2>/dev/null || true
   rm -rf "$scratch"
 }
 trap cleanup EXIT
 
-Xvfb -screen 0 1024x640x24 -nolisten tcp -displayfd 3 3>"$scratch/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$scratch/display")"
+start_xvfb "$scratch" 1024x640
+pids+=("$xvfb")
 
-# GM.ini lives beside the executable: a copy in the scratch folder keeps the build folder clean.
+# GM.ini lives beside the executable, so the program runs from a copy in the scratch folder.
 if [[ $target == *.zip ]]; then
   prefix=windows-
-  export WINEPREFIX="$scratch/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=zh_CN.UTF-8
-  /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1
+  use_wine
+  export WINEPREFIX="$scratch/prefix"
+  "$wine" wineboot --init >/dev/null 2>&1
   unzip -q "$target" -d "$WINEPREFIX/drive_c"
   folder="$WINEPREFIX/drive_c/Quillot"
-  run=(/usr/lib/wine/wine64 'C:\Quillot\quillot.exe')
+  run=("$wine" 'C:\Quillot\quillot.exe')
 else
   prefix=
-  [ -x "$target/app/quillot" ] || { echo "no $target/app/quillot: build the quillot target first" >&2; exit 1; }
   folder=$scratch
-  cp "$target/app/quillot" "$folder/quillot"
+  copy_program "$target" "$folder"
   export QT_QPA_PLATFORM=xcb
   run=(./quillot)
 fi

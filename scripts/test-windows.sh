@@ -5,25 +5,22 @@
 # portable zip and checks it end to end (tests/windows/zip-under-wine.sh). Installs what is missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/common.sh
 
 scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine64 locales zip unzip
-if ! locale -a 2>/dev/null | grep -qix 'zh_CN\.utf-\?8'; then
-  sudo_cmd=()
-  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
-fi
+make_wine_locale
 QUILLOT_QT_WINDOWS=$(scripts/build-qt-windows.sh)
 export QUILLOT_QT_WINDOWS
 
 # The same environment as the windows test preset, on a display of its own.
-. scripts/wine-display.sh
+start_wine_display
 export WINEPREFIX="$PWD/build/windows/wine"
 mkdir -p "$WINEPREFIX"
 
 # A wineserver that stays up, and Wine's background processes started once, all with their output
 # away from the terminal: otherwise every test waits for them to let go of CTest's output pipe.
 "$wineserver" -p >/dev/null 2>&1 || true  # already running for this prefix
-/usr/lib/wine/wine64 wineboot >/dev/null 2>&1
+"$wine" wineboot >/dev/null 2>&1
 
 jobs=$(nproc)
 cmake --preset windows

@@ -38,6 +38,18 @@ void ParseLine(IniDocument& document, std::size_t index) {
         std::u16string(StripOuterQuotes(TrimIniBlanks(content.substr(equals + 1)))), index});
 }
 
+// The first item of that name (spaces around the argument ignored), or null: a section among the
+// document's sections or an entry among a section's entries.
+template <typename Item>
+const Item* FindByName(const std::vector<Item>& items, std::u16string_view argument) {
+    const std::u16string_view name = TrimIniArgument(argument);
+    for (const Item& candidate : items) {
+        if (IniNamesEqual(candidate.name, name))
+            return &candidate;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 IniDocument ParseIniDocument(std::string bytes) {
@@ -61,19 +73,9 @@ std::optional<IniDocument> ReadIniDocument(const std::filesystem::path& path,
 }
 
 const IniSection* FindIniSection(const IniDocument& document, std::u16string_view section) {
-    const std::u16string_view name = TrimIniArgument(section);
-    for (const IniSection& candidate : document.sections) {
-        if (IniNamesEqual(candidate.name, name))
-            return &candidate;
-    }
-    return nullptr;
+    return FindByName(document.sections, section);
 }
 
 const IniEntry* FindIniEntry(const IniSection& section, std::u16string_view key) {
-    const std::u16string_view name = TrimIniArgument(key);
-    for (const IniEntry& candidate : section.entries) {
-        if (IniNamesEqual(candidate.name, name))
-            return &candidate;
-    }
-    return nullptr;
+    return FindByName(section.entries, key);
 }

@@ -6,14 +6,12 @@
 # installs them).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+. scripts/common.sh
 build=${1:-build/default}
-program="$build/app/quillot"
-[ -x "$program" ] || { echo "no $program: build the quillot target first" >&2; exit 1; }
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-# GM.ini lives beside the executable: a copy in the scratch folder keeps the build folder clean.
-cp "$program" "$scratch/quillot"
+copy_program "$build" "$scratch"
 mkdir -m 700 "$scratch/runtime"
 # XWayland's sockets go here. A booted system makes the folder world-writable; mutter starts no
 # XWayland in one that is not.

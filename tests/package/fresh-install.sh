@@ -4,6 +4,7 @@
 # user's ~/.config/quillot/, nothing is written beside the program, and no message box opens.
 # Usage (as root, to create the user): tests/package/fresh-install.sh quillot_<version>_amd64.deb
 set -euo pipefail
+. "$(dirname "$0")/../../scripts/common.sh"
 deb=$(realpath "$1")
 user=quillot-e2e
 
@@ -32,16 +33,14 @@ mkdir -p "$home"
 chown "$user:" "$home"
 before=$(cd "$scratch/root" && find . | sort)
 
-Xvfb -screen 0 1024x640x24 -nolisten tcp -ac -displayfd 3 3>"$scratch/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-display=":$(cat "$scratch/display")"
+start_xvfb "$scratch" 1024x640 -ac
+pids+=("$xvfb")
 
-runuser -u "$user" -- env -i HOME="$home" PATH=/usr/bin:/bin DISPLAY="$display" \
+runuser -u "$user" -- env -i HOME="$home" PATH=/usr/bin:/bin DISPLAY="$DISPLAY" \
   QT_QPA_PLATFORM=xcb "$program" >"$scratch/program.log" 2>&1 &
 pids+=($!)
 
-windows() { DISPLAY="$display" xdotool search --onlyvisible --name '^Quillot$' 2>/dev/null | wc -l; }
+windows() { xdotool search --onlyvisible --name '^Quillot$' 2>/dev/null | wc -l; }
 for _ in $(seq 100); do [ "$(windows)" -ge 1 ] && break; sleep 0.1; done
 [ "$(windows)" -ge 1 ] || fail "the status window did not appear"
 sleep 2  # a start-up message would be on screen by now

@@ -16,14 +16,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string TemporaryOf(unsigned long long pid) {
-    return ".GM.ini." + std::to_string(pid) + "-0-123.tmp";
+std::string TemporaryOf(unsigned long long pid, int counter = 0) {
+    return ".GM.ini." + std::to_string(pid) + "." + std::to_string(counter) + ".123.tmp";
 }
 
 TEST(AbandonedTemporariesWindows, OnlyFilesOfWritersThatNoLongerRunGo) {
     const std::string own = TemporaryOf(GetCurrentProcessId());
-    const std::string reused =
-        TemporaryOf(GetCurrentProcessId()).replace(own.find("-0-"), 3, "-1-");
+    const std::string reused = TemporaryOf(GetCurrentProcessId(), 1);
     const std::string ended = TemporaryOf(4'000'000'000ULL);  // no process has such an id
     const std::string other = ".GM.ini.bak";
     TempFolder folder;

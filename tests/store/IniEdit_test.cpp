@@ -73,33 +73,33 @@ const std::u16string kSmile = u"\U0001F600";  // not in code page 936
 INSTANTIATE_TEST_SUITE_P(
     Windows, IniEdit,
     testing::Values(
-        EditCase{"ReplaceKeepsBlankLinesAndSpacingElsewhere",  // W1
+        EditCase{"ReplaceKeepsBlankLinesAndSpacingElsewhere",
                  "; head\r\n\r\n[s]\r\n; c1\r\nkey1 = old\r\n\r\nkey2=b\r\n\r\n\r\n[t]\r\nx=1\r\n",
                  {{u"s", u"key1", u"new"}},
                  "; head\r\n\r\n[s]\r\n; c1\r\nkey1=new\r\n\r\nkey2=b\r\n\r\n\r\n[t]\r\nx=1\r\n"},
         EditCase{"SameValueSameLineNoChange",
                  "[s]\r\nkey2=b\r\n",
                  {{u"s", u"key2", u"b"}},
-                 std::nullopt},  // W2
+                 std::nullopt},
         EditCase{"SameValueOtherSpacingIsRewritten",
                  "[s]\r\nkey2 = b\r\n",
                  {{u"s", u"key2", u"b"}},
                  "[s]\r\nkey2=b\r\n"},
-        EditCase{"NewKeyAfterLastKeyBeforeTrailingComment",  // W3
+        EditCase{"NewKeyAfterLastKeyBeforeTrailingComment",
                  "[s]\r\na=1\r\n; trailing comment\r\n\r\n\r\n[t]\r\nx=1\r\n",
                  {{u"s", u"b", u"2"}},
                  "[s]\r\na=1\r\nb=2\r\n; trailing comment\r\n\r\n\r\n[t]\r\nx=1\r\n"},
-        EditCase{"NewKeyRightAfterHeaderOfSectionWithoutKeys",  // W4
+        EditCase{"NewKeyRightAfterHeaderOfSectionWithoutKeys",
                  "[s]\r\n; only comment\r\n\r\n[t]\r\nx=1\r\n",
                  {{u"s", u"b", u"2"}},
                  "[s]\r\nb=2\r\n; only comment\r\n\r\n[t]\r\nx=1\r\n"},
         EditCase{"NewSectionAppendedKeepingBlankLine",
-                 "[s]\r\na=1\r\n\r\n",  // W5a
+                 "[s]\r\na=1\r\n\r\n",
                  {{u"new", u"k", u"v"}},
                  "[s]\r\na=1\r\n\r\n[new]\r\nk=v\r\n"},
         EditCase{"NewSectionAfterMissingLineEnd",
                  "[s]\r\na=1",
-                 {{u"new", u"k", u"v"}},  // W5b
+                 {{u"new", u"k", u"v"}},
                  "[s]\r\na=1\r\n[new]\r\nk=v\r\n"},
         EditCase{"NewKeyAfterLastLineWithoutLineEnd",
                  "[s]\r\na=1",
@@ -110,72 +110,64 @@ INSTANTIATE_TEST_SUITE_P(
                  {{u"S", u"K", u"V2"}},
                  "[S]\r\nK=V2\r\n"},
         EditCase{"NewKeyAfterHeaderWithoutLineEnd", "[s]", {{u"s", u"k", u"v"}}, "[s]\r\nk=v\r\n"},
-        EditCase{"EmptyContent",
-                 "",
-                 {{u"s", u"k", u"v"}, {u"s", u"k", u""}},  // W6a
-                 "[s]\r\nk=\r\n"},
-        EditCase{"RemoveExactlyOneLine",  // W7a
+        EditCase{"EmptyContent", "", {{u"s", u"k", u"v"}, {u"s", u"k", u""}}, "[s]\r\nk=\r\n"},
+        EditCase{"RemoveExactlyOneLine",
                  "; head\r\n[s]\r\na=1\r\n\r\nb = 2\r\n; c\r\n\r\n[t]\r\nx=1\r\n",
                  {{u"s", u"a", std::nullopt}},
                  "; head\r\n[s]\r\n\r\nb = 2\r\n; c\r\n\r\n[t]\r\nx=1\r\n"},
         EditCase{"RemoveMissingKeyOrSectionNoChange",
-                 "[s]\r\na=1\r\n",  // W7b
+                 "[s]\r\na=1\r\n",
                  {{u"s", u"nosuch", std::nullopt}, {u"nosuch", u"a", std::nullopt}},
                  std::nullopt},
-        EditCase{"RemoveLastKeyKeepsHeader",
-                 "[s]\r\na=1\r\n",
-                 {{u"s", u"a", std::nullopt}},
-                 "[s]\r\n"},  // W7d
+        EditCase{
+            "RemoveLastKeyKeepsHeader", "[s]\r\na=1\r\n", {{u"s", u"a", std::nullopt}}, "[s]\r\n"},
         EditCase{"RemoveLastLineWithoutLineEnd",
                  "[s]\r\na=1\r\nb=2",
                  {{u"s", u"b", std::nullopt}},
                  "[s]\r\na=1\r\n"},
-        EditCase{"ExistingKeysKeepPlaceNewOnesInCallOrder",  // W11
+        EditCase{"ExistingKeysKeepPlaceNewOnesInCallOrder",
                  "[s]\r\nb=value\r\na=value\r\n",
                  {{u"s", u"z", u""}, {u"s", u"b", u""}, {u"s", u"y", u""}, {u"s", u"a", u""}},
                  "[s]\r\nb=\r\na=\r\nz=\r\ny=\r\n"},
-        EditCase{"CommentIsNeverAKeySoSemicolonKeyIsAddedTwice",  // C4a
+        EditCase{"CommentIsNeverAKeySoSemicolonKeyIsAddedTwice",
                  "[s]\r\n;k=v\r\nk2=v2\r\n",
                  {{u"s", u";new", u"x"}, {u"s", u";new", u"x"}},
                  "[s]\r\n;k=v\r\nk2=v2\r\n;new=x\r\n;new=x\r\n"},
         EditCase{"CommentCannotBeRemoved",
                  "[s]\r\n;k=v\r\n",
                  {{u"s", u";k", std::nullopt}},
-                 std::nullopt},  // C4b
+                 std::nullopt},
         EditCase{"FirstOfRepeatedKeysChanges",
-                 "[s]\r\nk=1\r\nK=2\r\nk=3\r\n",  // D1c, D1d
+                 "[s]\r\nk=1\r\nK=2\r\nk=3\r\n",
                  {{u"s", u"k", u"9"}},
                  "[s]\r\nk=9\r\nK=2\r\nk=3\r\n"},
         EditCase{"FirstOfRepeatedKeysIsRemoved",
                  "[s]\r\nk=1\r\nK=2\r\nk=3\r\n",
                  {{u"s", u"k", std::nullopt}},
                  "[s]\r\nK=2\r\nk=3\r\n"},
-        EditCase{"FirstOfRepeatedSectionsGetsTheKey",  // D2c
+        EditCase{"FirstOfRepeatedSectionsGetsTheKey",
                  "[s]\r\na=1\r\n[t]\r\nb=2\r\n[S]\r\nc=3\r\na=4\r\n",
                  {{u"s", u"c", u"5"}},
                  "[s]\r\na=1\r\nc=5\r\n[t]\r\nb=2\r\n[S]\r\nc=3\r\na=4\r\n"},
         EditCase{"SpellingOfTheFileKept",
-                 "[Sec]\r\n  Key  =1\r\n",  // K2a
+                 "[Sec]\r\n  Key  =1\r\n",
                  {{u"SEC", u"KEY", u"9"}},
                  "[Sec]\r\nKey=9\r\n"},
         EditCase{"ArgumentsLoseSpacesValueWrittenAsGiven",
-                 "",  // S4a
+                 "",
                  {{u" s2 ", u" k ", u"  v  "}},
                  "[s2]\r\nk=  v  \r\n"},
         EditCase{"ArgumentsKeepTabs",
                  "",
-                 {{u"\ts3\t", u"\tk\t", u"\tv\t"}},  // S4b
+                 {{u"\ts3\t", u"\tk\t", u"\tv\t"}},
                  "[\ts3\t]\r\n\tk\t=\tv\t\r\n"},
-        EditCase{"ValueIsNotEscaped",
-                 "",
-                 {{u"s", u"inj", u"a\r\nb=c"}},  // O3a
-                 "[s]\r\ninj=a\r\nb=c\r\n"},
-        EditCase{"BytesBeforeFirstSectionKept",  // O4c
+        EditCase{"ValueIsNotEscaped", "", {{u"s", u"inj", u"a\r\nb=c"}}, "[s]\r\ninj=a\r\nb=c\r\n"},
+        EditCase{"BytesBeforeFirstSectionKept",
                  std::string("Data \0 before \0 first \0 section", 31),
                  {{u"section1", u"key1", u"string1"}},
                  std::string("Data \0 before \0 first \0 section", 31) +
                      "\r\n[section1]\r\nkey1=string1\r\n"},
-        EditCase{"TextAfterNulKeptInOtherLines",  // O4b
+        EditCase{"TextAfterNulKeptInOtherLines",
                  std::string("[s]\r\nk=ab\0cd\r\nk2=v\0\r\nk3=x\r\n", 27),
                  {{u"s", u"k3", u"y"}},
                  std::string("[s]\r\nk=ab\0cd\r\nk2=v\0\r\nk3=y\r\n", 27)},
@@ -183,12 +175,12 @@ INSTANTIATE_TEST_SUITE_P(
                  std::string("[s]\r\nk=ab\0cd\r\nk2=v\r\n", 20),
                  {{u"s", u"k", u"z"}},
                  "[s]\r\nk=z\r\nk2=v\r\n"},
-        EditCase{"InvalidGbkInOtherLinesKept",  // E5
+        EditCase{"InvalidGbkInOtherLinesKept",
                  "; bad \x81\r\n[s]\r\nk=\x80\xff\r\nk2=\x81\r\nk3=v\r\n",
                  {{u"s", u"k3", u"w"}},
                  "; bad \x81\r\n[s]\r\nk=\x80\xff\r\nk2=\x81\r\nk3=w\r\n"},
         EditCase{"LfOnlyLinesKeepTheirLineEnds",
-                 "[s]\na=1\n\n; c\nb=2\n",  // W8
+                 "[s]\na=1\n\n; c\nb=2\n",
                  {{u"s", u"a", u"9"}, {u"s", u"c", u"3"}},
                  "[s]\na=9\n\n; c\nb=2\nc=3\r\n"},
         EditCase{"CrOnlyLinesKeepTheirLineEnds",
@@ -196,7 +188,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {{u"s", u"b", u"2"}},
                  "[s]\ra=1\rb=2\r\n[t]\rx=1"},
         EditCase{"LineWithoutEqualsIsNotAKey",
-                 "[s]\r\nk\r\nj=1\r\n",  // W9
+                 "[s]\r\nk\r\nj=1\r\n",
                  {{u"s", u"k", u"v"}},
                  "[s]\r\nk\r\nj=1\r\nk=v\r\n"},
         EditCase{"SectionWithoutClosingBracket",
@@ -216,7 +208,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "",
                  {{u"s", u"k" + kSmile, u"a" + kSmile + u"b"}},
                  "[s]\r\nk?=a?b\r\n"},
-        EditCase{"Utf16LeFileStaysUtf16Le",  // E2
+        EditCase{"Utf16LeFileStaysUtf16Le",
                  Utf16Le(u"[s]\r\nk=中\r\n[t]\r\nk=文\r\n"),
                  {{u"t", u"k2", u"新"}},
                  Utf16Le(u"[s]\r\nk=中\r\n[t]\r\nk=文\r\nk2=新\r\n")},
@@ -224,7 +216,7 @@ INSTANTIATE_TEST_SUITE_P(
                  Utf16Le(u"[s]\r\nk=不\r\n"),
                  {{u"s", u"k", u"不不"}},
                  Utf16Le(u"[s]\r\nk=不不\r\n")},
-        EditCase{"Utf8FileStaysUtf8",  // E1
+        EditCase{"Utf8FileStaysUtf8",
                  "\xEF\xBB\xBF[s]\r\nk=\xE4\xB8\xAD\r\n",
                  {{u"t", u"k2", u"新"}},
                  "\xEF\xBB\xBF[s]\r\nk=\xE4\xB8\xAD\r\n[t]\r\nk2=\xE6\x96\xB0\r\n"},

@@ -1,28 +1,45 @@
-// ReadIniKeys gives each key with the value a look-up by its name finds, from one read.
+// ReadIniKeys gives the keys of a section, each with the value a look-up by its name finds.
+// read.
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "store/IniReaders.h"
 #include "tests/store/StoreTestFiles.h"
 
 namespace {
 
+using Keys = std::vector<std::pair<std::u16string, std::u16string>>;
+
+Keys KeysOf(const std::vector<IniKeyValue>& read) {
+    Keys keys;
+    for (const IniKeyValue& key : read)
+        keys.emplace_back(key.name, key.value);
+    return keys;
+}
+
 TEST(ReadIniKeys, EachNameCarriesTheValueALookUpFinds) {
-    const char* files[] = {
-        "[s]\r\na=1\r\nb=2\r\n",
-        "[s]\r\nk=1\r\nK=2\r\nk=3\r\n",                      // repeats show the first value
-        "[s]\r\n; c=1\r\n  x = \" q \" \r\nnoeq\r\n=e\r\n",  // comments, quotes, blank names
-        "[S]\r\na=1\r\n[t]\r\nb=2\r\n[s]\r\nc=3\r\n",        // only the first section counts
-        "[t]\r\nb=2\r\n",                                    // no such section
+    const struct {
+        const char* bytes;
+        Keys keys;
+    } cases[] = {
+        {"[s]\r\na=1\r\nb=2\r\n", {{u"a", u"1"}, {u"b", u"2"}}},
+        // Repeats are listed, each with the value of the first line of its name.
+        {"[s]\r\nk=1\r\nK=2\r\nk=3\r\n", {{u"k", u"1"}, {u"K", u"1"}, {u"k", u"1"}}},
+        // Comments, lines without "=" and blank names are no keys; values lose blanks and quotes.
+        {"[s]\r\n; c=1\r\n  x = \" q \" \r\nnoeq\r\n=e\r\n", {{u"x", u" q "}}},
+        {"[S]\r\na=1\r\n[t]\r\nb=2\r\n[s]\r\nc=3\r\n", {{u"a", u"1"}}},  // the first section only
+        {"[t]\r\nb=2\r\n", {}},                                          // no such section
     };
-    for (const char* bytes : files) {
+    for (const auto& c : cases) {
         TempFolder folder;
         const auto ini = folder / "GM.ini";
-        WriteTestFile(ini, bytes);
+        WriteTestFile(ini, c.bytes);
         std::error_code error;
-        for (const IniKeyValue& key : ReadIniKeys(u"s", ini, error)) {
-            EXPECT_EQ(ReadIniValue(u"s", key.name, ini, FixedClock(), error), key.value) << bytes;
-        }
+        EXPECT_EQ(KeysOf(ReadIniKeys(u"s", ini, error)), c.keys) << c.bytes;
         EXPECT_FALSE(error);
     }
 }

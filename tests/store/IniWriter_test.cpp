@@ -61,7 +61,7 @@ class DefaultScheduleEdit : public testing::Test {
     std::string template_;
 };
 
-TEST_F(DefaultScheduleEdit, DeletingTheFixedSampleRemovesExactlyLine25) {  // T1
+TEST_F(DefaultScheduleEdit, DeletingTheFixedSampleRemovesExactlyLine25) {
     ASSERT_FALSE(WriteIniValue(kFixedSection, u"红包刷新时间", std::nullopt, path_));
     std::vector<std::string> expected = templateLines();
     expected.erase(expected.begin() + 24);
@@ -70,7 +70,7 @@ TEST_F(DefaultScheduleEdit, DeletingTheFixedSampleRemovesExactlyLine25) {  // T1
     EXPECT_TRUE(ReadIniKeys(kFixedSection, path_, error).empty());
 }
 
-TEST_F(DefaultScheduleEdit, NewRangeActivityGoesRightAfterTheLastOne) {  // T2
+TEST_F(DefaultScheduleEdit, NewRangeActivityGoesRightAfterTheLastOne) {
     ASSERT_FALSE(WriteIniValue(kRangeSection, u"测试", u"07:00-08:00|每日", path_));
     std::vector<std::string> expected = templateLines();
     expected.insert(expected.begin() + 30, EncodeCp936(u"测试=07:00-08:00|每日\r\n"));
@@ -80,7 +80,7 @@ TEST_F(DefaultScheduleEdit, NewRangeActivityGoesRightAfterTheLastOne) {  // T2
               (std::vector<std::u16string>{u"就餐时间", u"测试"}));
 }
 
-TEST_F(DefaultScheduleEdit, NewDurationChangesOnlyLine35) {  // T3
+TEST_F(DefaultScheduleEdit, NewDurationChangesOnlyLine35) {
     ASSERT_FALSE(WriteIniValue(kDurationSection, kDurationKey, u"10", path_));
     std::vector<std::string> expected = templateLines();
     expected[34] = EncodeCp936(u"持续时间=10\r\n");
@@ -89,7 +89,7 @@ TEST_F(DefaultScheduleEdit, NewDurationChangesOnlyLine35) {  // T3
     EXPECT_EQ(ReadIniValue(kDurationSection, kDurationKey, path_, FixedClock(), error), u"10");
 }
 
-TEST_F(DefaultScheduleEdit, AllThreeEditsTogether) {  // T4
+TEST_F(DefaultScheduleEdit, AllThreeEditsTogether) {
     ASSERT_FALSE(WriteIniValue(kFixedSection, u"红包刷新时间", std::nullopt, path_));
     ASSERT_FALSE(WriteIniValue(kRangeSection, u"测试", u"07:00-08:00|每日", path_));
     ASSERT_FALSE(WriteIniValue(kDurationSection, kDurationKey, u"10", path_));
@@ -116,7 +116,7 @@ TEST_F(DefaultScheduleEdit, SuccessfulWriteLeavesNoTemporaryFile) {
     EXPECT_EQ(FolderEntries(folder_.path()), std::vector<std::string>{"GM.ini"});
 }
 
-TEST(IniWriterMissingFile, ValueCreatesOnlyThatSectionAndKey) {  // W6a
+TEST(IniWriterMissingFile, ValueCreatesOnlyThatSectionAndKey) {
     TempFolder folder;
     ASSERT_FALSE(WriteIniValue(kFixedSection, u"早会", u"09:00|每日", folder / "GM.ini"));
     EXPECT_EQ(ReadBytes(folder / "GM.ini"),
@@ -129,7 +129,7 @@ TEST(IniWriterMissingFile, WrittenInCodePage936WithoutByteOrderMark) {
     EXPECT_EQ(ReadBytes(folder / "GM.ini"), "[\xBD\xDA]\r\n\xBC\xFC=\xD6\xB5\r\n");
 }
 
-TEST(IniWriterMissingFile, RemovingCreatesNoFile) {  // W6b: no empty file for the next start
+TEST(IniWriterMissingFile, RemovingCreatesNoFile) {  // no empty file for the next start
     TempFolder folder;
     EXPECT_FALSE(WriteIniValue(kFixedSection, u"早会", std::nullopt, folder / "GM.ini"));
     EXPECT_FALSE(fs::exists(folder / "GM.ini"));

@@ -13,9 +13,9 @@ set -euo pipefail
 zip=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
 template="$here/../store/data/default-template-gbk.ini"
-wine=/usr/lib/wine/wine64
 
-. "$here/../../scripts/wine-display.sh"
+. "$here/../../scripts/common.sh"
+start_wine_display
 export WINEPREFIX="$scratch/prefix"
 unset WINEPATH
 fail() {
