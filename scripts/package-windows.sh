@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
-# Packs Quillot for Windows as a portable zip:
+# Packs Quillot for Windows twice, as a portable zip and as a per-user installer:
 #   build/windows-package/quillot-<version>-windows-x86_64.zip
-# holding one folder, Quillot/: quillot.exe, every DLL it needs, the Qt plugins it loads, and the
-# licences. The DLLs are found by reading the imports of the executable, the plugins and each DLL
-# taken in (objdump -p), so a new dependency comes along by itself; an import that is neither
-# found nor a DLL of Windows itself fails the packing. No GM.ini: the first start writes it.
+#   build/windows-package/quillot-<version>-windows-x86_64-setup.exe
+# The zip holds one folder, Quillot/: quillot.exe, every DLL it needs, the Qt plugins it loads, and
+# the licences. The DLLs are found by reading the imports of the executable, the plugins and each
+# DLL taken in (objdump -p), so a new dependency comes along by itself; an import that is neither
+# found nor a DLL of Windows itself fails the packing. No GM.ini: the first start writes it. The
+# installer (makensis, data/windows/installer.nsi) installs the same files.
 # Builds Qt for Windows and the program first where they are not built yet (the windows preset).
-# Prints the zip's path as its last line.
+# Prints the zip's path, then the installer's, as its last two lines.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
+
+# Wine's DLLs tell which DLLs are Windows' own; icotool makes the executable's icon.
+scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine64 zip nsis icoutils >&2
 
 QUILLOT_QT_WINDOWS=$(scripts/build-qt-windows.sh)
 export QUILLOT_QT_WINDOWS
@@ -90,4 +95,28 @@ zip="$out/quillot-$version-windows-x86_64.zip"
 rm -f "$zip"
 (cd "$stage" && zip -qr9X "$root/$zip" Quillot)
 echo "package-windows: $zip, $(stat -c %s "$zip") bytes, $(find "$folder" -type f | wc -l) files" >&2
+
+# The installer's file lists, from the folder just zipped: each folder, then its files.
+files="$out/files.nsh"
+{
+  echo '!macro InstallProgramFiles'
+  while read -r dir; do
+    printf '  SetOutPath "$INSTDIR%s"\n' "$(tr / '\\' <<<"${dir#.}")"
+    find "$root/$folder/${dir#./}" -maxdepth 1 -type f -printf '  File "%p"\n' | sort
+  done < <(cd "$folder" && find . -type d | sort)
+  echo '!macroend'
+  echo '!macro RemoveProgramFiles'
+  (cd "$folder" && find . -type f | sort) | sed 's|^\.|  Delete "$INSTDIR|; s|$|"|; s|/|\\|g'
+  (cd "$folder" && find . -mindepth 1 -type d | sort -r) | sed 's|^\.|  RMDir "$INSTDIR|; s|$|"|; s|/|\\|g'
+  echo '!macroend'
+} >"$files"
+kib=$(find "$folder" -type f -printf '%s\n' | awk '{ bytes += $1 } END { printf "%d", (bytes + 1023) / 1024 }')
+publisher=$(sed -n 's/^Copyright (c) [0-9, -]* //p' LICENSE | head -n1)
+setup="$out/quillot-$version-windows-x86_64-setup.exe"
+rm -f "$setup"
+makensis -V2 -WX -INPUTCHARSET UTF8 -DVERSION="$version" -DPUBLISHER="$publisher" \
+  -DICON="$root/$build/app/quillot.ico" -DFILES="$root/$files" -DESTIMATED_SIZE="$kib" \
+  -DOUTFILE="$root/$setup" data/windows/installer.nsi >&2
+echo "package-windows: $setup, $(stat -c %s "$setup") bytes" >&2
 echo "$zip"
+echo "$setup"

@@ -2,12 +2,14 @@
 # Quillot for Windows: builds Qt for Windows once (scripts/build-qt-windows.sh, cached), cross-builds
 # the whole program and every test with mingw-w64 (the windows presets), runs the tests under Wine
 # in code page 936 on a virtual X display, the windows on Qt's own windows platform, then packs the
-# portable zip and checks it end to end (tests/windows/zip-under-wine.sh). Installs what is missing.
+# portable zip and the installer and checks both end to end (tests/windows/zip-under-wine.sh,
+# tests/windows/installer-under-wine.sh). Installs what is missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/common.sh
 
-scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine64 locales zip unzip
+scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine64 locales zip unzip nsis icoutils \
+  python3-pefile
 make_wine_locale
 QUILLOT_QT_WINDOWS=$(scripts/build-qt-windows.sh)
 export QUILLOT_QT_WINDOWS
@@ -27,5 +29,8 @@ cmake --preset windows
 cmake --build --preset windows -j"$jobs"
 ctest --preset windows -j"$jobs"
 
-zip=$(scripts/package-windows.sh build/windows)
+packages=$(scripts/package-windows.sh build/windows)
+zip=$(sed -n 1p <<<"$packages")
+setup=$(sed -n 2p <<<"$packages")
 tests/windows/zip-under-wine.sh "$zip"
+tests/windows/installer-under-wine.sh "$setup" "$zip"
