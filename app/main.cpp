@@ -2,6 +2,7 @@
 
 #include "app/ActivityNotifications.h"
 #include "app/ApplicationIdentity.h"
+#include "app/CommandLineAnswer.h"
 #include "app/Form1.h"
 #include "app/PlatformChoice.h"
 #include "editor/Form2.h"
@@ -14,6 +15,10 @@
 #include "ui/Dialogs.h"
 
 int main(int argc, char** argv) {
+    // -h, -v and --status answer here, without a window, before the single-instance check.
+    if (const std::optional<int> answered = AnswerCommandLine(argc, argv))
+        return *answered;
+
     // One running copy per executable path; a second start ends here, before anything is shown
     // or written.
     const std::filesystem::path executable = ExecutablePath();

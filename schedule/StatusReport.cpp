@@ -67,11 +67,12 @@ class StatusEvaluation final : public EntryVisitor {
                    startMinute <= currentMinute + kLookAheadMinutes) {
             if (task_->任务类型 == ActivityKind::FixedTimes) {
                 char16_t start[kMaxClockTextLength];
-                soon_.AddLine(task_->任务名,
-                              std::u16string_view(start, WriteClockText(entry.start, start)),
-                              kOpensSuffix);
+                const std::u16string_view startText(start, WriteClockText(entry.start, start));
+                soon_.AddLine(task_->任务名, startText, kOpensSuffix);
+                opening_.push_back({task_->任务名, std::u16string(startText)});
             } else {
                 soon_.AddLine(task_->任务名, entry.displayText);
+                opening_.push_back({task_->任务名, std::u16string(entry.displayText)});
             }
         }
     }
@@ -80,7 +81,8 @@ class StatusEvaluation final : public EntryVisitor {
     void OnProblem(std::u16string_view, ScheduleError) override {}
 
     StatusTexts Finish() && {
-        return {std::move(now_).Finish(), std::move(soon_).Finish(), std::move(open_)};
+        return {std::move(now_).Finish(), std::move(soon_).Finish(), std::move(open_),
+                std::move(opening_)};
     }
 
   private:
@@ -89,6 +91,7 @@ class StatusEvaluation final : public EntryVisitor {
     ReportList now_{kNowHeader, kNowEmpty};
     ReportList soon_{kSoonHeader, kSoonEmpty};
     std::vector<OpenEntry> open_;
+    std::vector<OpenEntry> opening_;
 };
 
 }  // namespace
