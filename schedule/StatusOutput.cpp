@@ -26,39 +26,21 @@ std::u16string FirstLineWithoutNumber(std::u16string_view list) {
 }
 
 void AppendJsonString(std::u16string& json, std::u16string_view text) {
-    constexpr char16_t kHexDigits[] = u"0123456789abcdef";
+    // The characters JSON escapes with one letter, and those letters.
+    constexpr std::u16string_view kShortEscaped = u"\"\\\b\f\n\r\t";
+    constexpr std::u16string_view kShortEscapes = u"\"\\bfnrt";
+    constexpr std::u16string_view kHexDigits = u"0123456789abcdef";
     json.push_back(u'"');
     for (const char16_t c : text) {
-        switch (c) {
-            case u'"':
-                json += u"\\\"";
-                break;
-            case u'\\':
-                json += u"\\\\";
-                break;
-            case u'\b':
-                json += u"\\b";
-                break;
-            case u'\f':
-                json += u"\\f";
-                break;
-            case u'\n':
-                json += u"\\n";
-                break;
-            case u'\r':
-                json += u"\\r";
-                break;
-            case u'\t':
-                json += u"\\t";
-                break;
-            default:
-                if (c < 0x20) {
-                    json += u"\\u00";
-                    json.push_back(kHexDigits[c >> 4]);
-                    json.push_back(kHexDigits[c & 0xF]);
-                } else {
-                    json.push_back(c);
-                }
+        if (const std::size_t escape = kShortEscaped.find(c); escape != std::u16string_view::npos) {
+            json.push_back(u'\\');
+            json.push_back(kShortEscapes[escape]);
+        } else if (c < 0x20) {
+            json += u"\\u00";
+            json.push_back(kHexDigits[c >> 4]);
+            json.push_back(kHexDigits[c & 0xF]);
+        } else {
+            json.push_back(c);
         }
     }
     json.push_back(u'"');

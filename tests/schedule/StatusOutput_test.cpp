@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/schedule/DefaultSchedule.h"
+
 namespace {
 
 using enum ActivityKind;
@@ -14,14 +16,6 @@ using namespace std::chrono_literals;
 // 2026-12-07 is a Monday.
 LocalTime Monday(int hour, int minute) {
     return {2026y / 12 / 7, hour, minute, 0};
-}
-
-std::vector<cTask> DefaultSchedule() {
-    return {
-        {u"红包刷新时间", u"00:00,08:00,12:00,16:00,20:00,22:00", u"每日", FixedTimes},
-        {u"就餐时间", u"06:00-06:30,12:00-12:30,18:00-18:30", u"星期一,星期二,星期三,星期四,星期五",
-         TimeRanges},
-    };
 }
 
 struct OutputCase {
