@@ -21,7 +21,7 @@ cmake --build "$build" --target package
 deb=$(ls "$build"/quillot_*_amd64.deb)
 echo "package: $deb, $(stat -c %s "$deb") bytes"
 dpkg-deb -f "$deb" Depends
-dpkg-deb -c "$deb" | grep -q ' \./usr/share/man/man1/quillot\.1\.gz$' || { echo "$deb has no manual page" >&2; exit 1; }
+dpkg-deb -c "$deb" | grep ' \./usr/share/man/man1/quillot\.1\.gz$' >/dev/null || { echo "$deb has no manual page" >&2; exit 1; }
 
 if [ "$(id -u)" -eq 0 ]; then
   tests/package/fresh-install.sh "$deb"
