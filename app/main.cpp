@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include "app/ApplicationIdentity.h"
+#include "app/CommandLineAnswer.h"
 #include "app/Form1.h"
 #include "desktop/ActivityNotifications.h"
 #include "desktop/ClockWatch.h"
@@ -17,6 +18,10 @@
 #include "ui/Dialogs.h"
 
 int main(int argc, char** argv) {
+    // -h, -v and --status answer here, without a window, before the single-instance check.
+    if (const std::optional<int> answered = AnswerCommandLine(argc, argv))
+        return *answered;
+
     // One running copy per executable path; a second start ends here, before anything is shown
     // or written.
     const std::filesystem::path executable = ExecutablePath();

@@ -65,6 +65,11 @@ class StatusEvaluation final : public EntryVisitor {
         } else if (currentMinute < startMinute &&
                    startMinute <= currentMinute + kLookAheadMinutes) {
             soon_.AddLine(task_->任务名, SoonText(task_->任务类型, entry));
+            // In the soon entries a fixed time point is its start alone, without "开启".
+            const bool fixed = task_->任务类型 == ActivityKind::FixedTimes;
+            opening_.push_back({task_->任务名,
+                                fixed ? FormatClock(entry.start) : std::u16string(entry.displayText),
+                                task_->任务类型, startMinute});
         }
     }
 
@@ -72,7 +77,8 @@ class StatusEvaluation final : public EntryVisitor {
     void OnProblem(std::u16string_view, ScheduleError) override {}
 
     StatusTexts Finish() && {
-        return {std::move(now_).Finish(), std::move(soon_).Finish(), std::move(open_)};
+        return {std::move(now_).Finish(), std::move(soon_).Finish(), std::move(open_),
+                std::move(opening_)};
     }
 
   private:
@@ -81,6 +87,7 @@ class StatusEvaluation final : public EntryVisitor {
     ReportList now_{kNowHeader, kNowEmpty};
     ReportList soon_{kSoonHeader, kSoonEmpty};
     std::vector<OpenEntry> open_;
+    std::vector<OpenEntry> opening_;
 };
 
 }  // namespace

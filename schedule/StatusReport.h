@@ -8,10 +8,12 @@
 #include "schedule/LocalTime.h"
 #include "schedule/cTask.h"
 
-// An entry of the list of activities that can be joined now, as the list shows it: the activity's
-// name and the entry's display text ("12:00-12:05" for a fixed time point, a range as written);
-// and where it comes from: the activity's kind and the entry's start minute, which is after the
-// current minute when the entry opened the day before and runs past midnight.
+// An entry of one of the two lists, as the list shows it: the activity's name and the entry's time.
+// In the list of activities that can be joined now a fixed time point shows as its span
+// ("12:00-12:05"), in the list of those opening soon as its start ("12:00"); a range shows as
+// written in both. And where it comes from: the activity's kind and the entry's start minute,
+// which is after the current minute when an open entry opened the day before and runs past
+// midnight.
 struct OpenEntry {
     std::u16string name;
     std::u16string displayText;
@@ -22,9 +24,10 @@ struct OpenEntry {
 
 // The two texts of the status window, and the entries the first one lists.
 struct StatusTexts {
-    std::u16string now;           // activities that can be joined now
-    std::u16string soon;          // activities opening within the next 30 minutes
-    std::vector<OpenEntry> open;  // the entries of the now list, in its order
+    std::u16string now;              // activities that can be joined now
+    std::u16string soon;             // activities opening within the next 30 minutes
+    std::vector<OpenEntry> open;     // the entries of the now list, in its order
+    std::vector<OpenEntry> opening;  // the entries of the soon list, in its order
 };
 
 StatusTexts ComputeStatusTexts(const std::vector<cTask>& tasks, std::int16_t durationMinutes,

@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev libgl-dev libcanberra-dev
   fonts-wqy-microhei
   xvfb xauth xdotool imagemagick
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file man-db faketime
   "$@"
 )
 

@@ -4,7 +4,6 @@
 
 #include "schedule/ActivityValue.h"
 #include "schedule/TextTrim.h"
-#include "store/IniDocument.h"
 #include "store/IniNames.h"
 
 namespace {
@@ -44,12 +43,18 @@ void LoadSection(const IniDocument& document, ActivityKind kind, std::vector<cTa
 
 std::vector<LoadProblem> LoadTasks(std::vector<cTask>& allTasks, const std::filesystem::path& file,
                                    std::error_code& error) {
+    const std::optional<IniDocument> document = ReadIniDocument(file, error);
+    if (!document) {
+        allTasks.clear();
+        return {};
+    }
+    return LoadTasks(allTasks, *document);
+}
+
+std::vector<LoadProblem> LoadTasks(std::vector<cTask>& allTasks, const IniDocument& document) {
     allTasks.clear();
     std::vector<LoadProblem> problems;
-    const std::optional<IniDocument> document = ReadIniDocument(file, error);
-    if (!document)
-        return problems;
-    LoadSection(*document, ActivityKind::FixedTimes, allTasks, problems);
-    LoadSection(*document, ActivityKind::TimeRanges, allTasks, problems);
+    LoadSection(document, ActivityKind::FixedTimes, allTasks, problems);
+    LoadSection(document, ActivityKind::TimeRanges, allTasks, problems);
     return problems;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "schedule/cTask.h"
+#include "store/IniDocument.h"
 
 // Something LoadTasks had to leave out.
 struct LoadProblem {
@@ -25,3 +26,6 @@ struct LoadProblem {
 // file loads nothing; error is set when the file exists but cannot be read.
 std::vector<LoadProblem> LoadTasks(std::vector<cTask>& allTasks, const std::filesystem::path& file,
                                    std::error_code& error);
+
+// The same from a file already read.
+std::vector<LoadProblem> LoadTasks(std::vector<cTask>& allTasks, const IniDocument& document);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Start-up time to the first painted window and resident memory when idle, Quillot beside a bare
-# Qt window showing one label, started alternately in one run.
+# Qt window showing one label, started alternately in one run; then the whole run of
+# `quillot --status`, which opens no window.
 # Usage: bench/app/startup_compare.sh [build folder, default build/release] [runs, default 10]
 # Runs on Qt's offscreen platform unless QT_QPA_PLATFORM says otherwise.
 set -euo pipefail
@@ -54,3 +55,13 @@ printf '%-12s %10s %12s\n' program "first paint" "VmRSS idle"
 printf '%-12s %7.1f ms %9d kB\n' quillot "$q_ms" "$q_kb" bare_label "$b_ms" "$b_kb"
 awk -v qm="$q_ms" -v bm="$b_ms" -v qk="$q_kb" -v bk="$b_kb" \
   'BEGIN {printf "ratio        %7.2f x    %9.2f x   (goal: at most 1.2 x)\n", qm / bm, qk / bk}'
+
+# The same copy's GM.ini, read by a whole process that prints the status and ends.
+status_ms=$(cd "$scratch" && python3 -c 'import statistics, subprocess, sys, time
+times = []
+for _ in range(int(sys.argv[1])):
+    start = time.monotonic_ns()
+    subprocess.run(["./quillot", "--status"], check=True, stdout=subprocess.DEVNULL)
+    times.append((time.monotonic_ns() - start) / 1e6)
+print("%.1f" % statistics.median(times))' "$runs")
+printf '%-12s %7.1f ms   (quillot --status, the whole process)\n' "--status" "$status_ms"

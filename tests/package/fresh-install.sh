@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # A fresh install as a user would try it: the package unpacked into a folder the user cannot write,
-# started by an ordinary user on a virtual display. Passes when the default schedule appears in the
-# user's ~/.config/quillot/, nothing is written beside the program, and no message box opens.
+# asked for its status without a display, then started by an ordinary user on a virtual display.
+# Passes when the status is the default schedule's and creates nothing, the default schedule then
+# appears in the user's ~/.config/quillot/, nothing is written beside the program, and no message
+# box opens.
 # Usage (as root, to create the user): tests/package/fresh-install.sh quillot_<version>_amd64.deb
 set -euo pipefail
 . "$(dirname "$0")/../../scripts/common.sh"
@@ -32,6 +34,14 @@ useradd --no-create-home --home-dir "$home" --shell /bin/sh "$user"
 mkdir -p "$home"
 chown "$user:" "$home"
 before=$(cd "$scratch/root" && find . | sort)
+
+# On a Monday at 11:40 (faketime), the status of the default schedule.
+runuser -u "$user" -- env -i HOME="$home" PATH=/usr/bin:/bin TZ=UTC \
+  faketime '2026-12-07 11:40:00' "$program" --status >"$scratch/status" 2>"$scratch/program.log" ||
+  fail "quillot --status failed"
+printf '%s\n' 当前可参与：无 '*30分钟内开启*' '1. 红包刷新时间 12:00开启' '2. 就餐时间 12:00-12:30' |
+  cmp -s - "$scratch/status" || fail "quillot --status printed $(cat "$scratch/status")"
+[ -z "$(ls -A "$home")" ] || fail "quillot --status created $(ls -A "$home") in $home"
 
 start_xvfb "$scratch" 1024x640 -ac
 pids+=("$xvfb")

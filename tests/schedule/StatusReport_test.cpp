@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/schedule/DefaultSchedule.h"
+
 namespace {
 
 using enum ActivityKind;
@@ -41,14 +43,6 @@ std::u16string SoonList(const std::vector<std::u16string>& lines) {
     std::vector<std::u16string> all{u"*30分钟内开启*"};
     all.insert(all.end(), lines.begin(), lines.end());
     return Joined(all);
-}
-
-std::vector<cTask> DefaultSchedule() {
-    return {
-        {u"红包刷新时间", u"00:00,08:00,12:00,16:00,20:00,22:00", u"每日", FixedTimes},
-        {u"就餐时间", u"06:00-06:30,12:00-12:30,18:00-18:30", u"星期一,星期二,星期三,星期四,星期五",
-         TimeRanges},
-    };
 }
 
 struct MomentCase {

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The portable zip as a Windows user meets it: unpacked into a fresh Wine prefix whose ANSI code
 # page is 936, on a virtual X display, and used with the mouse and the keyboard. Checks that
+#   - quillot.exe --version, --status (at a fixed moment, through faketime) and a mistyped option
+#     answer on redirected standard streams, and create no GM.ini;
 #   - quillot.exe shows one window titled "Quillot" and no message box;
 #   - GM.ini appears beside it: the default file byte for byte but for its creation time;
 #   - a second start of the same quillot.exe ends at once, while a copy in another folder runs;
@@ -49,6 +51,27 @@ wait_for() {  # condition command...; up to 30 s
   return 1
 }
 count_is() { [ "$(windows "$1" | wc -l)" -eq "$2" ]; }
+
+step "the command line, redirected to files"
+# Runs C:\Quillot\quillot.exe with the arguments on Monday 2026-12-07 at 11:40; sets $status.
+answer() {
+  status=0
+  (cd "$drive_c/Quillot" && faketime '2026-12-07 11:40:00' "$wine" 'C:\Quillot\quillot.exe' "$@" \
+    >"$scratch/out" 2>"$scratch/err") || status=$?
+}
+version=$(basename "$zip" | sed -n 's/^quillot-\(.*\)-windows-x86_64\.zip$/\1/p')
+answer --version
+[ "$status" -eq 0 ] && [ "$(cat "$scratch/out")" = "Quillot $version" ] ||
+  fail "--version: exit code $status, printed $(cat "$scratch/out")"
+answer --status
+printf '%s\n' 当前可参与：无 '*30分钟内开启*' '1. 红包刷新时间 12:00开启' '2. 就餐时间 12:00-12:30' |
+  cmp -s - "$scratch/out" || fail "--status: exit code $status, printed $(cat "$scratch/out")"
+[ "$status" -eq 0 ] || fail "--status ended with $status"
+answer --frobnicate
+[ "$status" -eq 2 ] && [ ! -s "$scratch/out" ] &&
+  grep -qx 'quillot：无法识别的选项“--frobnicate”。用法见 quillot --help。' "$scratch/err" ||
+  fail "a mistyped option: exit code $status, printed $(cat "$scratch/out" "$scratch/err")"
+[ ! -e "$ini" ] || fail "the command line wrote GM.ini"
 
 step "first start"
 start Quillot

@@ -1,0 +1,61 @@
+#include "app/CommandLineAnswer.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "platform/CommandLineArguments.h"
+#include "platform/ConsoleText.h"
+#include "platform/ExecutablePath.h"
+#include "schedule/StatusOutput.h"
+#include "store/CommandLine.h"
+#include "store/IniLocation.h"
+#include "store/ScheduleSnapshot.h"
+#include "store/StartupReport.h"
+#include "store/SystemClock.h"
+
+namespace {
+
+constexpr int kAnswered = 0;
+constexpr int kFailed = 1;
+constexpr int kMistake = 2;
+
+int Print(std::u16string_view text) {
+    return WriteConsoleText(ConsoleStream::Output, text) ? kAnswered : kFailed;
+}
+
+// The status as the window would show it now, from the GM.ini it would use.
+int PrintStatus(bool json) {
+    const std::filesystem::path file = FindIniPath(ExecutablePath());
+    const LocalTime now = SystemLocalTime();
+    std::error_code error;
+    const ScheduleSnapshot schedule = ReadScheduleSnapshot(file, now, error);
+    if (error) {
+        const StartupProblems problems{{{FileProblem::Kind::NotRead, error}, {}, {}}, {}, {}};
+        WriteConsoleText(ConsoleStream::Error, ComposeStartupReport(file, problems) + u"\n");
+        return kFailed;
+    }
+    const StatusTexts texts = ComputeStatusTexts(schedule.tasks, schedule.durationMinutes, now);
+    return Print(json ? StatusAsJson(texts) : StatusAsText(texts));
+}
+
+}  // namespace
+
+std::optional<int> AnswerCommandLine(int argc, const char* const* argv) {
+    const CommandLine line = ParseCommandLine(CommandLineArguments(argc, argv));
+    switch (line.request) {
+        case CommandLine::Request::Window:
+            return std::nullopt;
+        case CommandLine::Request::Help:
+            return Print(UsageText());
+        case CommandLine::Request::Version:
+            return Print(VersionText(u"" QUILLOT_VERSION));
+        case CommandLine::Request::StatusText:
+            return PrintStatus(false);
+        case CommandLine::Request::StatusJson:
+            return PrintStatus(true);
+        case CommandLine::Request::Mistake:
+            break;
+    }
+    WriteConsoleText(ConsoleStream::Error, line.mistake);
+    return kMistake;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <optional>
+
+// Answers the command-line options that need no window (-h, -v, --status and mistakes) on the
+// standard streams, before anything of the window is set up: no display is needed, nothing is
+// created or changed, and the single-instance check is not made. Returns the exit code then;
+// nothing when the status window is to open.
+std::optional<int> AnswerCommandLine(int argc, const char* const* argv);

@@ -1,0 +1,140 @@
+#!/usr/bin/env bash
+# The program's command line as a user and a status bar meet it, with no display at all: -h, -v,
+# mistakes, and --status in text and JSON against prepared GM.ini files at a fixed moment (Monday
+# 2026-12-07 11:40, through faketime), beside the program and per user, while a status window of
+# the same program runs. Checks that the status options create and change nothing.
+# Usage: tests/app/command-line.sh <quillot> <version>
+set -euo pipefail
+program=$1
+version=$2
+
+scratch=$(mktemp -d)
+io=$(mktemp -d)  # the programs' output, away from the files they may see
+window=
+cleanup() {
+  [ -z "$window" ] || kill "$window" 2>/dev/null || true
+  chmod -R u+w "$scratch"
+  rm -rf "$scratch" "$io"
+}
+trap cleanup EXIT
+fail() {
+  echo "command line: $*" >&2
+  exit 1
+}
+
+mkdir "$scratch/here"
+cp "$program" "$scratch/here/quillot"
+export TZ=UTC XDG_CONFIG_HOME="$scratch/config"
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+# faketime preloads its library ahead of AddressSanitizer's runtime in a sanitized build.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
+
+# Runs the copy with the arguments at the fixed moment; sets $out, $err and $status.
+run() {
+  status=0
+  faketime '2026-12-07 11:40:00' "$scratch/here/quillot" "$@" >"$io/out" 2>"$io/err" ||
+    status=$?
+  out=$(cat "$io/out")
+  err=$(cat "$io/err")
+}
+expect() {  # what, exit code, stdout, stderr
+  [ "$status" -eq "$2" ] || fail "$1: exit code $status, not $2 (stderr: $err)"
+  [ "$out" = "$3" ] || fail "$1: standard output is
+$out
+instead of
+$3"
+  [ "$err" = "$4" ] || fail "$1: standard error is
+$err
+instead of
+$4"
+}
+# A GM.ini in code page 936 with CR LF line ends, from UTF-8 lines.
+prepare() {  # file, lines...
+  local file=$1
+  shift
+  printf '%s\r\n' "$@" | iconv -f UTF-8 -t GBK >"$file"
+}
+# Nothing but the program and what the test put there.
+unchanged() {  # what, expected listing
+  local listing
+  listing=$(cd "$scratch" && find . | sort | tr '\n' ' ')
+  [ "$listing" = "$2" ] || fail "$1: the files are now $listing"
+}
+
+run --help
+[ "$status" -eq 0 ] && [ -z "$err" ] || fail "--help: exit code $status, stderr $err"
+[ "$(head -n 1 <<<"$out")" = "用法：quillot [选项]" ] || fail "--help starts with $(head -n 1 <<<"$out")"
+for option in -h --help -v --version --status --status=json -platform; do
+  grep -q -- "$option" <<<"$out" || fail "--help does not name $option"
+done
+help=$out
+run -h
+expect "-h" 0 "$help" ""
+
+for option in -v --version; do
+  run "$option"
+  expect "$option" 0 "Quillot $version" ""
+done
+
+mistake() { echo "quillot：$1。用法见 quillot --help。"; }
+run --frobnicate
+expect "an unknown option" 2 "" "$(mistake '无法识别的选项“--frobnicate”')"
+run -style Fusion --status -x
+expect "an unknown option after Qt's" 2 "" "$(mistake '无法识别的选项“-x”')"
+run --status=xml
+expect "a wrong value" 2 "" "$(mistake '选项“--status”的取值“xml”无法识别，可用 text 或 json')"
+run --status -platform
+expect "a Qt option without its value" 2 "" "$(mistake '选项“-platform”缺少取值')"
+run 文件
+expect "an argument" 2 "" "$(mistake '无法识别的参数“文件”')"
+
+default_status='当前可参与：无
+*30分钟内开启*
+1. 红包刷新时间 12:00开启
+2. 就餐时间 12:00-12:30'
+run --status
+expect "--status without GM.ini" 0 "$default_status" ""
+unchanged "--status without GM.ini" ". ./here ./here/quillot "
+
+prepare "$scratch/here/GM.ini" '[固定时间任务日程]' '晨"会=11:38|每日' '[范围时间任务日程]' \
+  '午休=11:00-13:00|星期二' '巡逻=11:50-12:00|星期一' '[持续时间设置]' '持续时间=10'
+cp "$scratch/here/GM.ini" "$io/prepared.ini"
+run -platform offscreen --status=json
+expect "--status=json beside the program" 0 \
+  '{"text":"晨\"会 11:38-11:48","tooltip":"*当前可参与*\n1. 晨\"会 11:38-11:48\n*30分钟内开启*\n1. 巡逻 11:50-12:00","class":"open","open":[{"name":"晨\"会","time":"11:38-11:48"}],"soon":[{"name":"巡逻","time":"11:50-12:00"}]}' ""
+cmp -s "$scratch/here/GM.ini" "$io/prepared.ini" || fail "--status changed GM.ini"
+
+# While the window of the same copy runs, on a platform that needs no display: Qt's own options
+# reach the window.
+QUILLOT_REPORT_FIRST_PAINT=1 "$scratch/here/quillot" -platform offscreen -style=Fusion >"$io/window" &
+window=$!
+for _ in $(seq 200); do grep -q '^first-paint' "$io/window" && break; sleep 0.05; done
+grep -q '^first-paint' "$io/window" || fail "the status window did not start"
+run --status
+expect "--status while the window runs" 0 "*当前可参与*
+1. 晨\"会 11:38-11:48
+*30分钟内开启*
+1. 巡逻 11:50-12:00" ""
+kill "$window"
+wait "$window" 2>/dev/null || true
+window=
+
+rm "$scratch/here/GM.ini"
+mkdir "$scratch/here/GM.ini"
+run --status
+expect "a GM.ini that cannot be read" 1 "" "无法读取日程文件：$scratch/here/GM.ini
+原因：GM.ini 是一个文件夹，不是文件。"
+rmdir "$scratch/here/GM.ini"
+
+# A folder the user cannot write: GM.ini is the user's own, whose folder is not created.
+chmod 555 "$scratch/here"
+run --status
+expect "--status per user without GM.ini" 0 "$default_status" ""
+unchanged "--status per user without GM.ini" ". ./here ./here/quillot "
+mkdir -p "$scratch/config/quillot"
+prepare "$scratch/config/quillot/GM.ini" '[固定时间任务日程]' '晨会=11:38|星期一'
+run --status
+expect "--status per user" 0 "*当前可参与*
+1. 晨会 11:38-11:43
+30分钟内开启：无" ""
+echo "command line: help, version, mistakes and the status as text and JSON, creating nothing"
