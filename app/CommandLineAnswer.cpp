@@ -30,7 +30,8 @@ int PrintStatus(bool json) {
     std::error_code error;
     const ScheduleSnapshot schedule = ReadScheduleSnapshot(file, now, error);
     if (error) {
-        const StartupProblems problems{{{FileProblem::Kind::NotRead, error}, {}, {}}, {}, {}};
+        const StartupProblems problems{
+            {{FileProblem::Kind::NotRead, error}, {}, {}}, {}, {}, {}, {}};
         WriteConsoleText(ConsoleStream::Error, ComposeStartupReport(file, problems) + u"\n");
         return kFailed;
     }

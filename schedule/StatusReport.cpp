@@ -67,9 +67,10 @@ class StatusEvaluation final : public EntryVisitor {
             soon_.AddLine(task_->任务名, SoonText(task_->任务类型, entry));
             // In the soon entries a fixed time point is its start alone, without "开启".
             const bool fixed = task_->任务类型 == ActivityKind::FixedTimes;
-            opening_.push_back({task_->任务名,
-                                fixed ? FormatClock(entry.start) : std::u16string(entry.displayText),
-                                task_->任务类型, startMinute});
+            opening_.push_back(
+                {task_->任务名,
+                 fixed ? FormatClock(entry.start) : std::u16string(entry.displayText),
+                 task_->任务类型, startMinute});
         }
     }
 
