@@ -49,9 +49,9 @@ struct ScheduleProblems {
 // Everything that went wrong while starting: the file, its activities, the duration and the
 // program's settings (each one's stored value when it cannot be used).
 struct StartupProblems {
-    ScheduleProblems schedule;
-    DurationSetting duration;
-    std::optional<std::u16string> unusableNotifyValue;
-    std::optional<std::u16string> unusableLeadsValue;
-    std::optional<std::u16string> unusableSoundValue;
+    ScheduleProblems schedule{};
+    DurationSetting duration{};
+    std::optional<std::u16string> unusableNotifyValue{};
+    std::optional<std::u16string> unusableLeadsValue{};
+    std::optional<std::u16string> unusableSoundValue{};
 };

@@ -62,8 +62,9 @@ class StatusBoardTest : public testing::Test {
     void Start() {
         board.LoadAtStartup();
         board.NotificationServiceAnswered(true);
-        if (!board.Notifying())
+        if (!board.Notifying()) {
             EXPECT_EQ(board.TurnNotifications(true, true), u"");
+        }
     }
 
     void Run(const std::vector<Step>& steps) {
