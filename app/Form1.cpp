@@ -54,12 +54,13 @@ QString DisplayText(const std::u16string& text) {
 
 }  // namespace
 
-Form1::Form1(Dialogs& dialogs, StatusBoard& board, Clock clock, std::function<void()> openEditor,
-             ActivityNotifications& notifications, std::filesystem::path executable,
-             QWidget* parent)
+Form1::Form1(Dialogs& dialogs, StatusBoard& board, Schedule& schedule, Clock clock,
+             std::function<void(QWidget*)> openEditor, ActivityNotifications& notifications,
+             std::filesystem::path executable, QWidget* parent)
     : QWidget(parent),
       dialogs(dialogs),
       board(board),
+      schedule(schedule),
       clock(std::move(clock)),
       openEditor(std::move(openEditor)),
       notifications(notifications),
@@ -68,6 +69,7 @@ Form1::Form1(Dialogs& dialogs, StatusBoard& board, Clock clock, std::function<vo
       paintsOwnOpacity(ShownByWaylandCompositor()) {
     static std::once_flag accessibleFactory;
     std::call_once(accessibleFactory, [] { QAccessible::installFactory(&AccessibleInterface); });
+    schedule.Listen(*this);
     CreateControls();
     CreateMenu();
     ApplyWindowSettings();
@@ -122,11 +124,17 @@ QAccessibleInterface* Form1::AccessibleInterface(const QString& className, QObje
          {QStringLiteral("Close"), QStringLiteral("关闭"), close}});
 }
 
+Form1::~Form1() {
+    schedule.StopListening(*this);
+}
+
+void Form1::OpenEditor() {
+    if (openEditor)
+        openEditor(this);
+}
+
 void Form1::OpenEditorSoon() {
-    QTimer::singleShot(0, this, [this] {
-        if (openEditor)
-            openEditor();
-    });
+    QTimer::singleShot(0, this, &Form1::OpenEditor);
 }
 
 void Form1::CloseSoon() {
@@ -228,6 +236,11 @@ void Form1::刷新任务() {
     Report(EvaluateStatus());
 }
 
+void Form1::ScheduleChanged(ScheduleChange change) {
+    if (StatusBoard::ShowsAtOnce(change))
+        刷新任务();
+}
+
 void Form1::LookAgain() {
     Report(EvaluateStatus());
 }
@@ -322,8 +335,8 @@ void Form1::mouseReleaseEvent(QMouseEvent* event) {
         SavePosition();
     if (click && pressedButton == Qt::RightButton)
         ShowMenu(event->globalPosition().toPoint());
-    else if (click && openEditor)
-        openEditor();
+    else if (click)
+        OpenEditor();
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {
@@ -339,8 +352,7 @@ void Form1::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
-    if (openEditor)
-        openEditor();
+    OpenEditor();
 }
 
 void Form1::paintEvent(QPaintEvent*) {

@@ -9,6 +9,7 @@
 
 #include "schedule/LocalTime.h"
 #include "schedule/StatusReport.h"
+#include "store/Schedule.h"
 
 class ActivityNotifications;
 class AutoSizeLabel;
@@ -29,17 +30,19 @@ class StatusBoard;
 // find these as actions: "Press" on the window opens the editor, "ShowMenu" the menu, "Close" on
 // it or "Press" on the "×" closes it. Where the program may place its window, a drag's end is
 // remembered and the next start puts the window there.
-class Form1 : public QWidget {
+class Form1 : public QWidget, private ScheduleListener {
     Q_OBJECT
   public:
     // Sets the window up and shows the board's first look at the clock's time; the board has
-    // loaded the schedule already. The problems that look reports are shown in a message box as
-    // soon as the event loop runs; notifications that were on ask for the desktop's service.
-    // openEditor shows the task editor modally. executable is the program that starts at login when
-    // the user asks for it.
-    Form1(Dialogs& dialogs, StatusBoard& board, Clock clock, std::function<void()> openEditor,
-          ActivityNotifications& notifications, std::filesystem::path executable,
-          QWidget* parent = nullptr);
+    // loaded the schedule already, and the window hears of the changes made to it. The problems
+    // that look reports are shown in a message box as soon as the event loop runs; notifications
+    // that were on ask for the desktop's service. openEditor shows the task editor modally over
+    // the window it is given. executable is the program that starts at login when the user asks
+    // for it.
+    Form1(Dialogs& dialogs, StatusBoard& board, Schedule& schedule, Clock clock,
+          std::function<void(QWidget*)> openEditor, ActivityNotifications& notifications,
+          std::filesystem::path executable, QWidget* parent = nullptr);
+    ~Form1() override;
 
     // Has the board reload the activities from GM.ini and evaluates again (the duration stays as
     // read at start-up). Problems are reported when they differ from those reported last.
@@ -81,7 +84,10 @@ class Form1 : public QWidget {
 
     // Open the editor, or close the window, from the event loop: after the menu or a screen
     // reader's request has returned.
+    void OpenEditor();
     void OpenEditorSoon();
+    // Reloads at once when the board says a change shows at once.
+    void ScheduleChanged(ScheduleChange change) override;
     void CloseSoon();
 
     // The menu: Form1Menu.cpp.
@@ -100,8 +106,9 @@ class Form1 : public QWidget {
 
     Dialogs& dialogs;
     StatusBoard& board;
+    Schedule& schedule;
     Clock clock;
-    std::function<void()> openEditor;
+    std::function<void(QWidget*)> openEditor;
     ActivityNotifications& notifications;
     std::filesystem::path executable;
     // Where the compositor, not the program, places windows (native Wayland).

@@ -13,7 +13,7 @@
 #include "platform/SingleInstance.h"
 #include "status/StatusBoard.h"
 #include "store/IniLocation.h"
-#include "store/ScheduleFile.h"
+#include "store/Schedule.h"
 #include "store/SystemClock.h"
 #include "ui/Dialogs.h"
 
@@ -33,24 +33,18 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     SetApplicationIdentity(app);
     MessageBoxDialogs dialogs;
-    const ScheduleFile schedule(ResolveIniPath(executable), SystemLocalTime);
+    Schedule schedule(ScheduleFile(ResolveIniPath(executable), SystemLocalTime));
     // Writes GM.ini when it is missing and loads it, before the status window is set up.
     StatusBoard board(schedule);
     board.LoadAtStartup();
     const std::unique_ptr<ActivityNotifications> notifications = DesktopNotifications();
     Form2* editor = nullptr;  // created at its first use, owned by the status window
-    Form1* statusWindow = nullptr;
-    Form1 form1(
-        dialogs, board, SystemLocalTime,
-        [&] {
-            if (editor == nullptr) {
-                editor = new Form2(
-                    dialogs, schedule, [&] { statusWindow->刷新任务(); }, statusWindow);
-            }
-            editor->exec();
-        },
-        *notifications, executable);
-    statusWindow = &form1;
+    const auto openEditor = [&](QWidget* statusWindow) {
+        if (editor == nullptr)
+            editor = new Form2(dialogs, schedule, statusWindow);
+        editor->exec();
+    };
+    Form1 form1(dialogs, board, schedule, SystemLocalTime, openEditor, *notifications, executable);
     form1.show();
     // From the event loop, once the window is up: the system bus may take a moment to answer.
     std::unique_ptr<QObject> clockWatch;

@@ -49,12 +49,8 @@ QPushButton* Button(const QString& caption, const QString& objectName, QWidget* 
 
 }  // namespace
 
-Form2::Form2(Dialogs& dialogs, const ScheduleFile& schedule,
-             std::function<void()> refreshStatusWindow, QWidget* parent)
-    : QDialog(parent),
-      dialogs(dialogs),
-      schedule(schedule),
-      refreshStatusWindow(std::move(refreshStatusWindow)) {
+Form2::Form2(Dialogs& dialogs, Schedule& schedule, QWidget* parent)
+    : QDialog(parent), dialogs(dialogs), schedule(schedule) {
     CreateControls();
     ArrangeControls();
     ConnectControls();
@@ -65,6 +61,16 @@ Form2::Form2(Dialogs& dialogs, const ScheduleFile& schedule,
     sameDayOption->setChecked(true);
     切换任务类型();
     加载现有任务列表();
+    schedule.Listen(*this);
+}
+
+Form2::~Form2() {
+    schedule.StopListening(*this);
+}
+
+void Form2::ScheduleChanged(ScheduleChange change) {
+    if (change != ScheduleChange::Kept)
+        加载现有任务列表();
 }
 
 void Form2::CreateControls() {

@@ -3,13 +3,12 @@
 #include <QDialog>
 
 #include <array>
-#include <functional>
 #include <string>
 #include <system_error>
 #include <vector>
 
 #include "schedule/ActivityValue.h"
-#include "store/ScheduleFile.h"
+#include "store/Schedule.h"
 
 class Dialogs;
 class QButtonGroup;
@@ -24,14 +23,13 @@ class QRadioButton;
 // The task editor, captioned "任务生成": lists the activities of GM.ini, deletes them, loads one
 // back for editing, and composes and saves activities. Shown modally from the status window, with
 // the focus in the name box. Every control carries its role as object name (taskNameBox,
-// weekdayChecks1 .. weekdayChecks7, saveButton, ...).
-class Form2 : public QDialog {
+// weekdayChecks1 .. weekdayChecks7, saveButton, ...). Saves and deletes go through the schedule,
+// which tells the status window too.
+class Form2 : public QDialog, private ScheduleListener {
     Q_OBJECT
   public:
-    // refreshStatusWindow is the status window's 刷新任务, called after every delete question,
-    // whatever the answer.
-    Form2(Dialogs& dialogs, const ScheduleFile& schedule, std::function<void()> refreshStatusWindow,
-          QWidget* parent = nullptr);
+    Form2(Dialogs& dialogs, Schedule& schedule, QWidget* parent = nullptr);
+    ~Form2() override;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -39,6 +37,9 @@ class Form2 : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Refills the task lists when the file changed.
+    void ScheduleChanged(ScheduleChange change) override;
+
     void CreateControls();
     void ArrangeControls();
     void ConnectControls();
@@ -71,8 +72,7 @@ class Form2 : public QDialog {
     QString FileFailure(const QString& what, std::error_code error, FileAccess access) const;
 
     Dialogs& dialogs;
-    const ScheduleFile& schedule;
-    std::function<void()> refreshStatusWindow;
+    Schedule& schedule;
 
     QLabel* fixedTaskLabel = nullptr;
     QListWidget* fixedTaskList = nullptr;

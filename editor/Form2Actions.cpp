@@ -159,23 +159,14 @@ void Form2::SaveTask() {
         dialogs.Inform(this, ToQString(definition.refusal));
         return;
     }
-    if (std::error_code error = schedule.SaveActivity(ChosenKind(), name, definition.value)) {
+    if (std::error_code error = schedule.SaveActivity(ChosenKind(), name, definition.value,
+                                                      DurationToStore(Text(durationBox)))) {
         dialogs.Inform(
             this, FileFailure(QStringLiteral("任务未保存，无法写入 "), error, FileAccess::Write));
         return;
     }
-    if (std::optional<std::int16_t> minutes = DurationToStore(Text(durationBox))) {
-        if (std::error_code error = schedule.SaveDuration(*minutes)) {
-            dialogs.Inform(
-                this, FileFailure(QStringLiteral("任务已保存，但持续时间未保存，无法写入 "), error,
-                                  FileAccess::Write));
-            加载现有任务列表();
-            return;
-        }
-    }
     dialogs.Inform(this, QStringLiteral("保存成功！"));
     清空重填();
-    加载现有任务列表();
 }
 
 void Form2::DeleteTask(const QListWidget* list) {
@@ -184,17 +175,13 @@ void Form2::DeleteTask(const QListWidget* list) {
         return;
     const QListWidgetItem& line = *selected.first();
     const std::u16string name = Data(line, NameData);
-    if (dialogs.Ask(this,
-                    QStringLiteral("确定删除任务：") + ToQString(name) + QStringLiteral("？"))) {
-        if (std::error_code error = schedule.DeleteActivity(KindOf(line), name)) {
-            dialogs.Inform(this, FileFailure(QStringLiteral("任务未删除，无法写入 "), error,
-                                             FileAccess::Write));
-        } else {
-            加载现有任务列表();
-        }
+    const ActivityKind kind = KindOf(line);  // the line goes when the lists are refilled
+    const bool confirmed = dialogs.Ask(
+        this, QStringLiteral("确定删除任务：") + ToQString(name) + QStringLiteral("？"));
+    if (std::error_code error = schedule.AnswerDelete(kind, name, confirmed)) {
+        dialogs.Inform(
+            this, FileFailure(QStringLiteral("任务未删除，无法写入 "), error, FileAccess::Write));
     }
-    if (refreshStatusWindow)
-        refreshStatusWindow();
 }
 
 void Form2::LoadTask(const QListWidgetItem* line) {

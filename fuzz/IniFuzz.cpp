@@ -24,13 +24,12 @@
 #include "platform/FileBytes.h"
 #include "schedule/ActivityValue.h"
 #include "schedule/TextTrim.h"
-#include "store/Duration.h"
 #include "store/IniDocument.h"
 #include "store/IniNames.h"
 #include "store/IniReaders.h"
 #include "store/IniWriter.h"
+#include "store/ScheduleFile.h"
 #include "store/ScheduleKeys.h"
-#include "store/TaskLoader.h"
 
 namespace {
 
@@ -290,15 +289,13 @@ void Fail(const char* what, const Write& write, const IniDocument& before,
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     static const Scratch scratch;
     const fs::path ini = scratch.ini();
-    const Clock clock = [] { return LocalTime{}; };
     FuzzedDataProvider data(bytes, size);
     Check(!ReplaceFileAtomically(ini, data.ConsumeRandomLengthString(4096)), "GM.ini is written");
 
-    std::vector<cTask> tasks;
     std::error_code error;
-    LoadTasks(tasks, ini, error);
-    InterpretDuration(ReadIniValue(kDurationSection, kDurationKey, ini, clock, error));
-    Check(!error, "GM.ini is read");
+    const std::optional<IniDocument> read = ReadIniDocument(ini, error);
+    Check(read && !error, "GM.ini is read");
+    ReadStartupSchedule(*read);
 
     IniDocument before = ParseIniDocument(ReadFileBytes(ini, error).value_or(""));
     for (int writes = 0; writes < 8 && data.remaining_bytes() > 0; ++writes) {
@@ -308,7 +305,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
 
         IniDocument after = ParseIniDocument(ReadFileBytes(ini, error).value_or(""));
         Check(!error, "GM.ini is read after the write");
-        if (ReadIniValue(write.section, write.key, ini, clock, error) !=
+        if (ReadIniValue(write.section, write.key, after) !=
             ValueIn(expected, write.section, write.key)) {
             Fail("the key reads back as written, or as absent after a remove", write, before,
                  after);

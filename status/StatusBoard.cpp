@@ -2,32 +2,31 @@
 
 #include <utility>
 
-StatusBoard::StatusBoard(const ScheduleFile& schedule) : schedule_(schedule) {}
+StatusBoard::StatusBoard(Schedule& schedule) : schedule_(schedule) {}
 
 void StatusBoard::LoadAtStartup() {
-    StartupSchedule loaded = schedule_.LoadAtStartup();
-    allTasks_ = std::move(loaded.tasks);
-    durationMinutes_ = loaded.durationMinutes;
-    settings_ = loaded.settings;
-    untoldReport_ = schedule_.Report(loaded.problems);
-    toldProblems_ = std::move(loaded.problems.schedule);
+    StartupLoad loaded = schedule_.LoadAtStartup();
+    settings_ = std::move(loaded.settings);
+    untoldReport_ = std::move(loaded.report);
 }
 
 void StatusBoard::Reload() {
-    ReloadedSchedule reloaded = schedule_.Reload();
-    allTasks_ = std::move(reloaded.tasks);
-    if (reloaded.problems == toldProblems_)
-        return;
-    toldProblems_ = std::move(reloaded.problems);
-    untoldReport_ = schedule_.Report(StartupProblems{toldProblems_, {}, {}, {}, {}});
+    if (std::u16string report = schedule_.Reload(); !report.empty())
+        untoldReport_ = std::move(report);
+}
+
+bool StatusBoard::ShowsAtOnce(ScheduleChange change) {
+    return change != ScheduleChange::Saved;
 }
 
 StatusLook StatusBoard::Look(const LocalTime& now) {
-    StatusLook look{ComputeStatusTexts(allTasks_, durationMinutes_, now),
+    const std::vector<cTask>& allTasks = schedule_.Tasks();
+    const std::int16_t durationMinutes = schedule_.DurationMinutes();
+    StatusLook look{ComputeStatusTexts(allTasks, durationMinutes, now),
                     {},
                     std::exchange(untoldReport_, {}),
                     std::nullopt};
-    const NotificationPlan::Schedule schedule{allTasks_, durationMinutes_, settings_.warningLeads};
+    const NotificationPlan::Schedule schedule{allTasks, durationMinutes, settings_.warningLeads};
     const LocalMoment moment = MomentOf(now);
     look.notifications = plan_.Look(schedule, look.texts.open, moment, notifying_);
     for (Notification& notification : look.notifications)

@@ -10,10 +10,8 @@
 #include "schedule/cTask.h"
 #include "status/Notification.h"
 #include "status/NotificationPlan.h"
-#include "store/Duration.h"
 #include "store/ProgramSettings.h"
-#include "store/ScheduleFile.h"
-#include "store/ScheduleProblems.h"
+#include "store/Schedule.h"
 
 // What the status window is to show and send after one look at the clock.
 struct StatusLook {
@@ -29,19 +27,23 @@ struct StatusLook {
     std::optional<std::int32_t> secondsToNextLook;
 };
 
-// The status window without the window: owns the activities loaded from GM.ini, the duration read
-// at start-up, the program's settings and the problems told last; turns them into what the window
-// shows and sends, one look at a time; and keeps the settings the window's menu and drags change.
-// The window draws what a look gives and decides nothing itself.
+// The status window without the window: turns the schedule it is given into what the window shows
+// and sends, one look at a time; owns the program's settings and keeps those the window's menu and
+// drags change. The window draws what a look gives and decides nothing itself.
 class StatusBoard {
   public:
-    explicit StatusBoard(const ScheduleFile& schedule);
+    explicit StatusBoard(Schedule& schedule);
 
-    // The start-up's load (ScheduleFile::LoadAtStartup), which writes the default GM.ini when it
-    // is missing.
+    // The start-up's load (Schedule::LoadAtStartup), which writes the default GM.ini when it is
+    // missing.
     void LoadAtStartup();
     // The load of 刷新任务: the activities again; the duration stays as read at start-up.
     void Reload();
+    // Whether the status window shows a change of the schedule at once. A delete question
+    // reloads it, answered yes or no, so that it never goes on listing an activity the user has
+    // just removed. A save does not: a new or changed activity shows at the next refresh or start,
+    // like a new duration, which only the start-up reads; users of the program know it so.
+    static bool ShowsAtOnce(ScheduleChange change);
     // Evaluates the activities at the moment: the texts, what to send, what to report and when to
     // look again.
     StatusLook Look(const LocalTime& now);
@@ -69,13 +71,10 @@ class StatusBoard {
     std::u16string SaveSetting(std::u16string_view key, std::u16string_view value,
                                std::u16string_view failure);
 
-    const ScheduleFile& schedule_;
-    std::vector<cTask> allTasks_;
-    std::int16_t durationMinutes_ = kFallbackDurationMinutes;
+    Schedule& schedule_;
     ProgramSettings settings_;
     bool notifying_ = false;
     bool positionFailureTold_ = false;
-    ScheduleProblems toldProblems_;
     std::u16string untoldReport_;
     NotificationPlan plan_;
 };

@@ -7,7 +7,7 @@
 #include <system_error>
 #include <vector>
 
-#include "schedule/LocalTime.h"
+#include "store/IniDocument.h"
 
 // A key of a section with the value that a look-up by its name finds: for a name that occurs
 // twice, the value of its first line.
@@ -22,9 +22,7 @@ struct IniKeyValue {
 std::vector<IniKeyValue> ReadIniKeys(std::u16string_view section, const std::filesystem::path& file,
                                      std::error_code& error);
 
-// The stored value of a key, or nothing when the key or the section is missing. When no file
-// exists at the path, the default schedule file is written there first, created at the clock's
-// time. error is set when that write fails or the file cannot be read.
+// The stored value of a key of a file already read, or nothing when the key or the section is
+// missing.
 std::optional<std::u16string> ReadIniValue(std::u16string_view section, std::u16string_view key,
-                                           const std::filesystem::path& file, const Clock& clock,
-                                           std::error_code& error);
+                                           const IniDocument& document);

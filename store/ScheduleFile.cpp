@@ -10,6 +10,59 @@
 #include "store/IniWriter.h"
 #include "store/ScheduleKeys.h"
 #include "store/StartupReport.h"
+#include "store/TaskLoader.h"
+
+namespace {
+
+ScheduleProblems LoadTasksInto(std::vector<cTask>& tasks, const IniDocument& document) {
+    ScheduleProblems problems;
+    problems.skipped = LoadTasks(tasks, document);
+    problems.unreadable = FindUnreadableEntries(tasks);
+    return problems;
+}
+
+// The settings' section. A key written twice carries its first value each time, as a look-up by
+// name finds it.
+ProgramSettings ReadSettings(const IniDocument& document, StartupProblems& problems) {
+    std::optional<std::u16string> notify, leads, sound, position;
+    const std::pair<std::u16string_view, std::optional<std::u16string>*> keys[] = {
+        {kNotifyKey, &notify},
+        {kWarningLeadsKey, &leads},
+        {kWarningSoundKey, &sound},
+        {kWindowPositionKey, &position}};
+    if (const IniSection* section = FindIniSection(document, kSettingsSection)) {
+        for (const IniEntry& setting : section->entries) {
+            for (const auto& [key, value] : keys) {
+                if (!*value && IniNamesEqual(setting.name, key))
+                    *value = setting.value;
+            }
+        }
+    }
+    ProgramSettings settings;
+    settings.notifyOnOpening = InterpretSwitch(notify, problems.unusableNotifyValue);
+    settings.warningLeads = InterpretWarningLeads(leads, problems.unusableLeadsValue);
+    settings.warningSound = InterpretSwitch(sound, problems.unusableSoundValue);
+    if (position)
+        settings.windowPosition = ParseWindowPosition(*position);
+    return settings;
+}
+
+std::u16string Digits(std::int16_t number) {
+    const std::string digits = std::to_string(number);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+}  // namespace
+
+StartupSchedule ReadStartupSchedule(const IniDocument& document) {
+    StartupSchedule loaded;
+    loaded.problems.schedule = LoadTasksInto(loaded.tasks, document);
+    loaded.problems.duration =
+        InterpretDuration(ReadIniValue(kDurationSection, kDurationKey, document));
+    loaded.durationMinutes = loaded.problems.duration.minutes;
+    loaded.settings = ReadSettings(document, loaded.problems);
+    return loaded;
+}
 
 ScheduleFile::ScheduleFile(IniLocation location, Clock clock)
     : location_(std::move(location)), clock_(std::move(clock)) {}
@@ -23,73 +76,46 @@ std::u16string ScheduleFile::Report(const StartupProblems& problems) const {
 }
 
 StartupSchedule ScheduleFile::LoadAtStartup() const {
-    StartupSchedule loaded;
-    ScheduleProblems& problems = loaded.problems.schedule;
-    if (location_.folderError) {
-        problems.file = {FileProblem::Kind::FolderNotCreated, location_.folderError};
-        return loaded;
+    if (const FileProblem problem = CreateWhenMissing()) {
+        StartupSchedule unread;
+        unread.problems.schedule.file = problem;
+        return unread;
     }
+    return Load();
+}
+
+FileProblem ScheduleFile::CreateWhenMissing() const {
+    if (location_.folderError)
+        return {FileProblem::Kind::FolderNotCreated, location_.folderError};
     RemoveAbandonedTemporaries(location_.file);
-    if (const std::error_code error = EnsureIniFile(location_.file, clock_)) {
-        problems.file = {FileProblem::Kind::NotCreated, error};
-        return loaded;
-    }
-    problems = LoadTasksInto(loaded.tasks);
-    if (problems.file)
-        return loaded;
+    if (const std::error_code error = EnsureIniFile(location_.file, clock_))
+        return {FileProblem::Kind::NotCreated, error};
+    return {};
+}
+
+StartupSchedule ScheduleFile::Load() const {
     std::error_code error;
-    const std::optional<std::u16string> duration =
-        ReadIniValue(kDurationSection, kDurationKey, location_.file, clock_, error);
-    if (error) {
-        // The file went away after the load and could not be written again, or cannot be read.
-        problems.file = {FileProblem::Kind::NotRead, error};
-        return loaded;
+    const std::optional<IniDocument> document = ReadIniDocument(location_.file, error);
+    if (!document) {
+        // Unreadable, or gone since it was written.
+        StartupSchedule unread;
+        unread.problems.schedule.file = {
+            FileProblem::Kind::NotRead,
+            error ? error : std::make_error_code(std::errc::no_such_file_or_directory)};
+        return unread;
     }
-    loaded.problems.duration = InterpretDuration(duration);
-    loaded.durationMinutes = loaded.problems.duration.minutes;
-    // The settings' section in one read. A key written twice carries its first value each time,
-    // as a look-up by name finds it.
-    std::optional<std::u16string> notify, leads, sound, position;
-    const std::pair<std::u16string_view, std::optional<std::u16string>*> keys[] = {
-        {kNotifyKey, &notify},
-        {kWarningLeadsKey, &leads},
-        {kWarningSoundKey, &sound},
-        {kWindowPositionKey, &position}};
-    for (const IniKeyValue& setting : ReadIniKeys(kSettingsSection, location_.file, error)) {
-        for (const auto& [key, value] : keys) {
-            if (!*value && IniNamesEqual(setting.name, key))
-                *value = setting.value;
-        }
-    }
-    if (error) {
-        problems.file = {FileProblem::Kind::NotRead, error};
-        return loaded;
-    }
-    ProgramSettings& settings = loaded.settings;
-    settings.notifyOnOpening = InterpretSwitch(notify, loaded.problems.unusableNotifyValue);
-    settings.warningLeads = InterpretWarningLeads(leads, loaded.problems.unusableLeadsValue);
-    settings.warningSound = InterpretSwitch(sound, loaded.problems.unusableSoundValue);
-    if (position)
-        settings.windowPosition = ParseWindowPosition(*position);
-    return loaded;
+    return ReadStartupSchedule(*document);
 }
 
 ReloadedSchedule ScheduleFile::Reload() const {
     ReloadedSchedule reloaded;
-    reloaded.problems = LoadTasksInto(reloaded.tasks);
-    return reloaded;
-}
-
-ScheduleProblems ScheduleFile::LoadTasksInto(std::vector<cTask>& tasks) const {
-    ScheduleProblems problems;
     std::error_code error;
-    problems.skipped = LoadTasks(tasks, location_.file, error);
-    if (error) {
-        problems.file = {FileProblem::Kind::NotRead, error};
-        return problems;
-    }
-    problems.unreadable = FindUnreadableEntries(tasks);
-    return problems;
+    const std::optional<IniDocument> document = ReadIniDocument(location_.file, error);
+    if (error)
+        reloaded.problems.file = {FileProblem::Kind::NotRead, error};
+    else if (document)
+        reloaded.problems = LoadTasksInto(reloaded.tasks, *document);
+    return reloaded;
 }
 
 std::vector<IniKeyValue> ScheduleFile::Activities(ActivityKind kind, std::error_code& error) const {
@@ -97,14 +123,12 @@ std::vector<IniKeyValue> ScheduleFile::Activities(ActivityKind kind, std::error_
 }
 
 std::error_code ScheduleFile::SaveActivity(ActivityKind kind, std::u16string_view name,
-                                           std::u16string_view definition) const {
-    return WriteIniValue(SectionOf(kind), name, definition, location_.file);
-}
-
-std::error_code ScheduleFile::SaveDuration(std::int16_t minutes) const {
-    const std::string digits = std::to_string(minutes);
-    return WriteIniValue(kDurationSection, kDurationKey,
-                         std::u16string(digits.begin(), digits.end()), location_.file);
+                                           std::u16string_view definition,
+                                           std::optional<std::int16_t> durationMinutes) const {
+    const std::u16string duration = durationMinutes ? Digits(*durationMinutes) : u"";
+    const IniChange changes[] = {{SectionOf(kind), name, definition},
+                                 {kDurationSection, kDurationKey, duration}};
+    return WriteIniValues(std::span(changes, durationMinutes ? 2 : 1), location_.file);
 }
 
 std::error_code ScheduleFile::SaveSetting(std::u16string_view key,

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -11,6 +12,7 @@
 #include "schedule/LocalTime.h"
 #include "schedule/cTask.h"
 #include "store/FileErrorText.h"
+#include "store/IniDocument.h"
 #include "store/IniLocation.h"
 #include "store/IniReaders.h"
 #include "store/ProgramSettings.h"
@@ -31,9 +33,12 @@ struct ReloadedSchedule {
     ScheduleProblems problems;
 };
 
+// The activities, the duration and the program's settings of a file already read.
+StartupSchedule ReadStartupSchedule(const IniDocument& document);
+
 // The program's schedule file, GM.ini: its path, resolved once at start-up, and the clock that
-// dates a default file written on demand. The windows read and change the schedule only through
-// it. Every call reads or writes the file afresh; nothing is cached.
+// dates the default file. Every call reads or writes the file afresh; nothing is cached. Only the
+// default file is written without being asked: every reader only reads.
 class ScheduleFile {
   public:
     ScheduleFile(IniLocation location, Clock clock);
@@ -43,9 +48,9 @@ class ScheduleFile {
     // What the user is told of the problems (see ComposeStartupReport); empty when there are none.
     std::u16string Report(const StartupProblems& problems) const;
 
-    // Removes what writers killed part way left beside the file, writes the default file when it
-    // is missing, then loads the activities, the duration and the program's settings. When the
-    // file or its folder cannot be created, or the file cannot be read, nothing else is tried.
+    // The start-up's two steps: the default file when it is missing, then one read of the file
+    // for the activities, the duration and the program's settings. When the file or its folder
+    // cannot be created, or the file cannot be read, nothing else is tried.
     StartupSchedule LoadAtStartup() const;
     // Loads the activities again; the duration is read only at start-up.
     ReloadedSchedule Reload() const;
@@ -55,15 +60,20 @@ class ScheduleFile {
     std::vector<IniKeyValue> Activities(ActivityKind kind, std::error_code& error) const;
 
     // Each returns the reason when the file could not be written; it is then left as it was.
+    // An activity is saved together with the duration, when one is given, in one replace of the
+    // file.
     std::error_code SaveActivity(ActivityKind kind, std::u16string_view name,
-                                 std::u16string_view definition) const;
-    std::error_code SaveDuration(std::int16_t minutes) const;
+                                 std::u16string_view definition,
+                                 std::optional<std::int16_t> durationMinutes) const;
     std::error_code DeleteActivity(ActivityKind kind, std::u16string_view name) const;
     // A key of the program's settings (ProgramSettings.h), as text.
     std::error_code SaveSetting(std::u16string_view key, std::u16string_view value) const;
 
   private:
-    ScheduleProblems LoadTasksInto(std::vector<cTask>& tasks) const;
+    // Removes what writers killed part way left beside the file and writes the default file when
+    // there is none.
+    FileProblem CreateWhenMissing() const;
+    StartupSchedule Load() const;
 
     IniLocation location_;
     Clock clock_;

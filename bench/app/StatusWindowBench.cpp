@@ -11,7 +11,7 @@
 #include "desktop/ActivityNotifications.h"
 #include "platform/Cp936.h"
 #include "status/StatusBoard.h"
-#include "store/ScheduleFile.h"
+#include "store/Schedule.h"
 #include "ui/Dialogs.h"
 
 namespace {
@@ -63,12 +63,11 @@ void BM_Reload(benchmark::State& state) {
         using namespace std::chrono;
         return LocalTime{year_month_day{year{2024}, month{1}, day{1}}, 12, 0, 0};
     };
-    const ScheduleFile schedule({ini}, clock);
+    Schedule schedule(ScheduleFile({ini}, clock));
     StatusBoard board(schedule);
     board.LoadAtStartup();
     NoNotifications notifications;
-    Form1 form(
-        dialogs, board, clock, [] {}, notifications, "quillot");
+    Form1 form(dialogs, board, schedule, clock, {}, notifications, "quillot");
     for (auto _ : state)
         form.刷新任务();
     state.SetItemsProcessed(state.iterations() * state.range(0));

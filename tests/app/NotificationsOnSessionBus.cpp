@@ -78,11 +78,10 @@ TEST_F(NotificationsOnSessionBus, WarningsAndOpeningsArriveWithinTwoSecondsOfThe
         time.second = second % 60;
         return time;
     };
-    const ScheduleFile schedule({Ini()}, clock);
+    Schedule schedule(ScheduleFile({Ini()}, clock));
     StatusBoard board(schedule);
     board.LoadAtStartup();
-    Form1 form(
-        dialogs, board, clock, [] {}, *desktop, Executable());
+    Form1 form(dialogs, board, schedule, clock, {}, *desktop, Executable());
 
     Receive(2, elapsed);
     // The service lists no sound: the program plays it, and no sound is named.

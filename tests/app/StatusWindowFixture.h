@@ -18,7 +18,7 @@
 #include "platform/Cp936.h"
 #include "schedule/LocalTime.h"
 #include "status/StatusBoard.h"
-#include "store/ScheduleFile.h"
+#include "store/Schedule.h"
 #include "tests/app/RecordingNotifications.h"
 #include "tests/support/RecordingDialogs.h"
 #include "tests/support/TestFile.h"
@@ -56,16 +56,17 @@ class StatusWindowTest : public ::testing::Test {
     // A status window on the file (GM.ini of the scratch folder when empty).
     std::unique_ptr<Form1> Open(std::filesystem::path ini = {}) {
         const Clock clock = [this] { return now; };
-        schedules.push_back(
-            std::make_unique<ScheduleFile>(IniLocation{ini.empty() ? Ini() : ini}, clock));
+        schedules.push_back(std::make_unique<Schedule>(
+            ScheduleFile(IniLocation{ini.empty() ? Ini() : ini}, clock)));
         boards.push_back(std::make_unique<StatusBoard>(*schedules.back()));
         boards.back()->LoadAtStartup();
         return std::make_unique<Form1>(
-            dialogs, *boards.back(), clock, [this] { OpenEditor(); }, notifications, Executable());
+            dialogs, *boards.back(), *schedules.back(), clock, [this](QWidget*) { OpenEditor(); },
+            notifications, Executable());
     }
     std::filesystem::path Executable() const { return Folder() / "quillot"; }
-    // The file of the last window opened.
-    const ScheduleFile& Schedule() const { return *schedules.back(); }
+    // The schedule of the last window opened.
+    Schedule& ShownSchedule() const { return *schedules.back(); }
 
     static QLabel* Label(const Form1& form, const char* name) {
         return form.findChild<QLabel*>(QString::fromLatin1(name));
@@ -91,6 +92,6 @@ class StatusWindowTest : public ::testing::Test {
     QTemporaryDir folder_;
     QByteArray previousConfig_;
     // Those of every window opened, which may outlive the next one.
-    std::vector<std::unique_ptr<ScheduleFile>> schedules;
+    std::vector<std::unique_ptr<Schedule>> schedules;
     std::vector<std::unique_ptr<StatusBoard>> boards;
 };

@@ -24,7 +24,7 @@
 #include "editor/Form2.h"
 #include "platform/Cp936.h"
 #include "store/DefaultIni.h"
-#include "store/ScheduleFile.h"
+#include "store/Schedule.h"
 #include "tests/support/RecordingDialogs.h"
 #include "tests/support/TestFile.h"
 
@@ -94,8 +94,9 @@ class EditorTest : public ::testing::Test {
     }
 
     void Open() {
-        schedule = std::make_unique<ScheduleFile>(IniLocation{ini}, [] { return LocalTime{}; });
-        form = std::make_unique<Form2>(dialogs, *schedule, [this] { ++refreshes; });
+        schedule = std::make_unique<Schedule>(ScheduleFile({ini}, [] { return LocalTime{}; }));
+        schedule->Listen(told);
+        form = std::make_unique<Form2>(dialogs, *schedule);
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -207,7 +208,11 @@ class EditorTest : public ::testing::Test {
     QTemporaryDir folder_;
     std::filesystem::path ini;
     RecordingDialogs dialogs;
-    int refreshes = 0;
-    std::unique_ptr<ScheduleFile> schedule;
+    // The changes the schedule told, in order.
+    struct Changes : ScheduleListener {
+        void ScheduleChanged(ScheduleChange change) override { changes.push_back(change); }
+        std::vector<ScheduleChange> changes;
+    } told;
+    std::unique_ptr<Schedule> schedule;
     std::unique_ptr<Form2> form;
 };

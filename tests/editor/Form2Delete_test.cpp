@@ -4,7 +4,7 @@ namespace {
 
 using Delete = EditorTest;
 
-TEST_F(Delete, YesRemovesTheKeyRefillsTheListsAndRefreshesTheStatusWindow) {
+TEST_F(Delete, YesRemovesTheKeyRefillsTheListsAndTellsTheDelete) {
     WriteDefaultFile();
     std::u16string expected = DefaultIniText(LocalTime{});
     const std::u16string line = u"\r\n" + kDefaultFixedLine.toStdU16String();
@@ -20,10 +20,10 @@ TEST_F(Delete, YesRemovesTheKeyRefillsTheListsAndRefreshesTheStatusWindow) {
     EXPECT_EQ(Bytes(), EncodeCp936(expected));
     EXPECT_TRUE(Lines("fixedTaskList").isEmpty());
     EXPECT_EQ(Lines("rangeTaskList").size(), 1);
-    EXPECT_EQ(refreshes, 1);
+    EXPECT_EQ(told.changes, std::vector{ScheduleChange::Deleted});
 }
 
-TEST_F(Delete, NoLeavesFileAndListsButStillRefreshes) {
+TEST_F(Delete, NoLeavesFileAndListsButIsToldAllTheSame) {
     WriteDefaultFile();
     const std::string before = Bytes();
     Open();
@@ -35,7 +35,7 @@ TEST_F(Delete, NoLeavesFileAndListsButStillRefreshes) {
     EXPECT_EQ(Bytes(), before);
     EXPECT_EQ(Lines("rangeTaskList").size(), 1);
     EXPECT_EQ(Lines("fixedTaskList"), QStringList{kDefaultFixedLine});
-    EXPECT_EQ(refreshes, 1);
+    EXPECT_EQ(told.changes, std::vector{ScheduleChange::Kept}) << "shown again all the same";
 }
 
 TEST_F(Delete, WithoutASelectedLineNothingHappens) {
@@ -47,7 +47,7 @@ TEST_F(Delete, WithoutASelectedLineNothingHappens) {
     Press("deleteRangeButton");
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(Bytes(), before);
-    EXPECT_EQ(refreshes, 0);
+    EXPECT_TRUE(told.changes.empty());
 }
 
 TEST_F(Delete, AValueHoldingEqualsSignsDeletesItsOwnKey) {
@@ -63,7 +63,7 @@ TEST_F(Delete, AValueHoldingEqualsSignsDeletesItsOwnKey) {
     EXPECT_EQ(KeyLines("范围时间任务日程"), QStringList{"a=x|每日"});
     EXPECT_EQ(KeyLines("固定时间任务日程"), QStringList{"甲=09:00|每日"}) << "other section kept";
     EXPECT_EQ(Lines("rangeTaskList"), QStringList{"a=x|每日"});
-    EXPECT_EQ(refreshes, 1);
+    EXPECT_EQ(told.changes, std::vector{ScheduleChange::Deleted});
 }
 
 }  // namespace

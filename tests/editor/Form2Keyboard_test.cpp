@@ -66,19 +66,22 @@ struct DeleteKeyCase {
     bool answer;
     QStringList asked;
     QStringList left;
-    int refreshes;
+    std::vector<ScheduleChange> told;
 };
 
 TEST_F(Keyboard, DeleteKeyRunsTheListsDeleteOrRemove) {
     const DeleteKeyCase cases[] = {
-        {"fixedTaskList", true, {"确定删除任务：红包刷新时间？"}, {}, 1},
-        {"rangeTaskList", false, {"确定删除任务：就餐时间？"}, {kDefaultRangeLine}, 1},
-        {"pendingTimeList", true, {}, {"09:00"}, 0},
+        {"fixedTaskList", true, {"确定删除任务：红包刷新时间？"}, {}, {ScheduleChange::Deleted}},
+        {"rangeTaskList",
+         false,
+         {"确定删除任务：就餐时间？"},
+         {kDefaultRangeLine},
+         {ScheduleChange::Kept}},
+        {"pendingTimeList", true, {}, {"09:00"}, {}},
     };
     for (const DeleteKeyCase& c : cases) {
         WriteDefaultFile();
         dialogs.shown.clear();
-        refreshes = 0;
         Open();
         AddTime("8");
         AddTime("9");
@@ -88,7 +91,8 @@ TEST_F(Keyboard, DeleteKeyRunsTheListsDeleteOrRemove) {
 
         EXPECT_EQ(dialogs.texts(), c.asked) << c.list;
         EXPECT_EQ(Lines(c.list), c.left) << c.list;
-        EXPECT_EQ(refreshes, c.refreshes) << c.list;
+        EXPECT_EQ(told.changes, c.told) << c.list;
+        told.changes.clear();
         form.reset();
     }
 }

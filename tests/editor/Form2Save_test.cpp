@@ -31,7 +31,7 @@ TEST_F(Save, FixedPointsOnChosenWeekdays) {
     EXPECT_EQ(Lines("fixedTaskList"),
               (QStringList{kDefaultFixedLine, "晨会=08:00,12:00|星期一,星期三"}));
     ExpectEntryControlsReset();
-    EXPECT_EQ(refreshes, 0) << "a save does not refresh the status window";
+    EXPECT_EQ(told.changes, std::vector{ScheduleChange::Saved});
 }
 
 TEST_F(Save, RangeEveryDay) {

@@ -100,8 +100,9 @@ TEST_F(WriteFailure, SaveOntoAFullDiskIsReportedAndLosesNothing) {
     ExpectActivityStillComposed();
 }
 
-TEST_F(WriteFailure, DurationThatCannotBeWrittenAfterTheActivityIsReportedPrecisely) {
+TEST_F(WriteFailure, ActivityAndDurationAreSavedTogetherOrNotAtAll) {
     WriteDefaultFile();
+    const std::string before = Bytes();
     // The size of the file once the activity alone is written: the duration "10" needs one
     // byte more than the stored "5".
     const fs::path trial = ini.parent_path() / "trial.ini";
@@ -120,12 +121,11 @@ TEST_F(WriteFailure, DurationThatCannotBeWrittenAfterTheActivityIsReportedPrecis
     }
 
     ASSERT_EQ(dialogs.texts().size(), 1);
-    EXPECT_TRUE(dialogs.texts()[0].startsWith("任务已保存，但持续时间未保存，无法写入 " +
-                                              IniPathText() + "："))
+    EXPECT_TRUE(dialogs.texts()[0].startsWith("任务未保存，无法写入 " + IniPathText() + "："))
         << dialogs.texts()[0];
-    EXPECT_EQ(KeyLines("固定时间任务日程").last(), QStringLiteral("晨会=08:00,12:30|星期二"));
-    EXPECT_EQ(KeyLines("持续时间设置"), QStringList{"持续时间=5"});
-    EXPECT_EQ(Lines("fixedTaskList").last(), QStringLiteral("晨会=08:00,12:30|星期二"));
+    EXPECT_EQ(Bytes(), before) << "neither the activity nor the duration";
+    EXPECT_EQ(Lines("fixedTaskList"), QStringList{kDefaultFixedLine});
+    EXPECT_TRUE(told.changes.empty());
     ExpectActivityStillComposed("10");
 }
 
@@ -144,7 +144,7 @@ TEST_F(WriteFailure, DeleteFromReadOnlyFileIsReportedAndKeepsTheList) {
                                                 Reason(std::errc::permission_denied)}));
     EXPECT_EQ(Bytes(), before);
     EXPECT_EQ(Lines("fixedTaskList").size(), 1);
-    EXPECT_EQ(refreshes, 1);
+    EXPECT_EQ(told.changes, std::vector{ScheduleChange::Kept});
 }
 
 }  // namespace

@@ -122,7 +122,7 @@ class StatusBoardTest : public testing::Test {
 
     TempFolder folder;
     std::filesystem::path ini = folder / "GM.ini";
-    ScheduleFile schedule{{ini}, FixedClock()};
+    Schedule schedule{ScheduleFile{{ini}, FixedClock()}};
     StatusBoard board{schedule};
 };
 

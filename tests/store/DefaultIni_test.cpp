@@ -96,25 +96,6 @@ TEST(WriteDefaultIni, ReadOnlyFolderIsReportedAndNothingIsLeftBehind) {
     EXPECT_TRUE(fs::is_empty(folder.path()));
 }
 
-TEST(DefaultIniOnDemand, ReadingAValueRecreatesAMissingFileAtTheClocksTime) {
-    TempFolder folder;
-    std::error_code error;
-    EXPECT_EQ(ReadIniValue(kDurationSection, kDurationKey, folder / "GM.ini",
-                           FixedClock(kTemplateTime), error),
-              u"5");
-    EXPECT_FALSE(error);
-    EXPECT_EQ(ReadBytes(folder / "GM.ini"), RecordedTemplate());
-}
-
-TEST(DefaultIniOnDemand, AFailedWriteIsReported) {
-    TempFolder folder;
-    std::error_code error;
-    EXPECT_EQ(ReadIniValue(kDurationSection, kDurationKey, folder / "none" / "GM.ini", FixedClock(),
-                           error),
-              std::nullopt);
-    EXPECT_EQ(error, std::errc::no_such_file_or_directory);
-}
-
 TEST(DefaultIniOnDemand, ListingKeysDoesNotCreateTheFile) {
     TempFolder folder;
     std::error_code error;

@@ -98,8 +98,7 @@ TEST_P(IniReading, MatchesTheRecordedResult) {
         std::u16string fallback = c.fallback;
         while (fallback.ends_with(u' '))
             fallback.pop_back();
-        const std::optional<std::u16string> value =
-            ReadIniValue(c.section, c.key, path, FixedClock(), error);
+        const std::optional<std::u16string> value = ReadValue(path, c.section, c.key, error);
         if (!c.fallback.empty() && expected == fallback) {
             EXPECT_EQ(value, std::nullopt);
         } else {

@@ -116,8 +116,8 @@ TEST(LargeFiles, HundredThousandCharacterValuesAreReadWhole) {
     WriteTestFile(folder / "GM.ini",
                   EncodeCp936(u"[s]\r\nlong=" + longValue + u"\r\n" + longName + u"=v\r\n"));
     std::error_code error;
-    EXPECT_EQ(ReadIniValue(u"s", u"long", folder / "GM.ini", FixedClock(), error), longValue);
-    EXPECT_EQ(ReadIniValue(u"s", longName, folder / "GM.ini", FixedClock(), error), u"v");
+    EXPECT_EQ(ReadValue(folder / "GM.ini", u"s", u"long", error), longValue);
+    EXPECT_EQ(ReadValue(folder / "GM.ini", u"s", longName, error), u"v");
     EXPECT_EQ(NamesOf(ReadIniKeys(u"s", folder / "GM.ini", error)),
               (std::vector<std::u16string>{u"long", longName}));
     EXPECT_FALSE(error);
@@ -136,8 +136,7 @@ TEST(LargeFiles, FiftyMegabytesOfRandomBytesLoad) {
     std::error_code error;
     LoadTasks(tasks, folder / "GM.ini", error);
     EXPECT_FALSE(WriteIniValue(u"固定时间任务日程", u"新", u"08:00|每日", folder / "GM.ini"));
-    EXPECT_EQ(ReadIniValue(u"固定时间任务日程", u"新", folder / "GM.ini", FixedClock(), error),
-              u"08:00|每日");
+    EXPECT_EQ(ReadValue(folder / "GM.ini", u"固定时间任务日程", u"新", error), u"08:00|每日");
     EXPECT_FALSE(error);
     EXPECT_EQ(ReadBytes(folder / "GM.ini").size(),
               bytes.size() + EncodeCp936(u"新=08:00|每日\r\n").size());

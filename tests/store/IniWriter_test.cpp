@@ -86,7 +86,7 @@ TEST_F(DefaultScheduleEdit, NewDurationChangesOnlyLine35) {
     expected[34] = EncodeCp936(u"持续时间=10\r\n");
     EXPECT_EQ(ReadBytes(path_), Join(expected));
     std::error_code error;
-    EXPECT_EQ(ReadIniValue(kDurationSection, kDurationKey, path_, FixedClock(), error), u"10");
+    EXPECT_EQ(ReadValue(path_, kDurationSection, kDurationKey, error), u"10");
 }
 
 TEST_F(DefaultScheduleEdit, AllThreeEditsTogether) {

@@ -49,7 +49,8 @@ TEST(ScheduleFileFaults, ALinkStaysAndItsFileIsUsed) {
         fs::create_symlink(real, folder / "GM.ini");
         const ScheduleFile file = At(folder / "GM.ini");
         EXPECT_EQ(file.LoadAtStartup().tasks.size(), dangling ? 2u : 1u) << dangling;
-        EXPECT_FALSE(file.SaveActivity(ActivityKind::FixedTimes, u"午休", u"12:00|每日"));
+        EXPECT_FALSE(
+            file.SaveActivity(ActivityKind::FixedTimes, u"午休", u"12:00|每日", std::nullopt));
         EXPECT_TRUE(fs::is_symlink(folder / "GM.ini")) << dangling;
         EXPECT_EQ(file.Reload().tasks.size(), dangling ? 3u : 2u) << dangling;
         EXPECT_EQ(folder.Names(), (std::vector<std::string>{"GM.ini", "elsewhere"}));

@@ -101,14 +101,14 @@ TEST_F(ScheduleFileTest, AFileThatCannotBeReadIsReportedAsUnreadable) {
 
 TEST_F(ScheduleFileTest, SavesListsAndDeletesActivitiesAndTheDuration) {
     const ScheduleFile file = File(path);
-    EXPECT_FALSE(file.SaveActivity(ActivityKind::FixedTimes, u"早会", u"09:00|每日"));
-    EXPECT_FALSE(file.SaveActivity(ActivityKind::TimeRanges, u"午休", u"12:00-13:00|每日"));
-    EXPECT_FALSE(file.SaveActivity(ActivityKind::FixedTimes, u"晚读", u"21:00|星期一"));
-    EXPECT_FALSE(file.SaveDuration(7));
+    EXPECT_FALSE(file.SaveActivity(ActivityKind::FixedTimes, u"早会", u"09:00|每日", 7));
+    EXPECT_FALSE(
+        file.SaveActivity(ActivityKind::TimeRanges, u"午休", u"12:00-13:00|每日", std::nullopt));
+    EXPECT_FALSE(file.SaveActivity(ActivityKind::FixedTimes, u"晚读", u"21:00|星期一", 8));
     EXPECT_FALSE(file.DeleteActivity(ActivityKind::FixedTimes, u"早会"));
     EXPECT_EQ(ReadBytes(path), EncodeCp936(u"[固定时间任务日程]\r\n晚读=21:00|星期一\r\n"
-                                           u"[范围时间任务日程]\r\n午休=12:00-13:00|每日\r\n"
-                                           u"[持续时间设置]\r\n持续时间=7\r\n"));
+                                           u"[持续时间设置]\r\n持续时间=8\r\n"
+                                           u"[范围时间任务日程]\r\n午休=12:00-13:00|每日\r\n"));
     std::error_code error;
     const std::vector<IniKeyValue> ranges = file.Activities(ActivityKind::TimeRanges, error);
     ASSERT_EQ(ranges.size(), 1u);
@@ -120,8 +120,7 @@ TEST_F(ScheduleFileTest, SavesListsAndDeletesActivitiesAndTheDuration) {
 
 TEST_F(ScheduleFileTest, WritesThatFailReturnTheReason) {
     const ScheduleFile file = File(folder / "missing" / "GM.ini");
-    EXPECT_TRUE(file.SaveActivity(ActivityKind::FixedTimes, u"早会", u"09:00|每日"));
-    EXPECT_TRUE(file.SaveDuration(7));
+    EXPECT_TRUE(file.SaveActivity(ActivityKind::FixedTimes, u"早会", u"09:00|每日", 7));
     fs::create_directory(path);
     EXPECT_EQ(File(path).DeleteActivity(ActivityKind::FixedTimes, u"早会"),
               std::errc::is_a_directory);

@@ -56,12 +56,12 @@ int main(int argc, char** argv) {
             deleted.pop_back();
             Log(log, activities);
             error = file.SaveActivity(ActivityKind::FixedTimes, activities.back().first,
-                                      activities.back().second);
+                                      activities.back().second, std::nullopt);
         } else {
             activities[at].second = Definition(step);
             Log(log, activities);
             error = file.SaveActivity(ActivityKind::FixedTimes, activities[at].first,
-                                      activities[at].second);
+                                      activities[at].second, std::nullopt);
         }
         if (error)
             return 4;

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,12 +11,22 @@
 #include <gtest/gtest.h>
 
 #include "schedule/LocalTime.h"
+#include "store/IniReaders.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestFile.h"
 
 inline std::string ReadBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The value a look-up of the key in the file finds: nothing when the file, the section or the key
+// is missing.
+inline std::optional<std::u16string> ReadValue(const std::filesystem::path& file,
+                                               std::u16string_view section, std::u16string_view key,
+                                               std::error_code& error) {
+    const std::optional<IniDocument> document = ReadIniDocument(file, error);
+    return document ? ReadIniValue(section, key, *document) : std::nullopt;
 }
 
 // A clock that always reads the same moment.
