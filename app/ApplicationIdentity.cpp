@@ -4,11 +4,12 @@
 #include <QDirIterator>
 #include <QIcon>
 
-#include "ui/Dialogs.h"
+#include "platform/AppIdentity.h"
+#include "ui/QtText.h"
 
 void SetApplicationIdentity(QApplication& application) {
-    application.setApplicationName(kAppTitle);
-    application.setDesktopFileName(QStringLiteral("org.quillot.Quillot"));
+    application.setApplicationName(ToQString(kAppTitle));
+    application.setDesktopFileName(ToQString(kAppId));
     // The sizes built in under :/icons.
     QIcon icon;
     QDirIterator sizes(QStringLiteral(":/icons"), QDir::Files, QDirIterator::Subdirectories);

@@ -21,6 +21,7 @@
 #include "desktop/ActivityNotifications.h"
 #include "desktop/PlatformChoice.h"
 #include "desktop/WindowPlacement.h"
+#include "platform/AppIdentity.h"
 #include "status/StatusBoard.h"
 #include "ui/Dialogs.h"
 #include "ui/QtText.h"
@@ -56,7 +57,7 @@ QString DisplayText(const std::u16string& text) {
 
 Form1::Form1(Dialogs& dialogs, StatusBoard& board, Schedule& schedule, Clock clock,
              std::function<void(QWidget*)> openEditor, ActivityNotifications& notifications,
-             std::filesystem::path executable, QWidget* parent)
+             QWidget* parent)
     : QWidget(parent),
       dialogs(dialogs),
       board(board),
@@ -64,7 +65,6 @@ Form1::Form1(Dialogs& dialogs, StatusBoard& board, Schedule& schedule, Clock clo
       clock(std::move(clock)),
       openEditor(std::move(openEditor)),
       notifications(notifications),
-      executable(std::move(executable)),
       compositorPlaces(QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))),
       paintsOwnOpacity(ShownByWaylandCompositor()) {
     static std::once_flag accessibleFactory;
@@ -164,8 +164,8 @@ void Form1::CreateControls() {
 }
 
 void Form1::ApplyWindowSettings() {
-    setWindowTitle(kAppTitle);
-    setAccessibleName(kAppTitle);
+    setWindowTitle(ToQString(kAppTitle));
+    setAccessibleName(ToQString(kAppTitle));
     // Enter or Space opens the editor; the focus shows nowhere on the window.
     setFocusPolicy(Qt::StrongFocus);
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);

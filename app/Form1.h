@@ -2,7 +2,6 @@
 
 #include <QWidget>
 
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -37,11 +36,10 @@ class Form1 : public QWidget, private ScheduleListener {
     // loaded the schedule already, and the window hears of the changes made to it. The problems
     // that look reports are shown in a message box as soon as the event loop runs; notifications
     // that were on ask for the desktop's service. openEditor shows the task editor modally over
-    // the window it is given. executable is the program that starts at login when the user asks
-    // for it.
+    // the window it is given.
     Form1(Dialogs& dialogs, StatusBoard& board, Schedule& schedule, Clock clock,
           std::function<void(QWidget*)> openEditor, ActivityNotifications& notifications,
-          std::filesystem::path executable, QWidget* parent = nullptr);
+          QWidget* parent = nullptr);
     ~Form1() override;
 
     // Has the board reload the activities from GM.ini and evaluates again (the duration stays as
@@ -110,7 +108,6 @@ class Form1 : public QWidget, private ScheduleListener {
     Clock clock;
     std::function<void(QWidget*)> openEditor;
     ActivityNotifications& notifications;
-    std::filesystem::path executable;
     // Where the compositor, not the program, places windows (native Wayland).
     bool compositorPlaces = false;
     // Where the program paints the window's opacity on a translucent surface itself: a Wayland

@@ -10,9 +10,7 @@
 #include "app/AutoSizeLabel.h"
 #include "app/Form1.h"
 #include "desktop/ActivityNotifications.h"
-#include "platform/LoginStart.h"
 #include "status/StatusBoard.h"
-#include "store/FileErrorText.h"
 #include "ui/Dialogs.h"
 #include "ui/QtText.h"
 
@@ -46,7 +44,7 @@ void Form1::CreateMenu() {
     // The tick of start at login shows what the system holds now, whoever changed it.
     connect(menu, &QMenu::aboutToShow, this, [this] {
         ShowSettingTicks();
-        loginAction->setChecked(StartsAtLogin(executable));
+        loginAction->setChecked(board.StartsAtLogin());
     });
 }
 
@@ -115,11 +113,9 @@ void Form1::TurnWarningSound(bool on) {
 }
 
 void Form1::TurnLoginStart(bool on) {
-    if (const std::error_code error = SetStartAtLogin(executable, on)) {
+    const std::u16string failure = board.TurnLoginStart(on);
+    if (!failure.empty()) {
         loginAction->setChecked(!on);
-        dialogs.Inform(this, (on ? QStringLiteral("无法设置登录时启动。\n原因：")
-                                 : QStringLiteral("无法取消登录时启动。\n原因：")) +
-                                 ToQString(DescribeFileError(error, FileAccess::Write)) +
-                                 QStringLiteral("。"));
+        Report(failure);
     }
 }

@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
     MessageBoxDialogs dialogs;
     Schedule schedule(ScheduleFile(ResolveIniPath(executable), SystemLocalTime));
     // Writes GM.ini when it is missing and loads it, before the status window is set up.
-    StatusBoard board(schedule);
+    StatusBoard board(schedule, executable);
     board.LoadAtStartup();
     const std::unique_ptr<ActivityNotifications> notifications = DesktopNotifications();
     Form2* editor = nullptr;  // created at its first use, owned by the status window
@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
             editor = new Form2(dialogs, schedule, statusWindow);
         editor->exec();
     };
-    Form1 form1(dialogs, board, schedule, SystemLocalTime, openEditor, *notifications, executable);
+    Form1 form1(dialogs, board, schedule, SystemLocalTime, openEditor, *notifications);
     form1.show();
     // From the event loop, once the window is up: the system bus may take a moment to answer.
     std::unique_ptr<QObject> clockWatch;

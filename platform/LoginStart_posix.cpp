@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/AppIdentity.h"
 #include "platform/FileBytes.h"
 #include "platform/Utf8Text.h"
 #include "platform/XdgConfigFolder_posix.h"
@@ -20,7 +21,8 @@ constexpr std::string_view kDesktopEntry =
 
 fs::path AutostartFile() {
     const fs::path config = XdgConfigFolder();
-    return config.empty() ? fs::path() : config / "autostart" / "org.quillot.Quillot.desktop";
+    return config.empty() ? fs::path()
+                          : config / "autostart" / (std::u16string(kAppId) + u".desktop");
 }
 
 // The program as the one argument of Exec: quoted, with the characters that stay special inside

@@ -2,7 +2,11 @@
 
 #include <utility>
 
-StatusBoard::StatusBoard(Schedule& schedule) : schedule_(schedule) {}
+#include "platform/LoginStart.h"
+#include "store/FileErrorText.h"
+
+StatusBoard::StatusBoard(Schedule& schedule, std::filesystem::path executable)
+    : schedule_(schedule), executable_(std::move(executable)) {}
 
 void StatusBoard::LoadAtStartup() {
     StartupLoad loaded = schedule_.LoadAtStartup();
@@ -79,6 +83,18 @@ std::u16string StatusBoard::KeepWindowPosition(WindowPosition position) {
     else if (std::exchange(positionFailureTold_, true))
         failure.clear();
     return failure;
+}
+
+bool StatusBoard::StartsAtLogin() const {
+    return ::StartsAtLogin(executable_);
+}
+
+std::u16string StatusBoard::TurnLoginStart(bool on) {
+    const std::error_code error = SetStartAtLogin(executable_, on);
+    if (!error)
+        return {};
+    return (on ? u"无法设置登录时启动。\n原因：" : u"无法取消登录时启动。\n原因：") +
+           DescribeFileError(error, FileAccess::Write) + u"。";
 }
 
 std::u16string StatusBoard::SaveSetting(std::u16string_view key, std::u16string_view value,

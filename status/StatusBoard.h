@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,7 +33,8 @@ struct StatusLook {
 // drags change. The window draws what a look gives and decides nothing itself.
 class StatusBoard {
   public:
-    explicit StatusBoard(Schedule& schedule);
+    // executable is the program that starts at login when the user asks for it.
+    StatusBoard(Schedule& schedule, std::filesystem::path executable);
 
     // The start-up's load (Schedule::LoadAtStartup), which writes the default GM.ini when it is
     // missing.
@@ -66,12 +68,16 @@ class StatusBoard {
     // Keeps where the window was dragged; no write when it is where it was kept. A failure is
     // told once: a window dragged often would otherwise say it at every drag.
     std::u16string KeepWindowPosition(WindowPosition position);
+    // Start at login is kept by the system, not in GM.ini: it is read each time it is asked.
+    bool StartsAtLogin() const;
+    std::u16string TurnLoginStart(bool on);
 
   private:
     std::u16string SaveSetting(std::u16string_view key, std::u16string_view value,
                                std::u16string_view failure);
 
     Schedule& schedule_;
+    std::filesystem::path executable_;
     ProgramSettings settings_;
     bool notifying_ = false;
     bool positionFailureTold_ = false;

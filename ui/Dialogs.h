@@ -4,8 +4,8 @@
 
 class QWidget;
 
-// Modal message boxes titled "Quillot". Windows receive them from outside so that tests can read
-// what was said and give the answer.
+// Modal message boxes titled with the program's name (kAppTitle). Windows receive them from outside
+// so that tests can read what was said and give the answer.
 class Dialogs {
   public:
     virtual ~Dialogs() = default;
@@ -21,5 +21,3 @@ class MessageBoxDialogs final : public Dialogs {
     void Inform(QWidget* parent, const QString& text) override;
     bool Ask(QWidget* parent, const QString& text) override;
 };
-
-inline const QString kAppTitle = QStringLiteral("Quillot");

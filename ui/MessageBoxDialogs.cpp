@@ -4,7 +4,9 @@
 #include <initializer_list>
 #include <utility>
 
+#include "platform/AppIdentity.h"
 #include "ui/Dialogs.h"
+#include "ui/QtText.h"
 
 namespace {
 
@@ -12,7 +14,7 @@ namespace {
 // of the program.
 int ShowModal(QMessageBox::Icon icon, const QString& text, QWidget* parent,
               std::initializer_list<std::pair<QMessageBox::StandardButton, QString>> buttons) {
-    QMessageBox box(icon, kAppTitle, text, QMessageBox::NoButton, parent);
+    QMessageBox box(icon, ToQString(kAppTitle), text, QMessageBox::NoButton, parent);
     for (const auto& [button, caption] : buttons)
         box.addButton(button)->setText(caption);
     return box.exec();

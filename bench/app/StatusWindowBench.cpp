@@ -64,10 +64,10 @@ void BM_Reload(benchmark::State& state) {
         return LocalTime{year_month_day{year{2024}, month{1}, day{1}}, 12, 0, 0};
     };
     Schedule schedule(ScheduleFile({ini}, clock));
-    StatusBoard board(schedule);
+    StatusBoard board(schedule, "quillot");
     board.LoadAtStartup();
     NoNotifications notifications;
-    Form1 form(dialogs, board, schedule, clock, {}, notifications, "quillot");
+    Form1 form(dialogs, board, schedule, clock, {}, notifications);
     for (auto _ : state)
         form.刷新任务();
     state.SetItemsProcessed(state.iterations() * state.range(0));

@@ -79,9 +79,9 @@ TEST_F(NotificationsOnSessionBus, WarningsAndOpeningsArriveWithinTwoSecondsOfThe
         return time;
     };
     Schedule schedule(ScheduleFile({Ini()}, clock));
-    StatusBoard board(schedule);
+    StatusBoard board(schedule, Executable());
     board.LoadAtStartup();
-    Form1 form(dialogs, board, schedule, clock, {}, *desktop, Executable());
+    Form1 form(dialogs, board, schedule, clock, {}, *desktop);
 
     Receive(2, elapsed);
     // The service lists no sound: the program plays it, and no sound is named.

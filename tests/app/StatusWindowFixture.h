@@ -58,11 +58,11 @@ class StatusWindowTest : public ::testing::Test {
         const Clock clock = [this] { return now; };
         schedules.push_back(std::make_unique<Schedule>(
             ScheduleFile(IniLocation{ini.empty() ? Ini() : ini}, clock)));
-        boards.push_back(std::make_unique<StatusBoard>(*schedules.back()));
+        boards.push_back(std::make_unique<StatusBoard>(*schedules.back(), Executable()));
         boards.back()->LoadAtStartup();
         return std::make_unique<Form1>(
             dialogs, *boards.back(), *schedules.back(), clock, [this](QWidget*) { OpenEditor(); },
-            notifications, Executable());
+            notifications);
     }
     std::filesystem::path Executable() const { return Folder() / "quillot"; }
     // The schedule of the last window opened.

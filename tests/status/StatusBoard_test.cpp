@@ -123,7 +123,7 @@ class StatusBoardTest : public testing::Test {
     TempFolder folder;
     std::filesystem::path ini = folder / "GM.ini";
     Schedule schedule{ScheduleFile{{ini}, FixedClock()}};
-    StatusBoard board{schedule};
+    StatusBoard board{schedule, folder / "quillot"};
 };
 
 using enum Load;
