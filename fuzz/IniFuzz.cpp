@@ -29,7 +29,7 @@
 #include "store/IniReaders.h"
 #include "store/IniWriter.h"
 #include "store/ScheduleFile.h"
-#include "store/ScheduleKeys.h"
+#include "store/ScheduleFileLayout.h"
 
 namespace {
 

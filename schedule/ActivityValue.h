@@ -8,19 +8,12 @@
 #include "schedule/TextSplit.h"
 #include "schedule/TextTrim.h"
 
-// An activity in GM.ini: its name is the key, its kind the section it stands in, and its value the
-// time list, "|" and the weekday text, as in "08:00,12:00|星期一,星期三" or "06:00-06:30|每日".
+// An activity's value in GM.ini: the time list, "|" and the weekday text, as in
+// "08:00,12:00|星期一,星期三" or "06:00-06:30|每日". Its name is the key, and its kind the section
+// it stands in (store/ScheduleFileLayout.h).
 
 // The two kinds of activity.
 enum class ActivityKind { FixedTimes, TimeRanges };
-
-inline constexpr std::u16string_view kFixedSection = u"固定时间任务日程";
-inline constexpr std::u16string_view kRangeSection = u"范围时间任务日程";
-
-// The section that holds the activities of the kind.
-constexpr std::u16string_view SectionOf(ActivityKind kind) {
-    return kind == ActivityKind::FixedTimes ? kFixedSection : kRangeSection;
-}
 
 // The two texts of a value, unchanged: the time list before the first "|", the weekday text from
 // there to a second "|" or the end; what follows a second "|" is ignored. Without any "|" the

@@ -4,6 +4,7 @@
 
 #include "platform/LoginStart.h"
 #include "store/FileErrorText.h"
+#include "store/ScheduleFileLayout.h"
 
 StatusBoard::StatusBoard(Schedule& schedule, std::filesystem::path executable)
     : schedule_(schedule), executable_(std::move(executable)) {}

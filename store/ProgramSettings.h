@@ -6,18 +6,7 @@
 #include <vector>
 
 // The program's own settings, kept in GM.ini beside the schedule in a section that the loader and
-// the task editor pass over:
-//   [程序设置]
-//   活动开启时通知=1      notifications when an activity opens: 1 on, 0 off (off when missing)
-//   提前提醒=10,5         warnings so many whole minutes (1 to 120) before each opening; 0 none;
-//                         5 when missing
-//   提醒声音=1            a sound with each notification: 1 on, 0 off (off when missing)
-//   窗口位置=x,y          where the status window was last dragged, in logical pixels
-inline constexpr std::u16string_view kSettingsSection = u"程序设置";
-inline constexpr std::u16string_view kNotifyKey = u"活动开启时通知";
-inline constexpr std::u16string_view kWarningLeadsKey = u"提前提醒";
-inline constexpr std::u16string_view kWarningSoundKey = u"提醒声音";
-inline constexpr std::u16string_view kWindowPositionKey = u"窗口位置";
+// the task editor pass over (store/ScheduleFileLayout.h).
 
 inline constexpr int kDefaultWarningLeadMinutes = 5;
 inline constexpr int kMaxWarningLeadMinutes = 120;

@@ -8,7 +8,7 @@
 #include "store/DefaultIni.h"
 #include "store/IniNames.h"
 #include "store/IniWriter.h"
-#include "store/ScheduleKeys.h"
+#include "store/ScheduleFileLayout.h"
 #include "store/StartupReport.h"
 #include "store/TaskLoader.h"
 

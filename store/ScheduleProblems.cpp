@@ -2,6 +2,7 @@
 
 #include "schedule/ActivityValue.h"
 #include "schedule/TaskEntries.h"
+#include "store/ScheduleFileLayout.h"
 
 std::vector<UnreadableEntry> FindUnreadableEntries(const std::vector<cTask>& tasks) {
     std::vector<UnreadableEntry> found;

@@ -5,7 +5,7 @@
 
 #include "platform/Cp936.h"
 #include "store/DefaultIni.h"
-#include "store/ScheduleKeys.h"
+#include "store/ScheduleFileLayout.h"
 
 DurationSetting ReadDuration(const IniDocument& document) {
     const IniSection* section = FindIniSection(document, kDurationSection);

@@ -5,7 +5,7 @@
 #include "platform/PathText.h"
 #include "store/FileErrorText.h"
 #include "store/ProgramSettings.h"
-#include "store/ScheduleKeys.h"
+#include "store/ScheduleFileLayout.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include "schedule/ActivityValue.h"
 #include "schedule/TextTrim.h"
 #include "store/IniNames.h"
+#include "store/ScheduleFileLayout.h"
 
 namespace {
 

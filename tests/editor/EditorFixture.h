@@ -25,6 +25,7 @@
 #include "platform/Cp936.h"
 #include "store/DefaultIni.h"
 #include "store/Schedule.h"
+#include "store/ScheduleFileLayout.h"
 #include "tests/support/RecordingDialogs.h"
 #include "tests/support/TestFile.h"
 

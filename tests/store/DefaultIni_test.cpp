@@ -10,7 +10,7 @@
 #include "schedule/ActivityValue.h"
 #include "store/DefaultIni.h"
 #include "store/IniReaders.h"
-#include "store/ScheduleKeys.h"
+#include "store/ScheduleFileLayout.h"
 #include "store/TaskLoader.h"
 #include "tests/store/StoreTestFiles.h"
 #include "tests/support/ReadOnlyFolder.h"

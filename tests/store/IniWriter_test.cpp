@@ -12,7 +12,7 @@
 #include "schedule/ActivityValue.h"
 #include "store/IniReaders.h"
 #include "store/IniWriter.h"
-#include "store/ScheduleKeys.h"
+#include "store/ScheduleFileLayout.h"
 #include "tests/store/StoreTestFiles.h"
 #include "tests/support/ReadOnlyFolder.h"
 

@@ -9,6 +9,7 @@
 
 #include "platform/Cp936.h"
 #include "schedule/ActivityValue.h"
+#include "store/ScheduleFileLayout.h"
 #include "store/TaskLoader.h"
 #include "tests/store/StoreTestFiles.h"
 
