@@ -43,24 +43,20 @@ std::optional<std::int16_t> 补两位数字(std::u16string_view text) {
     return std::nullopt;
 }
 
-std::u16string 格式时间(std::int16_t hour, std::int16_t minute) {
-    return FormatClock({hour, minute});
-}
-
 TimeEntryOutcome ComposeTimeEntry(const TimeEntryBoxes& boxes, ActivityKind kind, bool sameDay) {
     if (IsBlank(boxes.startHour))
         return Refuse(u"开始小时不能为空！", TimeEntryFocus::StartHour);
     std::optional<ClockTime> start = ReadClock(boxes.startHour, boxes.startMinute);
     if (!start)
         return Refuse(u"时间超出范围！", TimeEntryFocus::Unchanged);
-    std::u16string entry = 格式时间(start->hour, start->minute);
+    std::u16string entry = FormatClock(*start);
     if (kind == ActivityKind::TimeRanges) {
         if (IsBlank(boxes.endHour))
             return Refuse(u"结束小时不能为空！", TimeEntryFocus::EndHour);
         std::optional<ClockTime> end = ReadClock(boxes.endHour, boxes.endMinute);
         if (!end)
             return Refuse(u"结束时间超出范围！", TimeEntryFocus::Unchanged);
-        entry += u"-" + 格式时间(end->hour, end->minute);
+        entry += u"-" + FormatClock(*end);
         if (sameDay && MinuteOfDay(*start) >= MinuteOfDay(*end)) {
             return Refuse(u"当日时段不能开始≥结束！", TimeEntryFocus::Unchanged);
         }

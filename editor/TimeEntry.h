@@ -14,9 +14,6 @@
 // the number does not fit a signed 16-bit integer.
 std::optional<std::int16_t> 补两位数字(std::u16string_view text);
 
-// HH:mm: each number with at least two digits, zero-filled ("08:05"; a negative hour reads "-01").
-std::u16string 格式时间(std::int16_t hour, std::int16_t minute);
-
 // The texts of the four time boxes as the user left them.
 struct TimeEntryBoxes {
     std::u16string_view startHour;

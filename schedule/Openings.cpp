@@ -38,7 +38,8 @@ class DayStarts final : public EntryVisitor {
 template <typename Receive>
 void VisitDay(const std::vector<cTask>& tasks, std::int16_t durationMinutes, local_days day,
               std::int32_t firstMinute, Receive receive) {
-    const std::u16string dayName = WeekdayNameOf(std::chrono::year_month_day{day});
+    const std::u16string dayName =
+        Get星期文本(static_cast<int>(std::chrono::weekday{day}.iso_encoding()));
     for (const cTask& task : tasks) {
         DayStarts starts(firstMinute, [&](std::int32_t start, const EntryView& entry) {
             receive(task, start, entry);

@@ -90,11 +90,6 @@ std::u16string Get星期文本(int index) {
     return std::u16string(kNames[index - 1]);
 }
 
-std::u16string WeekdayNameOf(std::chrono::year_month_day date) {
-    return Get星期文本(
-        static_cast<int>(std::chrono::weekday{std::chrono::sys_days{date}}.iso_encoding()));
-}
-
 ParsedClock ParseClockTime(std::u16string_view text) {
     const std::size_t firstColon = text.find(u':');
     if (text.empty() || firstColon == std::u16string_view::npos) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -29,11 +28,9 @@ struct ParsedClock {
 // text itself when nothing changes, otherwise the normalised text written into storage.
 std::u16string_view NormalizeScheduleText(std::u16string_view text, std::u16string& storage);
 
-// "星期一" .. "星期日" for the weekdays 1 (Monday) .. 7 (Sunday); empty for any other index.
+// "星期一" .. "星期日" for the weekdays 1 (Monday) .. 7 (Sunday), as std::chrono::weekday's
+// iso_encoding numbers them; empty for any other index.
 std::u16string Get星期文本(int index);
-
-// "星期一" for a Monday through "星期日" for a Sunday.
-std::u16string WeekdayNameOf(std::chrono::year_month_day date);
 
 // Hour from the piece before the first ":", minute from the piece after it; further pieces ignored.
 ParsedClock ParseClockTime(std::u16string_view text);

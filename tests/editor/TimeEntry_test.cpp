@@ -35,19 +35,6 @@ TEST(补两位数字, ReadsWhatAUserTypesIntoAnHourOrMinuteBox) {
         EXPECT_EQ(补两位数字(c.text), c.expected) << ::testing::PrintToString(c.text);
 }
 
-TEST(格式时间, FillsEachNumberToTwoDigits) {
-    const struct {
-        std::int16_t hour, minute;
-        std::u16string expected;
-    } cases[] = {
-        {8, 5, u"08:05"},   {0, 0, u"00:00"},   {23, 59, u"23:59"},
-        {12, 30, u"12:30"}, {-1, 5, u"-01:05"}, {123, 7, u"123:07"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(格式时间(c.hour, c.minute), c.expected) << c.hour << ":" << c.minute;
-    }
-}
-
 struct EntryCase {
     ActivityKind kind;
     bool sameDay;

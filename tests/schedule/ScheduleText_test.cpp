@@ -6,9 +6,6 @@
 
 namespace {
 
-using std::chrono::year_month_day;
-using namespace std::chrono_literals;
-
 struct TextCase {
     std::u16string input;
     std::u16string expected;
@@ -47,17 +44,6 @@ TEST(Get星期文本, NamesMondayToSundayAndNothingElse) {
                  {6, u"星期六"}, {7, u"星期日"}, {0, u""},       {8, u""},       {-1, u""}};
     for (const auto& c : cases)
         EXPECT_EQ(Get星期文本(c.index), c.expected) << c.index;
-}
-
-TEST(WeekdayNameOf, NamesEachDayOfAWeek) {
-    const std::u16string names[] = {u"星期一", u"星期二", u"星期三", u"星期四",
-                                    u"星期五", u"星期六", u"星期日"};
-    for (unsigned offset = 0; offset < 7; ++offset) {
-        const year_month_day date{2026y / 12 / (7 + offset)};
-        EXPECT_EQ(WeekdayNameOf(date), names[offset]) << offset;
-    }
-    EXPECT_EQ(WeekdayNameOf(2024y / 2 / 29), u"星期四");
-    EXPECT_EQ(WeekdayNameOf(2000y / 1 / 1), u"星期六");
 }
 
 struct ClockCase {
