@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/SystemClock.h"
 #include "platform/CommandLineArguments.h"
 #include "platform/ConsoleText.h"
 #include "platform/ExecutablePath.h"
@@ -11,7 +12,6 @@
 #include "store/IniLocation.h"
 #include "store/ScheduleSnapshot.h"
 #include "store/StartupReport.h"
-#include "store/SystemClock.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "schedule/LocalTime.h"
-#include "schedule/StatusReport.h"
+#include "schedule/StatusTexts.h"
 #include "store/Schedule.h"
 
 class ActivityNotifications;

@@ -5,6 +5,7 @@
 #include "app/ApplicationIdentity.h"
 #include "app/CommandLineAnswer.h"
 #include "app/Form1.h"
+#include "app/SystemClock.h"
 #include "desktop/ActivityNotifications.h"
 #include "desktop/ClockWatch.h"
 #include "desktop/PlatformChoice.h"
@@ -14,7 +15,6 @@
 #include "status/StatusBoard.h"
 #include "store/IniLocation.h"
 #include "store/Schedule.h"
-#include "store/SystemClock.h"
 #include "ui/Dialogs.h"
 
 int main(int argc, char** argv) {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "fuzz/FuzzCheck.h"
-#include "schedule/StatusReport.h"
+#include "schedule/StatusTexts.h"
 #include "schedule/TaskEntries.h"
 
 namespace {

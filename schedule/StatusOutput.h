@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "schedule/StatusReport.h"
+#include "schedule/StatusTexts.h"
 
 // The status as `--status` prints it: the now text, then the soon text, each of their lines ended
 // by LF.

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "schedule/LocalTime.h"
-#include "schedule/StatusReport.h"
+#include "schedule/StatusTexts.h"
 #include "schedule/cTask.h"
 #include "status/Notification.h"
 

@@ -1,4 +1,4 @@
-#include "schedule/StatusReport.h"
+#include "schedule/StatusTexts.h"
 
 #include <string>
 #include <vector>

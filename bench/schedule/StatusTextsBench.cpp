@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "schedule/StatusReport.h"
+#include "schedule/StatusTexts.h"
 #include "status/NotificationPlan.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "store/SystemClock.h"
+#include "app/SystemClock.h"
 
 #include <ctime>
 

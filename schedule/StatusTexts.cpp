@@ -1,4 +1,4 @@
-#include "schedule/StatusReport.h"
+#include "schedule/StatusTexts.h"
 
 #include <utility>
 
@@ -95,7 +95,8 @@ class StatusEvaluation final : public EntryVisitor {
 
 StatusTexts ComputeStatusTexts(const std::vector<cTask>& tasks, std::int16_t durationMinutes,
                                const LocalTime& now) {
-    const std::u16string todayName = WeekdayNameOf(now.date);
+    const std::u16string todayName = Get星期文本(
+        static_cast<int>(std::chrono::weekday{std::chrono::sys_days{now.date}}.iso_encoding()));
     StatusEvaluation evaluation(
         {static_cast<std::int16_t>(now.hour), static_cast<std::int16_t>(now.minute)});
     for (const cTask& task : tasks) {
