@@ -74,6 +74,7 @@ class StatusBoard {
     std::int16_t durationMinutes_ = kFallbackDurationMinutes;
     ProgramSettings settings_;
     bool notifying_ = false;
+    bool turnedOn_ = false;  // by the menu, since the last look
     bool positionFailureTold_ = false;
     ScheduleProblems toldProblems_;
     std::u16string untoldReport_;
