@@ -1,15 +1,25 @@
 #include <QApplication>
+#include <QCursor>
+#include <QImage>
 #include <QMenu>
-#include <QSystemTrayIcon>
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <memory>
 
 #include "desktop/ActivityNotifications.h"
 #include "desktop/EventSound.h"
+#include "platform/AppIdentity.h"
 
 namespace {
 
-constexpr int kShownMs = 10000;
+constexpr UINT kIconId = 1;
+constexpr UINT kIconMessage = WM_APP + 1;
+const wchar_t kWindowClass[] = L"QuillotNotifyIcon";
 
-// The status window's menu, which the tray icon carries too.
+// The status window's menu, which the icon carries too.
 QMenu* StatusMenu() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         if (auto* menu = qobject_cast<QMenu*>(widget);
@@ -20,20 +30,136 @@ QMenu* StatusMenu() {
     return nullptr;
 }
 
-// A tray icon that exists while notifications are on; Windows shows its messages as
-// notifications. Its menu is the status window's.
+// The program's icon at the system's size for the metrics given (SM_CXSMICON, SM_CXICON).
+HICON ProgramIcon(int metric) {
+    const int side = GetSystemMetrics(metric);
+    return QApplication::windowIcon().pixmap(side, side).toImage().toHICON();
+}
+
+// One of the notification data's fixed text fields, cut to fit.
+template <std::size_t N>
+void Fill(wchar_t (&field)[N], const QString& text) {
+    field[text.left(N - 1).toWCharArray(field)] = L'\0';
+}
+
+// The program's icon in the notification area, owned by a window that is never shown. Windows
+// shows the icon's balloons as notifications. They are silent: the program plays the sound itself
+// when it is asked for, so that there is never a second one. A right click on the icon (or the
+// keyboard's menu key on it) opens the status window's menu at the pointer. The window is a
+// top-level one so that it also hears the taskbar being created again, when Explorer restarted,
+// and adds the icon again.
+class NotifyIcon {
+  public:
+    // Nothing where no taskbar takes the icon.
+    static std::unique_ptr<NotifyIcon> Add() {
+        static const bool registered = [] {
+            WNDCLASSEXW windowClass{};
+            windowClass.cbSize = sizeof windowClass;
+            windowClass.lpfnWndProc = &NotifyIcon::WindowProc;
+            windowClass.hInstance = GetModuleHandleW(nullptr);
+            windowClass.lpszClassName = kWindowClass;
+            return RegisterClassExW(&windowClass) != 0;
+        }();
+        if (!registered)
+            return nullptr;
+        auto icon = std::unique_ptr<NotifyIcon>(new NotifyIcon);
+        if (icon->window_ == nullptr || !icon->AddToTaskbar())
+            return nullptr;
+        return icon;
+    }
+
+    ~NotifyIcon() {
+        if (window_ != nullptr) {
+            NOTIFYICONDATAW data = Data(0);
+            Shell_NotifyIconW(NIM_DELETE, &data);
+            DestroyWindow(window_);
+        }
+        DestroyIcon(small_);
+        DestroyIcon(large_);
+    }
+
+    void ShowBalloon(const QString& title, const QString& text) {
+        NOTIFYICONDATAW data = Data(NIF_INFO | NIF_SHOWTIP);
+        Fill(data.szInfoTitle, title);
+        Fill(data.szInfo, text);
+        data.dwInfoFlags = NIIF_USER | NIIF_LARGE_ICON | NIIF_NOSOUND;
+        data.hBalloonIcon = large_;
+        Shell_NotifyIconW(NIM_MODIFY, &data);
+    }
+
+  private:
+    NotifyIcon()
+        : window_(CreateWindowExW(0, kWindowClass, nullptr, WS_OVERLAPPED, 0, 0, 0, 0, nullptr,
+                                  nullptr, GetModuleHandleW(nullptr), nullptr)),
+          small_(ProgramIcon(SM_CXSMICON)),
+          large_(ProgramIcon(SM_CXICON)) {
+        if (window_ != nullptr) {
+            SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+            // Let the taskbar's message through where the program runs with more rights.
+            ChangeWindowMessageFilterEx(window_, TaskbarCreated(), MSGFLT_ALLOW, nullptr);
+        }
+    }
+
+    static UINT TaskbarCreated() {
+        static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+        return message;
+    }
+
+    NOTIFYICONDATAW Data(UINT flags) const {
+        NOTIFYICONDATAW data{};
+        data.cbSize = sizeof data;
+        data.hWnd = window_;
+        data.uID = kIconId;
+        data.uFlags = flags;
+        return data;
+    }
+
+    bool AddToTaskbar() {
+        NOTIFYICONDATAW data = Data(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP);
+        data.uCallbackMessage = kIconMessage;
+        data.hIcon = small_;
+        Fill(data.szTip, QStringView(kAppTitle).toString());
+        if (!Shell_NotifyIconW(NIM_ADD, &data))
+            return false;
+        // Right clicks and the keyboard's menu key come as WM_CONTEXTMENU.
+        data.uVersion = NOTIFYICON_VERSION_4;
+        return Shell_NotifyIconW(NIM_SETVERSION, &data) != FALSE;
+    }
+
+    void ShowMenu() {
+        QMenu* menu = StatusMenu();
+        if (menu == nullptr)
+            return;
+        // The program in the foreground, so that a click elsewhere closes the menu.
+        SetForegroundWindow(window_);
+        menu->popup(QCursor::pos());
+    }
+
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        auto* icon = reinterpret_cast<NotifyIcon*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (icon != nullptr && message == kIconMessage && LOWORD(lParam) == WM_CONTEXTMENU) {
+            icon->ShowMenu();
+            return 0;
+        }
+        if (icon != nullptr && message == TaskbarCreated()) {
+            icon->AddToTaskbar();
+            return 0;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+
+    HWND window_;
+    HICON small_;
+    HICON large_;
+};
+
+// The icon exists while notifications are on.
 class TrayNotifications final : public ActivityNotifications {
   public:
     void Start(std::function<void(bool)> answered) override {
-        if (!QSystemTrayIcon::isSystemTrayAvailable()) {
-            answered(false);
-            return;
-        }
-        icon_ = std::make_unique<QSystemTrayIcon>(QApplication::windowIcon());
-        icon_->setToolTip(QStringLiteral("Quillot"));
-        icon_->setContextMenu(StatusMenu());
-        icon_->show();
-        answered(true);
+        if (!icon_)
+            icon_ = NotifyIcon::Add();
+        answered(icon_ != nullptr);
     }
 
     void Stop() override { icon_.reset(); }
@@ -41,13 +167,13 @@ class TrayNotifications final : public ActivityNotifications {
     void Show(const QString& summary, const QString& body, bool sound) override {
         if (!icon_)
             return;
-        icon_->showMessage(summary, body, QApplication::windowIcon(), kShownMs);
+        icon_->ShowBalloon(summary, body);
         if (sound)
             PlayEventSound();
     }
 
   private:
-    std::unique_ptr<QSystemTrayIcon> icon_;
+    std::unique_ptr<NotifyIcon> icon_;
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <QDBusConnection>
 #include <QSocketNotifier>
+#include <QThread>
 
 #include <sys/timerfd.h>
 #include <unistd.h>
@@ -22,12 +23,20 @@ class LinuxClockWatch final : public QObject {
             auto* notifier = new QSocketNotifier(timer_, QSocketNotifier::Read, this);
             connect(notifier, &QSocketNotifier::activated, this, &LinuxClockWatch::TimerRead);
         }
-        QDBusConnection::systemBus().connect(
-            QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
-            QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"),
-            this, SLOT(PrepareForSleep(bool)));
+        // Connecting to the system bus waits for its answers, or for its time-out where a bus
+        // does not answer: in a thread of its own, never in the window's. The signal is matched by
+        // its path, interface and name, without asking the bus who owns logind's name: whoever
+        // else sent it would only bring a look at the clock, which tells nothing twice.
+        subscribing_.reset(QThread::create([this] {
+            QDBusConnection::systemBus().connect(
+                QString(), QStringLiteral("/org/freedesktop/login1"),
+                QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"),
+                this, SLOT(PrepareForSleep(bool)));
+        }));
+        subscribing_->start();
     }
     ~LinuxClockWatch() override {
+        subscribing_->wait();
         if (timer_ >= 0)
             close(timer_);
     }
@@ -58,6 +67,7 @@ class LinuxClockWatch final : public QObject {
 
     std::function<void()> changed_;
     int timer_ = -1;
+    std::unique_ptr<QThread> subscribing_;
 };
 
 }  // namespace

@@ -2,35 +2,64 @@
 
 #include <canberra.h>
 
+#include <condition_variable>
 #include <mutex>
+#include <stop_token>
+#include <string>
 #include <thread>
+
+#include "platform/AppIdentity.h"
+#include "platform/Utf8Text.h"
 
 namespace {
 
-// One context for the program's life; libcanberra's calls may come from any thread.
-ca_context* Context() {
-    static ca_context* context = [] {
-        ca_context* created = nullptr;
-        if (ca_context_create(&created) != CA_SUCCESS)
-            return static_cast<ca_context*>(nullptr);
-        ca_context_change_props(created, CA_PROP_APPLICATION_NAME, "Quillot", nullptr);
-        return created;
-    }();
-    return context;
-}
+// One thread, started by the first sound, owns the libcanberra context for the program's life:
+// creating it and connecting to the sound server may take a moment, or fail after one, and never
+// in the caller's thread. The thread is stopped and joined when the program ends.
+class SoundPlayer {
+  public:
+    void Play() {
+        {
+            const std::lock_guard lock(mutex_);
+            wanted_ = true;
+        }
+        wake_.notify_one();
+    }
 
-std::mutex playing;
+  private:
+    void Run(const std::stop_token& stop) {
+        const std::string name = EncodeUtf8(kAppTitle);
+        ca_context* context = nullptr;
+        if (ca_context_create(&context) == CA_SUCCESS)
+            ca_context_change_props(context, CA_PROP_APPLICATION_NAME, name.c_str(), nullptr);
+        else
+            context = nullptr;
+        std::unique_lock lock(mutex_);
+        while (wake_.wait(lock, stop, [this] { return wanted_; })) {
+            // Sounds asked for together play once.
+            wanted_ = false;
+            lock.unlock();
+            // Does not wait for the sound to end; without a device or a server it plays nothing.
+            if (context != nullptr) {
+                ca_context_play(context, 0, CA_PROP_EVENT_ID, "alarm-clock-elapsed",
+                                CA_PROP_EVENT_DESCRIPTION, name.c_str(), nullptr);
+            }
+            lock.lock();
+        }
+        if (context != nullptr)
+            ca_context_destroy(context);
+    }
+
+    std::mutex mutex_;
+    std::condition_variable_any wake_;
+    bool wanted_ = false;
+    std::jthread thread_{
+        [this](const std::stop_token& stop) { Run(stop); }};  // last: uses the above
+};
 
 }  // namespace
 
 void PlayEventSound() {
-    // Connecting to the sound server may take a moment, or fail after one: never in the caller's
-    // thread. Sounds that come together play one after the other.
-    std::thread([] {
-        const std::lock_guard lock(playing);
-        if (ca_context* context = Context()) {
-            ca_context_play(context, 0, CA_PROP_EVENT_ID, "alarm-clock-elapsed",
-                            CA_PROP_EVENT_DESCRIPTION, "Quillot", nullptr);
-        }
-    }).detach();
+    static SoundPlayer player;
+    player.Play();
 }

@@ -26,10 +26,10 @@ std::vector<Notification> NotificationPlan::Look(const Schedule& schedule,
                                                  const std::vector<OpenEntry>& open,
                                                  LocalMoment now, bool sending) {
     std::vector<Notification> due = Opened(open, now, sending);
-    if (sending) {
-        std::vector<Notification> warnings = Warnings(schedule, now);
+    // Warnings that come due while not sending are counted all the same, and never sent later.
+    std::vector<Notification> warnings = Warnings(schedule, now);
+    if (sending)
         due.insert(due.end(), warnings.begin(), warnings.end());
-    }
     lastLook_ = now;
     Forget(now);
     return due;
@@ -52,15 +52,17 @@ std::vector<Notification> NotificationPlan::Opened(const std::vector<OpenEntry>&
 }
 
 std::vector<Notification> NotificationPlan::Warnings(const Schedule& schedule, LocalMoment now) {
-    // For each lead, the openings whose warning came since the last look (at the first look, only
-    // one due this very second) and that are still ahead. After a sleep several leads of one
-    // opening may be due at once: one warning tells them all.
+    // For each lead, the openings whose warning came since the last look and that are still
+    // ahead. At the first look, and at one after the clock was set back, only those due this very
+    // second: what was told before stays told. After a sleep several leads of one opening may be
+    // due at once: one warning tells them all.
+    const bool afresh = !lastLook_ || now < *lastLook_;
     std::vector<Opening> due;
     std::set<OpeningKey> inDue;
     for (const int lead : schedule.leads) {
         const minutes ahead{lead};
         const LocalMoment after =
-            lastLook_ ? std::max(*lastLook_ + ahead, now) : now + ahead - seconds{1};
+            afresh ? now + ahead - seconds{1} : std::max(*lastLook_ + ahead, now);
         for (Opening& opening :
              OpeningsBetween(schedule.tasks, schedule.durationMinutes, after, now + ahead)) {
             OpeningKey key{opening.kind, opening.name, opening.moment};

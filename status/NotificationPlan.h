@@ -27,8 +27,8 @@ class NotificationPlan {
 
     // The notifications due at the moment, given the entries open then. What is open at the first
     // look opened before the program started, and a warning whose moment came before it is not
-    // sent. While not sending, the looks still count what opened, so that nothing from that time
-    // is told later.
+    // sent. While not sending, the looks still count what opened and what was to be warned, so
+    // that nothing from that time is told later.
     std::vector<Notification> Look(const Schedule& schedule, const std::vector<OpenEntry>& open,
                                    LocalMoment now, bool sending);
 

@@ -33,7 +33,10 @@ StatusLook StatusBoard::Look(const LocalTime& now) {
                     std::nullopt};
     const NotificationPlan::Schedule schedule{allTasks, durationMinutes, settings_.warningLeads};
     const LocalMoment moment = MomentOf(now);
-    look.notifications = plan_.Look(schedule, look.texts.open, moment, notifying_);
+    // The look right after notifications were turned on counts what came while they were off,
+    // and sends nothing of it.
+    const bool sending = notifying_ && !std::exchange(turnedOn_, false);
+    look.notifications = plan_.Look(schedule, look.texts.open, moment, sending);
     for (Notification& notification : look.notifications)
         notification.sound = settings_.warningSound;
     if (notifying_) {
@@ -53,6 +56,7 @@ std::u16string StatusBoard::TurnNotifications(bool on, bool serviceAvailable) {
     std::u16string failure = SaveSetting(kNotifyKey, on ? u"1" : u"0", u"无法保存通知设置：");
     if (failure.empty()) {
         settings_.notifyOnOpening = on;
+        turnedOn_ = on && !notifying_;
         notifying_ = on;
     }
     return failure;

@@ -80,6 +80,7 @@ class StatusBoard {
     std::filesystem::path executable_;
     ProgramSettings settings_;
     bool notifying_ = false;
+    bool turnedOn_ = false;  // by the menu, since the last look
     bool positionFailureTold_ = false;
     std::u16string untoldReport_;
     NotificationPlan plan_;

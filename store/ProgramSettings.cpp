@@ -74,8 +74,11 @@ std::u16string FormatWarningLeads(const std::vector<int>& leads) {
     if (leads.empty())
         return u"0";
     std::u16string text;
-    for (const int lead : leads)
-        text += (text.empty() ? u"" : u",") + Digits(lead);
+    for (const int lead : leads) {
+        if (!text.empty())
+            text += u',';
+        text += Digits(lead);
+    }
     return text;
 }
 

@@ -279,6 +279,32 @@ TEST_F(StatusBoardTest, EachWarningAndOpeningOnceWhateverTheClockDoes) {
     });
 }
 
+// Warnings 5 minutes ahead. The clock set back to the very second of a warning brings it; a warning
+// whose moment came while notifications were off is not sent when they are on again, nor after the
+// clock is then set back across it.
+TEST_F(StatusBoardTest, AWarningAtTheSecondTheClockIsSetBackToAndNoneFromTheTimeOff) {
+    Write({u"[固定时间任务日程]", u"早会=11:05,12:00|每日", u"[程序设置]", u"活动开启时通知=1"});
+    Start();
+    Follow({
+        {"start", 1d, 11, 30, 0, {}, 25 * 60},
+        {"set back to a warning's second",
+         1d,
+         11,
+         0,
+         0,
+         {u"早会 5 分钟后开启 | 11:05开启"},
+         5 * 60},
+    });
+    EXPECT_EQ(board.TurnNotifications(false, true), u"");
+    Follow({{"turned off ten seconds before a warning", 1d, 11, 54, 50, {}, std::nullopt}});
+    EXPECT_EQ(board.TurnNotifications(true, true), u"");
+    Follow({
+        {"turned on after it", 1d, 11, 55, 30, {}, 4 * 60 + 30},
+        {"set back across it", 1d, 11, 55, 0, {}, 5 * 60},
+        {"the opening", 1d, 12, 0, 0, {u"早会 已开启 | 12:00-12:05"}, 23 * 60 * 60},
+    });
+}
+
 TEST_F(StatusBoardTest, AWarningDueBeforeTheStartIsNotSentNorAnythingWhileOff) {
     Write({u"[固定时间任务日程]", u"早会=09:00|每日", u"[程序设置]", u"活动开启时通知=1"});
     Start();
