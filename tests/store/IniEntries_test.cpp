@@ -1,5 +1,4 @@
 // ReadIniKeys gives the keys of a section, each with the value a look-up by its name finds.
-// read.
 
 #include <gtest/gtest.h>
 
