@@ -4,10 +4,13 @@
 
 #include <string>
 
+#include "platform/AppIdentity.h"
+
 namespace {
 
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr wchar_t kValueName[] = L"Quillot";
+// The value is named with the program's title.
+const std::wstring kValueName(kAppTitle.begin(), kAppTitle.end());
 
 // The command line that starts the program: its path in quotes.
 std::wstring Command(const std::filesystem::path& executable) {
@@ -22,13 +25,13 @@ std::error_code SystemError(LSTATUS status) {
 
 bool StartsAtLogin(const std::filesystem::path& executable) {
     DWORD size = 0;
-    if (RegGetValueW(HKEY_CURRENT_USER, kRunKey, kValueName, RRF_RT_REG_SZ, nullptr, nullptr,
-                     &size) != ERROR_SUCCESS) {
+    if (RegGetValueW(HKEY_CURRENT_USER, kRunKey, kValueName.c_str(), RRF_RT_REG_SZ, nullptr,
+                     nullptr, &size) != ERROR_SUCCESS) {
         return false;
     }
     std::wstring value(size / sizeof(wchar_t), L'\0');
-    if (RegGetValueW(HKEY_CURRENT_USER, kRunKey, kValueName, RRF_RT_REG_SZ, nullptr, value.data(),
-                     &size) != ERROR_SUCCESS) {
+    if (RegGetValueW(HKEY_CURRENT_USER, kRunKey, kValueName.c_str(), RRF_RT_REG_SZ, nullptr,
+                     value.data(), &size) != ERROR_SUCCESS) {
         return false;
     }
     value.resize(wcsnlen(value.c_str(), value.size()));
@@ -40,11 +43,11 @@ bool StartsAtLogin(const std::filesystem::path& executable) {
 
 std::error_code SetStartAtLogin(const std::filesystem::path& executable, bool on) {
     if (!on) {
-        const LSTATUS status = RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, kValueName);
+        const LSTATUS status = RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, kValueName.c_str());
         return status == ERROR_FILE_NOT_FOUND ? std::error_code() : SystemError(status);
     }
     const std::wstring command = Command(executable);
-    return SystemError(RegSetKeyValueW(HKEY_CURRENT_USER, kRunKey, kValueName, REG_SZ,
+    return SystemError(RegSetKeyValueW(HKEY_CURRENT_USER, kRunKey, kValueName.c_str(), REG_SZ,
                                        command.c_str(),
                                        static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t))));
 }

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/AppIdentity.h"
 #include "platform/UserFolder.h"
 
 namespace fs = std::filesystem;
@@ -11,7 +12,7 @@ fs::path UserFolder() {
     const wchar_t* roaming = _wgetenv(L"APPDATA");
     if (roaming == nullptr || roaming[0] == L'\0')
         return {};
-    return fs::path(roaming) / L"Quillot";
+    return fs::path(roaming) / std::u16string(kAppTitle);
 }
 
 // Access-control lists decide, so the only sure test is to create a file: one that the system
