@@ -142,14 +142,17 @@ void SyncFolder(const fs::path& folder) {
 
 std::optional<std::string> ReadFileBytes(const fs::path& path, std::error_code& error) {
     error.clear();
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK, opening a named pipe would wait for a writer. It changes nothing for an
+    // ordinary file.
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat info;
     if (!file.IsOpen() || ::fstat(file.get(), &info) != 0) {
         error = LastError();
         return std::nullopt;
     }
-    if (S_ISDIR(info.st_mode)) {
-        error = std::make_error_code(std::errc::is_a_directory);
+    if (!S_ISREG(info.st_mode)) {
+        error = std::make_error_code(S_ISDIR(info.st_mode) ? std::errc::is_a_directory
+                                                           : std::errc::invalid_argument);
         return std::nullopt;
     }
     std::string bytes;

@@ -137,6 +137,11 @@ std::optional<std::string> ReadFileBytes(const fs::path& path, std::error_code& 
         error = LastError();
         return std::nullopt;
     }
+    // A pipe or a device would keep the read waiting for input.
+    if (GetFileType(file.get()) != FILE_TYPE_DISK) {
+        error = std::make_error_code(std::errc::invalid_argument);
+        return std::nullopt;
+    }
     std::string bytes;
     char buffer[65536];
     for (;;) {
