@@ -22,3 +22,8 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std:
 // symbolic link stays: the file it points to is replaced, or created in its folder when it does
 // not exist yet. Returns the reason on failure.
 std::error_code ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// Why ReplaceFileAtomically(path, ...) would fail, as far as can be told without writing anything:
+// the checks it makes before it writes. Nothing when they pass; the write itself may still fail
+// (on a full disk, say).
+std::error_code CheckFileReplaceable(const std::filesystem::path& path);

@@ -110,7 +110,7 @@ std::u16string UsageText() {
            u"日程保存在 GM.ini 中：在程序所在的文件夹里，该文件夹不可写时在用户自己的\n"
            u"配置文件夹里。--status 只读取它，从不创建或修改文件。\n"
            u"\n"
-           u"退出状态：0 正常，1 日程文件无法读取或输出失败，2 命令行有误。\n";
+           u"退出状态：0 正常，1 日程文件无法创建或读取、或输出失败，2 命令行有误。\n";
 }
 
 std::u16string VersionText(std::u16string_view version) {

@@ -51,13 +51,14 @@ void BM_StatusCommand(benchmark::State& state) {
     // The two activities of the default file and those added.
     const std::size_t activities =
         2 + static_cast<std::size_t>(std::max<std::int64_t>(state.range(0), 0));
-    std::error_code error;
+    const IniLocation location{file};
+    FileProblem problem;
     for (auto _ : state) {
-        const ScheduleSnapshot schedule = ReadScheduleSnapshot(file, kNow, error);
+        const ScheduleSnapshot schedule = ReadScheduleSnapshot(location, kNow, problem);
         const std::u16string json =
             StatusAsJson(ComputeStatusTexts(schedule.tasks, schedule.durationMinutes, kNow));
         benchmark::DoNotOptimize(json);
-        if (error || schedule.tasks.size() != activities) {
+        if (problem || schedule.tasks.size() != activities) {
             state.SkipWithError("the schedule did not load");
             break;
         }
