@@ -65,7 +65,7 @@ unchanged() {  # what, expected listing
 run --help
 [ "$status" -eq 0 ] && [ -z "$err" ] || fail "--help: exit code $status, stderr $err"
 [ "$(head -n 1 <<<"$out")" = "用法：quillot [选项]" ] || fail "--help starts with $(head -n 1 <<<"$out")"
-for option in -h --help -v --version --status --status=json -platform; do
+for option in -h --help -v --version --status --status=text --status=json -platform; do
   grep -q -- "$option" <<<"$out" || fail "--help does not name $option"
 done
 help=$out
@@ -88,12 +88,14 @@ run --status -platform
 expect "a Qt option without its value" 2 "" "$(mistake '选项“-platform”缺少取值')"
 run 文件
 expect "an argument" 2 "" "$(mistake '无法识别的参数“文件”')"
+run -- --help
+expect "an option after --" 2 "" "$(mistake '无法识别的参数“--help”')"
 
 default_status='当前可参与：无
 *30分钟内开启*
 1. 红包刷新时间 12:00开启
 2. 就餐时间 12:00-12:30'
-run --status
+run --status --
 expect "--status without GM.ini" 0 "$default_status" ""
 unchanged "--status without GM.ini" ". ./here ./here/quillot "
 
