@@ -1,8 +1,5 @@
 #include "app/CommandLineAnswer.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "app/SystemClock.h"
 #include "platform/CommandLineArguments.h"
 #include "platform/ConsoleText.h"
@@ -23,16 +20,17 @@ int Print(std::u16string_view text) {
     return WriteConsoleText(ConsoleStream::Output, text) ? kAnswered : kFailed;
 }
 
-// The status as the window would show it now, from the GM.ini it would use.
+// The status as the window would show it now, from the GM.ini it would use, or what the window
+// would say of that file.
 int PrintStatus(bool json) {
-    const std::filesystem::path file = FindIniPath(ExecutablePath());
+    const IniLocation location = PreviewIniPath(ExecutablePath());
     const LocalTime now = SystemLocalTime();
-    std::error_code error;
-    const ScheduleSnapshot schedule = ReadScheduleSnapshot(file, now, error);
-    if (error) {
-        const StartupProblems problems{
-            {{FileProblem::Kind::NotRead, error}, {}, {}}, {}, {}, {}, {}};
-        WriteConsoleText(ConsoleStream::Error, ComposeStartupReport(file, problems) + u"\n");
+    FileProblem problem;
+    const ScheduleSnapshot schedule = ReadScheduleSnapshot(location, now, problem);
+    if (problem) {
+        const StartupProblems problems{{problem, {}, {}}, {}, {}, {}, {}};
+        WriteConsoleText(ConsoleStream::Error,
+                         ComposeStartupReport(location.file, problems) + u"\n");
         return kFailed;
     }
     const StatusTexts texts = ComputeStatusTexts(schedule.tasks, schedule.durationMinutes, now);

@@ -10,7 +10,9 @@
 bool IsRegularFile(const std::filesystem::path& path);
 
 // The whole content of a file; empty with error set when it cannot be read (a missing file gives
-// std::errc::no_such_file_or_directory).
+// std::errc::no_such_file_or_directory). Only an ordinary file is read: a folder gives
+// std::errc::is_a_directory, and anything else that is no ordinary file (a named pipe, a device)
+// std::errc::invalid_argument, without waiting for a writer or for input.
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::error_code& error);
 
 // Replaces the file with exactly these bytes, or leaves it as it was: the bytes go to a temporary
@@ -20,3 +22,8 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std:
 // symbolic link stays: the file it points to is replaced, or created in its folder when it does
 // not exist yet. Returns the reason on failure.
 std::error_code ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// Why ReplaceFileAtomically(path, ...) would fail, as far as can be told without writing anything:
+// the checks it makes before it writes. Nothing when they pass; the write itself may still fail
+// (on a full disk, say).
+std::error_code CheckFileReplaceable(const std::filesystem::path& path);

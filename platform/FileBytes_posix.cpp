@@ -138,18 +138,55 @@ void SyncFolder(const fs::path& folder) {
         ::fsync(directory.get());
 }
 
+// Where a replacement of a path writes: the path itself or the file a link points to, and what is
+// there now.
+struct ReplaceTarget {
+    fs::path file;
+    bool exists = false;
+    struct stat existing {};
+};
+
+// The checks a replacement makes before it writes anything: where it writes, and why it cannot.
+std::error_code FindReplaceTarget(const fs::path& path, ReplaceTarget& target) {
+    std::error_code error;
+    const fs::path absolute = fs::absolute(path, error);
+    if (error)
+        return error;
+    // A link stays and the file it points to is replaced, or created when it does not exist yet.
+    target.file = WriteTarget(absolute, error);
+    if (error)
+        return error;
+    target.exists = ::stat(target.file.c_str(), &target.existing) == 0;
+    if (!target.exists && errno != ENOENT)
+        return LastError();
+    if (target.exists && S_ISDIR(target.existing.st_mode))
+        return std::make_error_code(std::errc::is_a_directory);
+    if (target.exists) {
+        if ((error = CheckWriteAccess(target.file, target.existing, W_OK)))
+            return error;
+    }
+    const fs::path folder = target.file.parent_path();
+    struct stat folderInfo;
+    if (::stat(folder.c_str(), &folderInfo) != 0)
+        return LastError();
+    return CheckWriteAccess(folder, folderInfo, W_OK | X_OK);
+}
+
 }  // namespace
 
 std::optional<std::string> ReadFileBytes(const fs::path& path, std::error_code& error) {
     error.clear();
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK, opening a named pipe would wait for a writer. It changes nothing for an
+    // ordinary file.
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat info;
     if (!file.IsOpen() || ::fstat(file.get(), &info) != 0) {
         error = LastError();
         return std::nullopt;
     }
-    if (S_ISDIR(info.st_mode)) {
-        error = std::make_error_code(std::errc::is_a_directory);
+    if (!S_ISREG(info.st_mode)) {
+        error = std::make_error_code(S_ISDIR(info.st_mode) ? std::errc::is_a_directory
+                                                           : std::errc::invalid_argument);
         return std::nullopt;
     }
     std::string bytes;
@@ -169,35 +206,16 @@ std::optional<std::string> ReadFileBytes(const fs::path& path, std::error_code& 
 }
 
 std::error_code ReplaceFileAtomically(const fs::path& path, std::string_view bytes) {
-    std::error_code error;
-    const fs::path absolute = fs::absolute(path, error);
+    ReplaceTarget replaced;
+    std::error_code error = FindReplaceTarget(path, replaced);
     if (error)
         return error;
-    // A link stays and the file it points to is replaced, or created when it does not exist yet.
-    const fs::path target = WriteTarget(absolute, error);
-    if (error)
-        return error;
+    const fs::path& target = replaced.file;
     const fs::path folder = target.parent_path();
-
-    struct stat existing;
-    const bool exists = ::stat(target.c_str(), &existing) == 0;
-    if (!exists && errno != ENOENT)
-        return LastError();
-    if (exists && S_ISDIR(existing.st_mode))
-        return std::make_error_code(std::errc::is_a_directory);
-    if (exists) {
-        if ((error = CheckWriteAccess(target, existing, W_OK)))
-            return error;
-    }
-    struct stat folderInfo;
-    if (::stat(folder.c_str(), &folderInfo) != 0)
-        return LastError();
-    if ((error = CheckWriteAccess(folder, folderInfo, W_OK | X_OK)))
-        return error;
     RemoveAbandonedTemporaries(target);
 
-    const mode_t mode = exists ? 0600 : 0666;
-    const struct stat* keep = exists ? &existing : nullptr;
+    const mode_t mode = replaced.exists ? 0600 : 0666;
+    const struct stat* keep = replaced.exists ? &replaced.existing : nullptr;
     Temporary temporary = OpenUnnamed(folder, mode);
     if (temporary.file.IsOpen()) {
         error = FillTemporary(temporary.file, bytes, keep);
@@ -219,4 +237,9 @@ std::error_code ReplaceFileAtomically(const fs::path& path, std::string_view byt
     }
     SyncFolder(folder);
     return {};
+}
+
+std::error_code CheckFileReplaceable(const fs::path& path) {
+    ReplaceTarget target;
+    return FindReplaceTarget(path, target);
 }

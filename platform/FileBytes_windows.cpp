@@ -121,6 +121,22 @@ std::error_code MoveIntoPlaceRetrying(const fs::path& temporary, const fs::path&
                : std::error_code(static_cast<int>(error), std::system_category());
 }
 
+// The checks a replacement makes before it writes anything: the absolute path and the attributes
+// of what is there now (INVALID_FILE_ATTRIBUTES when nothing is), and why it cannot be written.
+std::error_code FindReplaceTarget(const fs::path& path, fs::path& target, DWORD& attributes) {
+    std::error_code error;
+    target = fs::absolute(path, error);
+    if (error)
+        return error;
+    attributes = GetFileAttributesW(target.c_str());
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return std::make_error_code(std::errc::is_a_directory);
+    if (exists && (attributes & FILE_ATTRIBUTE_READONLY))
+        return std::make_error_code(std::errc::permission_denied);
+    return {};
+}
+
 }  // namespace
 
 std::optional<std::string> ReadFileBytes(const fs::path& path, std::error_code& error) {
@@ -135,6 +151,11 @@ std::optional<std::string> ReadFileBytes(const fs::path& path, std::error_code& 
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsOpen()) {
         error = LastError();
+        return std::nullopt;
+    }
+    // A pipe or a device would keep the read waiting for input.
+    if (GetFileType(file.get()) != FILE_TYPE_DISK) {
+        error = std::make_error_code(std::errc::invalid_argument);
         return std::nullopt;
     }
     std::string bytes;
@@ -152,19 +173,12 @@ std::optional<std::string> ReadFileBytes(const fs::path& path, std::error_code& 
 }
 
 std::error_code ReplaceFileAtomically(const fs::path& path, std::string_view bytes) {
-    std::error_code error;
-    const fs::path target = fs::absolute(path, error);
+    fs::path target;
+    DWORD attributes = INVALID_FILE_ATTRIBUTES;
+    std::error_code error = FindReplaceTarget(path, target, attributes);
     if (error)
         return error;
-
-    DWORD attributes = GetFileAttributesW(target.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
-    if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        return std::make_error_code(std::errc::is_a_directory);
-    }
-    if (exists && (attributes & FILE_ATTRIBUTE_READONLY)) {
-        return std::make_error_code(std::errc::permission_denied);
-    }
 
     RemoveAbandonedTemporaries(target);
     fs::path temporary;
@@ -192,4 +206,10 @@ std::error_code ReplaceFileAtomically(const fs::path& path, std::string_view byt
         return error;
     }
     return {};
+}
+
+std::error_code CheckFileReplaceable(const fs::path& path) {
+    fs::path target;
+    DWORD attributes = INVALID_FILE_ATTRIBUTES;
+    return FindReplaceTarget(path, target, attributes);
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/AppIdentity.h"
+
 namespace {
 
 // The options of QCoreApplication, QGuiApplication, QApplication and the X11 platform, without
@@ -47,8 +49,16 @@ CommandLine ParseCommandLine(const std::vector<std::u16string>& arguments) {
     bool help = false;
     bool version = false;
     Request status = Request::Window;
+    bool optionsEnded = false;  // after "--" every argument is an argument, not an option
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::u16string_view argument = arguments[i];
+        if (optionsEnded || argument.size() < 2 || argument[0] != u'-') {
+            return {Request::Mistake, Mistake(u"无法识别的参数" + Quoted(argument) + u"。")};
+        }
+        if (argument == u"--") {
+            optionsEnded = true;
+            continue;
+        }
         if (argument == u"-h" || argument == u"--help") {
             help = true;
             continue;
@@ -68,9 +78,6 @@ CommandLine ParseCommandLine(const std::vector<std::u16string>& arguments) {
         if (argument.starts_with(u"--status=")) {
             return {Request::Mistake, Mistake(u"选项“--status”的取值" + Quoted(argument.substr(9)) +
                                               u"无法识别，可用 text 或 json。")};
-        }
-        if (argument.size() < 2 || argument[0] != u'-') {
-            return {Request::Mistake, Mistake(u"无法识别的参数" + Quoted(argument) + u"。")};
         }
         // Qt reads "--name" as "-name".
         const std::u16string_view name = argument.substr(argument.starts_with(u"--") ? 2 : 1);
@@ -103,18 +110,19 @@ std::u16string UsageText() {
            u"选项：\n"
            u"  -h, --help       显示本说明后退出\n"
            u"  -v, --version    显示版本后退出\n"
-           u"  --status         以文字输出状态窗口此刻显示的内容后退出\n"
+           u"  --status, --status=text\n"
+           u"                   以文字输出状态窗口此刻显示的内容后退出\n"
            u"  --status=json    以一行 JSON 输出同样的内容（供 waybar 等状态栏使用）后退出\n"
            u"\n"
            u"Qt 的窗口选项（如 -platform、-display、-style）照常用于状态窗口。\n"
            u"日程保存在 GM.ini 中：在程序所在的文件夹里，该文件夹不可写时在用户自己的\n"
            u"配置文件夹里。--status 只读取它，从不创建或修改文件。\n"
            u"\n"
-           u"退出状态：0 正常，1 日程文件无法读取或输出失败，2 命令行有误。\n";
+           u"退出状态：0 正常，1 日程文件无法创建或读取、或输出失败，2 命令行有误。\n";
 }
 
 std::u16string VersionText(std::u16string_view version) {
-    std::u16string text = u"Quillot ";
-    text.append(version).push_back(u'\n');
+    std::u16string text(kAppTitle);
+    text.append(u" ").append(version).push_back(u'\n');
     return text;
 }

@@ -20,8 +20,9 @@ struct CommandLine {
 
 // The arguments after the program's name. The options that Qt reads for the window (-platform,
 // -display, -style …, with one dash or two) are left to Qt; anything else that is not one of the
-// program's own options is a mistake, and the first mistake is told. Otherwise help comes before
-// the version, the version before the status, and of two status forms the last one counts.
+// program's own options is a mistake, and the first mistake is told; "--" ends the options, so
+// that anything after it is an argument, which the program takes none of. Otherwise help comes
+// before the version, the version before the status, and of two status forms the last one counts.
 CommandLine ParseCommandLine(const std::vector<std::u16string>& arguments);
 
 // The usage text of -h and --help, lines ended by LF.

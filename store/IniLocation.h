@@ -17,3 +17,11 @@ std::filesystem::path FindIniPath(const std::filesystem::path& executable);
 // The path of FindIniPath; the user's own folder is created when the file is to be there and the
 // folder is missing.
 IniLocation ResolveIniPath(const std::filesystem::path& executable);
+
+// The location of ResolveIniPath, found without creating anything. folderError tells why the user's
+// own folder could not be created, as far as can be told by looking at the nearest part of its
+// path that exists: a file there, or a link to nothing, gives the error that creating the folders
+// gives, and a folder in which the user may not create files (see CanCreateFilesIn) gives
+// permission_denied. That is what creating them meets, except for root in a folder without write
+// permission bits, which CanCreateFilesIn holds read-only and the system lets root write.
+IniLocation PreviewIniPath(const std::filesystem::path& executable);

@@ -2,26 +2,44 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/Cp936.h"
+#include "platform/FileBytes.h"
 #include "store/DefaultIni.h"
-#include "store/ScheduleFileLayout.h"
+#include "store/ScheduleFile.h"
 
-DurationSetting ReadDuration(const IniDocument& document) {
-    const IniSection* section = FindIniSection(document, kDurationSection);
-    const IniEntry* entry = section ? FindIniEntry(*section, kDurationKey) : nullptr;
-    return InterpretDuration(entry ? std::optional<std::u16string>(entry->value) : std::nullopt);
-}
-
-ScheduleSnapshot ReadScheduleSnapshot(const std::filesystem::path& file, const LocalTime& now,
-                                      std::error_code& error) {
-    std::optional<IniDocument> document = ReadIniDocument(file, error);
+ScheduleSnapshot ReadScheduleSnapshot(const IniLocation& location, const LocalTime& now,
+                                      FileProblem& problem) {
     ScheduleSnapshot snapshot;
-    if (error)
+    problem = {};
+    if (location.folderError) {
+        problem = {FileProblem::Kind::FolderNotCreated, location.folderError};
         return snapshot;
+    }
+    std::error_code error;
+    std::optional<IniDocument> document;
+    if (IsRegularFile(location.file)) {
+        document = ReadIniDocument(location.file, error);
+        if (error) {
+            problem = {FileProblem::Kind::NotRead, error};
+            return snapshot;
+        }
+    } else {
+        // The start-up writes the default file over anything that is no ordinary file, into the
+        // user's own folder after it has created that (PreviewIniPath tells whether it can).
+        std::error_code ignored;
+        if (std::filesystem::is_directory(location.file.parent_path(), ignored))
+            error = CheckFileReplaceable(location.file);
+        if (error) {
+            problem = {FileProblem::Kind::NotCreated, error};
+            return snapshot;
+        }
+    }
     if (!document)
         document = ParseIniDocument(EncodeCp936(DefaultIniText(now)));
-    LoadTasks(snapshot.tasks, *document);
-    snapshot.durationMinutes = ReadDuration(*document).minutes;
+    StartupSchedule loaded = ReadStartupSchedule(*document);
+    snapshot.tasks = std::move(loaded.tasks);
+    snapshot.durationMinutes = loaded.durationMinutes;
     return snapshot;
 }

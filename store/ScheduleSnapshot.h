@@ -1,14 +1,14 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
-#include <system_error>
 #include <vector>
 
 #include "schedule/LocalTime.h"
 #include "schedule/cTask.h"
 #include "store/Duration.h"
 #include "store/IniDocument.h"
+#include "store/IniLocation.h"
+#include "store/ScheduleProblems.h"
 #include "store/TaskLoader.h"
 
 // What the status is computed from, as the start-up loads it: the activities and the duration
@@ -18,11 +18,10 @@ struct ScheduleSnapshot {
     std::int16_t durationMinutes = kFallbackDurationMinutes;
 };
 
-// The duration setting of a file already read.
-DurationSetting ReadDuration(const IniDocument& document);
-
-// Reads the file once and never creates or changes anything: when there is no file, the schedule
-// is that of the default file created at that moment, which the start-up would write. error is
-// set when the file exists but cannot be read.
-ScheduleSnapshot ReadScheduleSnapshot(const std::filesystem::path& file, const LocalTime& now,
-                                      std::error_code& error);
+// Reads the file once and never creates or changes anything. When there is no ordinary file at the
+// path, the schedule is that of the default file created at that moment, which the start-up
+// (ScheduleFile::LoadAtStartup) would write. problem is what the start-up would tell of the file
+// itself: that it could not create the folder or write the default file, as far as can be told
+// without writing (see PreviewIniPath and CheckFileReplaceable), or that the file cannot be read.
+ScheduleSnapshot ReadScheduleSnapshot(const IniLocation& location, const LocalTime& now,
+                                      FileProblem& problem);

@@ -1,12 +1,13 @@
 // What `quillot --status=json` does after its start: one read of GM.ini, one evaluation and the
 // JSON, for the default file, for no file (the default parsed in memory) and for larger schedules
-// in code page 936.
+// in code page 936; beside it, one LoadTasks and one evaluation of the same files.
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include <benchmark/benchmark.h>
 
@@ -14,6 +15,7 @@
 #include "schedule/StatusOutput.h"
 #include "store/DefaultIni.h"
 #include "store/ScheduleSnapshot.h"
+#include "store/TaskLoader.h"
 
 namespace {
 
@@ -38,35 +40,71 @@ std::string ScheduleBytes(int added) {
     return EncodeCp936(text);
 }
 
-void BM_StatusCommand(benchmark::State& state) {
-    const std::filesystem::path file =
-        std::filesystem::temp_directory_path() /
-        ("quillot-status-bench-" + std::to_string(state.range(0)) + ".ini");
-    std::filesystem::remove(file);
-    if (state.range(0) >= 0) {
-        const std::string bytes = ScheduleBytes(static_cast<int>(state.range(0)));
-        std::ofstream(file, std::ios::binary)
-            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+// The file of a benchmark's size, written afresh (none for -1), removed at the end.
+class ScheduleFileOfSize {
+  public:
+    explicit ScheduleFileOfSize(std::int64_t added)
+        : path_(std::filesystem::temp_directory_path() /
+                ("quillot-status-bench-" + std::to_string(added) + ".ini")) {
+        std::filesystem::remove(path_);
+        if (added >= 0) {
+            const std::string bytes = ScheduleBytes(static_cast<int>(added));
+            std::ofstream(path_, std::ios::binary)
+                .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        }
     }
-    // The two activities of the default file and those added.
-    const std::size_t activities =
-        2 + static_cast<std::size_t>(std::max<std::int64_t>(state.range(0), 0));
-    std::error_code error;
+    ~ScheduleFileOfSize() { std::filesystem::remove(path_); }
+    ScheduleFileOfSize(const ScheduleFileOfSize&) = delete;
+    ScheduleFileOfSize& operator=(const ScheduleFileOfSize&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+// The two activities of the default file and those added.
+std::size_t Activities(std::int64_t added) {
+    return 2 + static_cast<std::size_t>(std::max<std::int64_t>(added, 0));
+}
+
+void BM_StatusCommand(benchmark::State& state) {
+    const ScheduleFileOfSize file(state.range(0));
+    const IniLocation location{file.path()};
+    FileProblem problem;
     for (auto _ : state) {
-        const ScheduleSnapshot schedule = ReadScheduleSnapshot(file, kNow, error);
+        const ScheduleSnapshot schedule = ReadScheduleSnapshot(location, kNow, problem);
         const std::u16string json =
             StatusAsJson(ComputeStatusTexts(schedule.tasks, schedule.durationMinutes, kNow));
         benchmark::DoNotOptimize(json);
-        if (error || schedule.tasks.size() != activities) {
+        if (problem || schedule.tasks.size() != Activities(state.range(0))) {
             state.SkipWithError("the schedule did not load");
             break;
         }
     }
-    std::filesystem::remove(file);
 }
 
-// -1: no GM.ini at all; 0: the default file; then the default file with more activities.
+// What --status is held against: one LoadTasks of the same file into a new collection and one
+// evaluation of what it loaded, as the status window loads and evaluates its schedule.
+void BM_LoadTasksAndEvaluation(benchmark::State& state) {
+    const ScheduleFileOfSize file(state.range(0));
+    std::error_code error;
+    for (auto _ : state) {
+        std::vector<cTask> tasks;
+        LoadTasks(tasks, file.path(), error);
+        const StatusTexts texts = ComputeStatusTexts(tasks, kFallbackDurationMinutes, kNow);
+        benchmark::DoNotOptimize(texts);
+        if (error || tasks.size() != Activities(state.range(0))) {
+            state.SkipWithError("the schedule did not load");
+            break;
+        }
+    }
+}
+
+// -1: no GM.ini at all; 0: the default file; then the default file with more activities. Without
+// a file there is nothing for LoadTasks to load, so the comparison starts at the default file.
 BENCHMARK(BM_StatusCommand)->Arg(-1)->Arg(0)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LoadTasksAndEvaluation)->Arg(0)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

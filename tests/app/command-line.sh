@@ -32,7 +32,8 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
 # Runs the copy with the arguments at the fixed moment; sets $out, $err and $status.
 run() {
   status=0
-  faketime '2026-12-07 11:40:00' "$scratch/here/quillot" "$@" >"$io/out" 2>"$io/err" ||
+  # A hang fails (124) instead of stopping the test.
+  timeout 60 faketime '2026-12-07 11:40:00' "$scratch/here/quillot" "$@" >"$io/out" 2>"$io/err" ||
     status=$?
   out=$(cat "$io/out")
   err=$(cat "$io/err")
@@ -64,7 +65,7 @@ unchanged() {  # what, expected listing
 run --help
 [ "$status" -eq 0 ] && [ -z "$err" ] || fail "--help: exit code $status, stderr $err"
 [ "$(head -n 1 <<<"$out")" = "用法：quillot [选项]" ] || fail "--help starts with $(head -n 1 <<<"$out")"
-for option in -h --help -v --version --status --status=json -platform; do
+for option in -h --help -v --version --status --status=text --status=json -platform; do
   grep -q -- "$option" <<<"$out" || fail "--help does not name $option"
 done
 help=$out
@@ -87,12 +88,14 @@ run --status -platform
 expect "a Qt option without its value" 2 "" "$(mistake '选项“-platform”缺少取值')"
 run 文件
 expect "an argument" 2 "" "$(mistake '无法识别的参数“文件”')"
+run -- --help
+expect "an option after --" 2 "" "$(mistake '无法识别的参数“--help”')"
 
 default_status='当前可参与：无
 *30分钟内开启*
 1. 红包刷新时间 12:00开启
 2. 就餐时间 12:00-12:30'
-run --status
+run --status --
 expect "--status without GM.ini" 0 "$default_status" ""
 unchanged "--status without GM.ini" ". ./here ./here/quillot "
 
@@ -119,18 +122,48 @@ kill "$window"
 wait "$window" 2>/dev/null || true
 window=
 
+# A file that no one can read, root included: the reading process's memory, from address 0.
 rm "$scratch/here/GM.ini"
-mkdir "$scratch/here/GM.ini"
+ln -s /proc/self/mem "$scratch/here/GM.ini"
 run --status
 expect "a GM.ini that cannot be read" 1 "" "无法读取日程文件：$scratch/here/GM.ini
-原因：GM.ini 是一个文件夹，不是文件。"
-rmdir "$scratch/here/GM.ini"
+原因：无法读写文件：Input/output error。"
+rm "$scratch/here/GM.ini"
+
+# GM.ini as something else than a file: the window writes the default file over it, so --status
+# shows the default schedule, or tells in the window's words why that write would fail.
+while IFS='|' read -r what make reason; do
+  mkdir "$scratch/elsewhere"
+  (cd "$scratch/here" && eval "$make")
+  before=$(cd "$scratch" && find . | sort | tr '\n' ' ')
+  run --status
+  if [ -z "$reason" ]; then
+    expect "GM.ini as $what" 0 "$default_status" ""
+  else
+    expect "GM.ini as $what" 1 "" "无法创建日程文件：$scratch/here/GM.ini
+原因：$reason。"
+  fi
+  unchanged "GM.ini as $what" "$before"
+  chmod 755 "$scratch/here"
+  rm -rf "$scratch/here/GM.ini" "$scratch/elsewhere"
+done <<'CASES'
+a folder|mkdir GM.ini|GM.ini 是一个文件夹，不是文件
+a link to a folder|ln -s ../elsewhere GM.ini|GM.ini 是一个文件夹，不是文件
+a link into a missing folder|ln -s ../gone/GM.ini GM.ini|找不到文件或文件夹
+a link to a file not there yet|ln -s ../elsewhere/GM.ini GM.ini|
+a named pipe|mkfifo GM.ini|
+a named pipe in a read-only folder|mkfifo GM.ini && chmod 555 .|没有写入权限（文件或文件夹为只读）
+CASES
 
 # A folder the user cannot write: GM.ini is the user's own, whose folder is not created.
 chmod 555 "$scratch/here"
 run --status
 expect "--status per user without GM.ini" 0 "$default_status" ""
 unchanged "--status per user without GM.ini" ". ./here ./here/quillot "
+# The user's own folder cannot be made where a file is in the way.
+XDG_CONFIG_HOME="$scratch/here/quillot" run --status
+expect "--status with no room for the user's folder" 1 "" "无法创建日程文件所在的文件夹：$scratch/here/quillot/quillot
+原因：无法读写文件：Not a directory。"
 mkdir -p "$scratch/config/quillot"
 prepare "$scratch/config/quillot/GM.ini" '[固定时间任务日程]' '晨会=11:38|星期一'
 run --status

@@ -80,6 +80,15 @@ TEST(FileBytesPosix, ReadOnlyFolderRefusesANewFile) {
     EXPECT_TRUE(folder.Names().empty());
 }
 
+// Opening a named pipe waits for a writer unless told not to: the read fails at once instead.
+TEST(FileBytesPosix, ANamedPipeIsNotReadAndNotWaitedFor) {
+    TempFolder folder;
+    ASSERT_EQ(::mkfifo((folder / "GM.ini").c_str(), 0644), 0);
+    std::error_code error;
+    EXPECT_EQ(ReadFileBytes(folder / "GM.ini", error), std::nullopt);
+    EXPECT_EQ(error, std::errc::invalid_argument);
+}
+
 // The file size limit makes the write stop part way, as a full disk would.
 TEST(FileBytesPosix, FailedWriteLeavesTheOldFileAndNoTemporary) {
     TempFolder folder;
