@@ -19,32 +19,9 @@ setup=$(realpath "$1")
 zip=$(realpath "$2")
 version=$(basename "$setup" | sed -n 's/^quillot-\(.*\)-windows-x86_64-setup\.exe$/\1/p')
 here=$(cd "$(dirname "$0")" && pwd)
-wine=/usr/lib/wine/wine64
 python=/usr/bin/python3  # Debian's, with python3-pefile
 
-. "$here/../../scripts/common.sh"
-start_wine_display
-export WINEPREFIX="$scratch/prefix"
-# No menu entries of the host's desktop for the shortcuts the installer makes.
-export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
-unset WINEPATH
-fail() {
-  echo "installer under Wine: $*" >&2
-  exit 1
-}
-step() { echo "installer under Wine: $*"; }
-windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null || true; }
-wait_for() {  # condition command...; up to 30 s
-  for _ in $(seq 300); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
-count_is() { [ "$(windows "$1" | wc -l)" -eq "$2" ]; }
-
-"$wine" wineboot --init >/dev/null 2>&1
-drive_c="$WINEPREFIX/drive_c"
+. "$here/fresh-prefix.sh"
 user=$(basename "$(find "$drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -n1)")
 home_win="C:\\users\\$user"
 dir_win="$home_win\\AppData\\Local\\Programs\\Quillot"
