@@ -31,4 +31,8 @@ function(quillot_windows_resources target)
   configure_file(${PROJECT_SOURCE_DIR}/app/quillot.rc.in ${rc} @ONLY)
   set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS "${QUILLOT_ICO};${QUILLOT_MANIFEST}")
   target_sources(${target} PRIVATE ${rc})
+  # MSVC's linker would embed a manifest of its own beside this one.
+  if(MSVC)
+    target_link_options(${target} PRIVATE /MANIFEST:NO)
+  endif()
 endfunction()
