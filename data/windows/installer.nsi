@@ -1,6 +1,8 @@
 ; Quillot's per-user installer for 64-bit Windows, made by scripts/package-windows.sh:
-;   makensis -DVERSION=<x.y.z> -DPUBLISHER=<holder> -DICON=<quillot.ico> -DFILES=<files.nsh>
-;            -DESTIMATED_SIZE=<KiB> -DOUTFILE=<setup.exe> installer.nsi
+;   makensis -DPRODUCT=<quillot.nsh> -DFILES=<files.nsh> -DESTIMATED_SIZE=<KiB>
+;            -DOUTFILE=<setup.exe> installer.nsi
+; PRODUCT is the quillot.nsh that the build makes beside quillot.ico (cmake/WindowsResources.cmake):
+; it defines VERSION, PUBLISHER and COPYRIGHT as quillot.exe's version resource has them, and ICON.
 ; FILES defines the macros InstallProgramFiles and RemoveProgramFiles, one line for each file of
 ; the portable zip, so that the installer puts exactly those files in place and its uninstaller
 ; takes exactly those away. No administrator rights: everything goes to the user's own folders and
@@ -15,6 +17,7 @@ SetCompressor /SOLID lzma
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define RUNNING "Quillot 正在运行，请先退出。"
 
+!include "${PRODUCT}"
 Name "Quillot"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\Quillot"
@@ -52,7 +55,7 @@ VIFileVersion "${VERSION}.0"
 VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "ProductName" "Quillot"
 VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "FileDescription" "Quillot 安装程序"
 VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "CompanyName" "${PUBLISHER}"
-VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "LegalCopyright" "${PUBLISHER}"
+VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "LegalCopyright" "${COPYRIGHT}"
 VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "FileVersion" "${VERSION}.0"
 VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "ProductVersion" "${VERSION}.0"
 

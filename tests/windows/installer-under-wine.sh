@@ -3,7 +3,7 @@
 # a virtual X display. Checks that
 #   - the installed quillot.exe carries its icon (16 to 256 pixels), its version texts in the
 #     Simplified Chinese block and its manifest (asInvoker, Windows 10/11, per-monitor DPI v2, no
-#     code page);
+#     code page); setup.exe states the same copyright;
 #   - a silent install exits 0 and puts the zip's files, and uninstall.exe, into
 #     %LOCALAPPDATA%\Programs\Quillot, the Start-menu shortcut and every value of the Apps entry;
 #   - the installed Quillot shows its window and writes GM.ini beside itself;
@@ -65,7 +65,7 @@ program_files_are_installed() {
 }
 
 step "the executable's resources"
-"$python" - "$zipped/quillot.exe" "$version" "$here/../../LICENSE" <<'EOF' || fail "quillot.exe's resources are not as they should be"
+"$python" - "$zipped/quillot.exe" "$version" "$here/../../LICENSE" "$setup" <<'EOF' || fail "the resources are not as they should be"
 import struct, sys
 import xml.etree.ElementTree as ET
 import pefile
@@ -102,7 +102,9 @@ expected_ms, expected_ls = (four[0] << 16) | four[1], (four[2] << 16) | four[3]
 if (fixed.FileVersionMS, fixed.FileVersionLS) != (expected_ms, expected_ls) or \
         (fixed.ProductVersionMS, fixed.ProductVersionLS) != (expected_ms, expected_ls):
     problems.append('the fixed version is not ' + version)
-tables = [t for info in pe.FileInfo[0] if info.Key == b'StringFileInfo' for t in info.StringTable]
+def string_tables(pe):
+    return [t for info in pe.FileInfo[0] if info.Key == b'StringFileInfo' for t in info.StringTable]
+tables = string_tables(pe)
 translations = [v.entry for info in pe.FileInfo[0] if info.Key == b'VarFileInfo' for v in info.Var]
 if [t.LangID for t in tables] != [b'080404b0']:
     problems.append(f'string tables {[t.LangID for t in tables]}')
@@ -118,6 +120,10 @@ for key, want in [('FileDescription', 'Quillot'), ('ProductName', 'Quillot'),
 copyright = next(line.strip() for line in open(sys.argv[3]) if line.startswith('Copyright'))
 if not texts.get('LegalCopyright', '').startswith(copyright):
     problems.append(f'LegalCopyright is {texts.get("LegalCopyright")!r}')
+setup_texts = {k.decode(): v.decode() for t in string_tables(pefile.PE(sys.argv[4]))
+               for k, v in t.entries.items()}
+if setup_texts.get('LegalCopyright') != texts.get('LegalCopyright'):
+    problems.append(f'setup.exe says LegalCopyright {setup_texts.get("LegalCopyright")!r}')
 
 # The manifest.
 manifest = data(resources[pefile.RESOURCE_TYPE['RT_MANIFEST']].directory.entries[0])
@@ -140,7 +146,7 @@ if 'activeCodePage' in elements:
     problems.append('an active code page is set')
 
 for problem in problems:
-    print('quillot.exe:', problem, file=sys.stderr)
+    print(problem, file=sys.stderr)
 sys.exit(1 if problems else 0)
 EOF
 
