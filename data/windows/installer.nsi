@@ -60,16 +60,21 @@ VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "FileVersion" "${VERSION}.0"
 VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "ProductVersion" "${VERSION}.0"
 
 ; Whether the quillot.exe of $INSTDIR runs: 1 or 0 in $R0. Quillot holds a semaphore named after
-; its executable's full path in upper case with every "\" as "?" while it runs.
+; its executable's full path in upper case with every "\" as "?" while it runs
+; (platform/SingleInstance_windows.cpp). A Quillot run as administrator holds one that this user
+; may not open: that refusal (ERROR_ACCESS_DENIED) says it runs too.
 !macro QuillotRuns un
   Function ${un}QuillotRuns
     StrCpy $R0 "$INSTDIR\quillot.exe"
     StrLen $R1 $R0
     System::Call "user32::CharUpperBuffW(w R0 R0, i R1)"
     ${WordReplace} $R0 "\" "?" "+" $R0
-    System::Call "kernel32::OpenSemaphoreW(i 0x00100000, i 0, w R0) p .R1"
+    System::Call "kernel32::OpenSemaphoreW(i 0x00100000, i 0, w R0) p .R1 ?e"
+    Pop $R2  ; the last error
     ${If} $R1 P<> 0
       System::Call "kernel32::CloseHandle(p R1)"
+      StrCpy $R0 1
+    ${ElseIf} $R2 = 5
       StrCpy $R0 1
     ${Else}
       StrCpy $R0 0
