@@ -104,6 +104,16 @@ Function DirectoryLeave
   ${EndIf}
 FunctionEnd
 
+; Ends a failed installation with exit code 1, saying so in a box unless silent.
+!define FAILED "Quillot 未能完整安装到 $INSTDIR。"
+!macro AbortOnErrors
+  ${If} ${Errors}
+    MessageBox MB_ICONSTOP|MB_OK "${FAILED}" /SD IDOK
+    SetErrorLevel 1
+    Abort "${FAILED}"
+  ${EndIf}
+!macroend
+
 Section
   ; An installation already here takes away its own program files first, with its own
   ; uninstaller, so that no file of an older version stays behind. Its shortcut, its entry under
@@ -117,6 +127,9 @@ Section
   ClearErrors
   !insertmacro InstallProgramFiles
   WriteUninstaller "$INSTDIR\uninstall.exe"
+  ; Without the program in place, the shortcut and the entry under "Apps" stay as they are: they
+  ; may belong to a working installation elsewhere.
+  !insertmacro AbortOnErrors
   SetOutPath "$INSTDIR"  ; the shortcut's working folder
   CreateShortcut "$SMPROGRAMS\Quillot.lnk" "$INSTDIR\quillot.exe" "" "$INSTDIR\quillot.exe" 0
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Quillot"
@@ -129,10 +142,7 @@ Section
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" ${ESTIMATED_SIZE}
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
-  ${If} ${Errors}
-    SetErrorLevel 1
-    Abort "Quillot 未能完整安装到 $INSTDIR。"
-  ${EndIf}
+  !insertmacro AbortOnErrors
 SectionEnd
 
 Function StartQuillot

@@ -6,6 +6,7 @@
 #     code page); setup.exe states the same copyright;
 #   - a silent install exits 0 and puts the zip's files, and uninstall.exe, into
 #     %LOCALAPPDATA%\Programs\Quillot, the Start-menu shortcut and every value of the Apps entry;
+#   - a silent install that cannot write its folder exits non-zero and changes nothing;
 #   - the installed Quillot shows its window and writes GM.ini beside itself;
 #   - while it runs, a silent install and a silent uninstall exit non-zero and change nothing;
 #   - a second install over it keeps a changed GM.ini byte for byte and the user's own files;
@@ -51,7 +52,7 @@ run() {
 ended() { ! kill -0 "$1" 2>/dev/null; }
 # The value <name> of the registry key <key>, or nothing.
 value() {
-  "$wine" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
+  { "$wine" reg query "$1" /v "$2" 2>/dev/null || true; } | tr -d '\r' |
     sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
 }
 # The uninstaller copies itself away and goes on from there, so waiting for this prefix's
@@ -228,6 +229,12 @@ QuietUninstallString|"$dir_win\\uninstall.exe" /S
 NoModify|0x1
 NoRepair|0x1
 VALUES
+
+step "a failed install changes nothing"
+before=$(state)
+run "$setup" /S '/D=Z:\proc\Quillot'
+[ "$status" != 0 ] || fail "a silent install into a folder it cannot write ended with 0"
+[ "$(state)" = "$before" ] || fail "a failed silent install changed the installation"
 
 step "the installed Quillot"
 # Started from another folder, as the Start menu may: GM.ini goes beside the executable.
