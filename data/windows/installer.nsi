@@ -175,8 +175,13 @@ Section Uninstall
     Return
   ${EndIf}
 
-  Delete "$SMPROGRAMS\Quillot.lnk"
-  DeleteRegKey HKCU "${UNINSTALL_KEY}"
+  ; The shortcut and the entry under "Apps" are this installation's while the entry names this
+  ; folder: every installation writes both, so the last one owns them, wherever it went.
+  ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $0 == $INSTDIR
+    Delete "$SMPROGRAMS\Quillot.lnk"
+    DeleteRegKey HKCU "${UNINSTALL_KEY}"
+  ${EndIf}
   ; The start at login, when it starts this installation (Quillot writes the path in quotes;
   ; Windows compares paths without regard to case, and so does ==).
   ReadRegStr $0 HKCU "${RUN_KEY}" "Quillot"

@@ -12,8 +12,9 @@
 #   - a second install over it keeps a changed GM.ini byte for byte and the user's own files;
 #   - a silent uninstall leaves GM.ini and the user's file alone, takes everything else away, the
 #     login start that Quillot set for itself included;
-#   - /D= installs elsewhere; there the uninstaller keeps another copy's login start and removes
-#     the folder, which nothing is left in.
+#   - /D= installs elsewhere; the uninstaller of the copy installed before then leaves the
+#     shortcut and the Apps entry to the new copy; the new copy's uninstaller keeps another copy's
+#     login start and removes the folder, which nothing is left in.
 # No silent run may show a message box: one that has not ended within 30 s fails the test.
 # Usage: tests/windows/installer-under-wine.sh quillot-<version>-windows-x86_64-setup.exe <the zip>
 set -euo pipefail
@@ -60,12 +61,16 @@ value() {
 wait_for_wine() { "$wineserver" -w; }
 # The files of a folder, relative, sorted.
 files_of() { (cd "$1" && find . -type f | sort); }
+# The shortcut and the Apps entry.
+entries() {
+  md5sum "$shortcut" 2>&1
+  "$wine" reg query "$uninstall_key" 2>&1 | tr -d '\r'
+}
 # What the installer and the uninstaller may change: the folder's files, the shortcut, the Apps
 # entry and the login start.
 state() {
   (cd "$dir" && find . -type f -print0 | sort -z | xargs -0 md5sum)
-  md5sum "$shortcut" 2>&1
-  "$wine" reg query "$uninstall_key" 2>&1 | tr -d '\r'
+  entries
   value "$run_key" Quillot
 }
 program_files_are_installed() {
@@ -301,18 +306,32 @@ cmp "$scratch/GM.ini" "$dir/GM.ini" || fail "the uninstall changed GM.ini"
 ! "$wine" reg query "$uninstall_key" >/dev/null 2>&1 || fail "the uninstall left the Apps entry"
 [ -z "$(value "$run_key" Quillot)" ] || fail "the uninstall left the login start"
 
-step "/D= installs elsewhere, and the uninstall removes the emptied folder"
+step "/D= installs elsewhere; the copy installed before leaves the shortcut and the Apps entry to it"
+run "$setup" /S
+[ "$status" = 0 ] || fail "the silent install ended with $status"
 other_win='C:\Apps\Quillot'
 other="$drive_c/Apps/Quillot"
 run "$setup" /S "/D=$other_win"
 [ "$status" = 0 ] || fail "the silent install with /D= ended with $status"
 program_files_are_installed "$other"
 [ "$(value "$uninstall_key" InstallLocation)" = "$other_win" ] || fail "the Apps entry names another folder"
+before=$(entries)
+# In place, as a script that needs the exit code runs it.
+run "$dir_win\\uninstall.exe" /S "_?=$dir_win"
+[ "$status" = 0 ] || fail "the silent uninstall of the copy installed before ended with $status"
+[ -z "$(files_of "$dir" | grep -vxF -e ./GM.ini -e ./notes.txt -e ./uninstall.exe)" ] ||
+  fail "the uninstall left $(files_of "$dir" | paste -sd ' ')"
+[ "$(entries)" = "$before" ] ||
+  fail "the uninstall of the copy installed before changed the shortcut or the Apps entry of the other"
+
+step "the uninstall removes the emptied folder"
 portable='"C:\Quillot\quillot.exe"'
 "$wine" reg add "$run_key" /v Quillot /d "$portable" /f >/dev/null 2>&1
 run "$other_win\\uninstall.exe" /S
 [ "$status" = 0 ] || fail "the silent uninstall ended with $status"
 wait_for_wine
 [ ! -e "$other" ] || fail "the uninstall left C:\\Apps\\Quillot: $(files_of "$other" | tr '\n' ' ')"
+[ ! -e "$shortcut" ] || fail "the uninstall left the shortcut"
+! "$wine" reg query "$uninstall_key" >/dev/null 2>&1 || fail "the uninstall left the Apps entry"
 [ "$(value "$run_key" Quillot)" = "$portable" ] || fail "the uninstall removed another copy's login start"
 step "passed"
