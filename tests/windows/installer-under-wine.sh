@@ -9,13 +9,15 @@
 #   - a silent install that cannot write its folder exits non-zero and changes nothing;
 #   - the installed Quillot shows its window and writes GM.ini beside itself;
 #   - while it runs, a silent install and a silent uninstall exit non-zero and change nothing;
-#   - a second install over it keeps a changed GM.ini byte for byte and the user's own files;
+#   - an older version installed over it, then this one again, keep a changed GM.ini byte for byte
+#     and the user's own files, and leave no file of the other version behind;
 #   - a silent uninstall leaves GM.ini and the user's file alone, takes everything else away, the
 #     login start that Quillot set for itself included;
 #   - /D= installs elsewhere; the uninstaller of the copy installed before then leaves the
 #     shortcut and the Apps entry to the new copy; the new copy's uninstaller keeps another copy's
 #     login start and removes the folder, which nothing is left in.
 # No silent run may show a message box: one that has not ended within 30 s fails the test.
+# Needs makensis, for the older version's installer.
 # Usage: tests/windows/installer-under-wine.sh quillot-<version>-windows-x86_64-setup.exe <the zip>
 set -euo pipefail
 setup=$(realpath "$1")
@@ -280,19 +282,55 @@ xdotool key --delay 100 Up Return
 wait_for test -e "$scratch/quillot.exit" || fail "退出 did not end the program"
 [ "$(cat "$scratch/quillot.exit")" = 0 ] || fail "the program ended with $(cat "$scratch/quillot.exit")"
 
-step "a second install over a changed GM.ini"
+step "an older version over a changed GM.ini, then this one again"
 printf '; 我的备注\r\n' | iconv -f UTF-8 -t GBK >>"$dir/GM.ini"
 echo "the user's own" >"$dir/notes.txt"
 cp "$dir/GM.ini" "$scratch/GM.ini"
+# Version 0.0.9 from the same installer script; its program was quillot.exe and a DLL that this
+# version no longer has.
+older="$scratch/0.0.9"
+mkdir -p "$older/Quillot"
+echo 0.0.9 >"$older/Quillot/quillot.exe"
+echo 0.0.9 >"$older/Quillot/retired.dll"
+cat >"$older/quillot.nsh" <<NSH
+!define VERSION "0.0.9"
+!define PUBLISHER "$publisher"
+!define COPYRIGHT "Copyright (c) 2026 $publisher"
+!define ICON "/usr/share/nsis/Contrib/Graphics/Icons/modern-install.ico"
+NSH
+cat >"$older/files.nsh" <<NSH
+!macro InstallProgramFiles
+  SetOutPath "\$INSTDIR"
+  File "$older/Quillot/quillot.exe"
+  File "$older/Quillot/retired.dll"
+!macroend
+!macro RemoveProgramFiles
+  Delete "\$INSTDIR\\quillot.exe"
+  Delete "\$INSTDIR\\retired.dll"
+!macroend
+NSH
+older_setup="$older/quillot-0.0.9-windows-x86_64-setup.exe"
+makensis -V2 -WX -INPUTCHARSET UTF8 -DPRODUCT="$older/quillot.nsh" -DFILES="$older/files.nsh" \
+  -DESTIMATED_SIZE=1 -DOUTFILE="$older_setup" "$here/../../data/windows/installer.nsi"
+# What an install over it keeps: the user's files, the shortcut, the Apps entry and the login start.
+kept_by() {  # the install
+  cmp "$scratch/GM.ini" "$dir/GM.ini" || fail "$1 changed GM.ini"
+  [ "$(cat "$dir/notes.txt")" = "the user's own" ] || fail "$1 changed the user's file"
+  [ -e "$shortcut" ] || fail "$1 left no shortcut"
+  [ "$(value "$uninstall_key" InstallLocation)" = "$dir_win" ] || fail "$1 left no Apps entry"
+  [ "$(value "$run_key" Quillot)" = "\"$dir_win\\quillot.exe\"" ] || fail "$1 changed the login start"
+}
+run "$older_setup" /S
+[ "$status" = 0 ] || fail "the older version's silent install ended with $status"
+kept_by "the older version's install"
+[ "$(files_of "$dir" | paste -sd ' ')" = "./GM.ini ./notes.txt ./quillot.exe ./retired.dll ./uninstall.exe" ] ||
+  fail "the older version's install left $(files_of "$dir" | paste -sd ' ')"
+[ "$(value "$uninstall_key" DisplayVersion)" = 0.0.9 ] || fail "the Apps entry does not say 0.0.9"
 run "$setup" /S
-[ "$status" = 0 ] || fail "the second silent install ended with $status"
-cmp "$scratch/GM.ini" "$dir/GM.ini" || fail "the second install changed GM.ini"
-[ "$(cat "$dir/notes.txt")" = "the user's own" ] || fail "the second install changed the user's file"
+[ "$status" = 0 ] || fail "the silent install over the older version ended with $status"
+kept_by "the install over the older version"
 program_files_are_installed "$dir"
-[ -e "$shortcut" ] || fail "the second install left no shortcut"
-[ "$(value "$uninstall_key" InstallLocation)" = "$dir_win" ] || fail "the second install left no Apps entry"
-[ "$(value "$run_key" Quillot)" = "\"$dir_win\\quillot.exe\"" ] ||
-  fail "the second install changed the login start"
+[ "$(value "$uninstall_key" DisplayVersion)" = "$version" ] || fail "the Apps entry does not say $version"
 
 step "silent uninstall"
 run "$(value "$uninstall_key" QuietUninstallString | sed 's/^"\([^"]*\)".*/\1/')" /S
