@@ -269,8 +269,8 @@ before=$(state)
 run "$setup" /S
 [ "$status" != 0 ] || fail "a silent install over the running Quillot ended with 0"
 [ "$(state)" = "$before" ] || fail "a silent install over the running Quillot changed something"
-# In place (_?=), as the uninstaller runs once it has copied itself away, so that its exit code
-# is the answer.
+# In place (_?=), so that the exit code is the uninstaller's answer: started the usual way, it
+# copies itself away, goes on from the copy and ends at once with 0.
 run "$dir_win\\uninstall.exe" /S "_?=$dir_win"
 [ "$status" != 0 ] || fail "a silent uninstall of the running Quillot ended with 0"
 [ "$(state)" = "$before" ] || fail "a silent uninstall of the running Quillot changed something"
