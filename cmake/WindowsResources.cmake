@@ -1,7 +1,8 @@
 # quillot.exe's resources (app/quillot.rc.in): the icon, made here with icotool (icoutils) from
 # the icon theme's PNGs of 16 to 48 pixels as bitmaps and the 256-pixel one kept as PNG, as
 # Windows stores its large icons; the version, from the project's; the copyright, from LICENSE;
-# and the manifest (app/quillot.manifest.in).
+# and the manifest (app/quillot.manifest.in). The installer (data/windows/installer.nsi) takes
+# the same version, publisher, copyright and icon from quillot.nsh, made here beside quillot.ico.
 enable_language(RC)
 find_program(QUILLOT_ICOTOOL icotool REQUIRED)
 
@@ -31,4 +32,15 @@ function(quillot_windows_resources target)
   configure_file(${PROJECT_SOURCE_DIR}/app/quillot.rc.in ${rc} @ONLY)
   set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS "${QUILLOT_ICO};${QUILLOT_MANIFEST}")
   target_sources(${target} PRIVATE ${rc})
+  # MSVC's linker would embed a manifest of its own beside this one.
+  if(MSVC)
+    target_link_options(${target} PRIVATE /MANIFEST:NO)
+  endif()
+
+  file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/quillot.nsh @ONLY CONTENT [[
+!define VERSION "@PROJECT_VERSION@"
+!define PUBLISHER "@QUILLOT_PUBLISHER@"
+!define COPYRIGHT "@QUILLOT_COPYRIGHT@"
+!define ICON "@QUILLOT_ICO@"
+]])
 endfunction()

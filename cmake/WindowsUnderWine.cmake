@@ -1,11 +1,7 @@
-# Runs what a Windows cross build made (tests, test discovery) under Wine. Debian's wine64 package
-# puts the loader outside the search path. The programs find the DLLs of the C++ runtime and of Qt
-# through WINEPATH, which run-under-wine.sh builds from the folders passed to it.
-find_program(QUILLOT_WINE NAMES wine64 wine PATHS /usr/lib/wine)
-if(NOT QUILLOT_WINE)
-  return()
-endif()
-
+# Runs what a Windows cross build made (tests, test discovery) under Wine, through
+# run-under-wine.sh, which finds Wine and sets its environment as the scripts do. The programs
+# find the DLLs of the C++ runtime and of Qt through WINEPATH, which it builds from the folders
+# passed to it.
 set(dll_folders)
 foreach(dll libstdc++-6.dll libwinpthread-1.dll)
   execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
@@ -21,4 +17,4 @@ if(QUILLOT_WITH_QT)
 endif()
 list(JOIN dll_folders ":" dll_folders)
 set(CMAKE_CROSSCOMPILING_EMULATOR
-    ${CMAKE_CURRENT_LIST_DIR}/run-under-wine.sh ${QUILLOT_WINE} ${dll_folders})
+    ${CMAKE_CURRENT_LIST_DIR}/run-under-wine.sh ${dll_folders})

@@ -1,13 +1,11 @@
 # Sourced by the scripts and tests that need root, a virtual X display or Wine: the steps they
 # share. Sourcing it only defines them.
 
-# Debian's wine64 package keeps Wine's loader and its server outside the search path.
-wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
+is_root() { [ "$(id -u)" -eq 0 ]; }
 
 # Runs the command as root: directly when this already is root, else through sudo.
 as_root() {
-  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+  if is_root; then "$@"; else sudo "$@"; fi
 }
 
 # Copies the program of a build folder into the folder as quillot. GM.ini lives beside the
@@ -27,10 +25,16 @@ start_xvfb() {  # folder size [Xvfb options]
   export DISPLAY=":$(cat "$1/display")"
 }
 
-# The environment of the programs run under Wine: code page 936 as the ANSI code page (Wine takes
-# it from the locale), no debug output, and no offer to install .NET or Gecko.
+# The environment of the programs run under Wine, the tests under CTest included
+# (cmake/run-under-wine.sh): code page 936 as the ANSI code page (Wine takes it from the locale),
+# no debug output, and no offer to install .NET or Gecko. Finds Wine's loader, $wine (wine64, else
+# wine, on the search path or in /usr/lib/wine, where Debian's wine64 package keeps it), and
+# $wineserver beside it.
 use_wine() {
   export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=zh_CN.UTF-8
+  wine=$(PATH="$PATH:/usr/lib/wine" && { command -v wine64 || command -v wine; }) ||
+    { echo "Wine is not installed (Debian's wine64 package)" >&2; exit 1; }
+  wineserver="$(dirname "$wine")/wineserver"
 }
 
 # Generates the locale that use_wine names, where the system lacks it (the locales package holds

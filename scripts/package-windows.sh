@@ -111,12 +111,10 @@ files="$out/files.nsh"
   echo '!macroend'
 } >"$files"
 kib=$(find "$folder" -type f -printf '%s\n' | awk '{ bytes += $1 } END { printf "%d", (bytes + 1023) / 1024 }')
-publisher=$(sed -n 's/^Copyright (c) [0-9, -]* //p' LICENSE | head -n1)
 setup="$out/quillot-$version-windows-x86_64-setup.exe"
 rm -f "$setup"
-makensis -V2 -WX -INPUTCHARSET UTF8 -DVERSION="$version" -DPUBLISHER="$publisher" \
-  -DICON="$root/$build/app/quillot.ico" -DFILES="$root/$files" -DESTIMATED_SIZE="$kib" \
-  -DOUTFILE="$root/$setup" data/windows/installer.nsi >&2
+makensis -V2 -WX -INPUTCHARSET UTF8 -DPRODUCT="$root/$build/app/quillot.nsh" -DFILES="$root/$files" \
+  -DESTIMATED_SIZE="$kib" -DOUTFILE="$root/$setup" data/windows/installer.nsi >&2
 echo "package-windows: $setup, $(stat -c %s "$setup") bytes" >&2
 echo "$zip"
 echo "$setup"

@@ -17,7 +17,7 @@ scratch=$(mktemp -d)
 pids=()
 cleanup() {
   # The program first, then its display.
-  [ -z "${WINEPREFIX:-}" ] || "$wineserver" -k >/dev/null 2>&1 || true
+  [ -z "${wineserver:-}" ] || "$wineserver" -k >/dev/null 2>&1 || true
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
   wait 2>/dev/null || true
   rm -rf "$scratch"

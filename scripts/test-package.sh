@@ -5,6 +5,7 @@
 # installs the package as a user would (tests/package/fresh-install.sh, as root only).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/common.sh
 build=${1:-build/default}
 
 stage=$(mktemp -d)
@@ -23,7 +24,7 @@ echo "package: $deb, $(stat -c %s "$deb") bytes"
 dpkg-deb -f "$deb" Depends
 dpkg-deb -c "$deb" | grep ' \./usr/share/man/man1/quillot\.1\.gz$' >/dev/null || { echo "$deb has no manual page" >&2; exit 1; }
 
-if [ "$(id -u)" -eq 0 ]; then
+if is_root; then
   tests/package/fresh-install.sh "$deb"
 else
   echo "fresh install: skipped (creating a user for it needs root)"

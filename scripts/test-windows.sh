@@ -14,7 +14,8 @@ make_wine_locale
 QUILLOT_QT_WINDOWS=$(scripts/build-qt-windows.sh)
 export QUILLOT_QT_WINDOWS
 
-# The same environment as the windows test preset, on a display of its own.
+# The Wine environment of the tests (cmake/run-under-wine.sh sets it for each), in the windows test
+# preset's prefix, on a display of its own.
 start_wine_display
 export WINEPREFIX="$PWD/build/windows/wine"
 mkdir -p "$WINEPREFIX"

@@ -1,6 +1,8 @@
 ; Quillot's per-user installer for 64-bit Windows, made by scripts/package-windows.sh:
-;   makensis -DVERSION=<x.y.z> -DPUBLISHER=<holder> -DICON=<quillot.ico> -DFILES=<files.nsh>
-;            -DESTIMATED_SIZE=<KiB> -DOUTFILE=<setup.exe> installer.nsi
+;   makensis -DPRODUCT=<quillot.nsh> -DFILES=<files.nsh> -DESTIMATED_SIZE=<KiB>
+;            -DOUTFILE=<setup.exe> installer.nsi
+; PRODUCT is the quillot.nsh that the build makes beside quillot.ico (cmake/WindowsResources.cmake):
+; it defines VERSION, PUBLISHER and COPYRIGHT as quillot.exe's version resource has them, and ICON.
 ; FILES defines the macros InstallProgramFiles and RemoveProgramFiles, one line for each file of
 ; the portable zip, so that the installer puts exactly those files in place and its uninstaller
 ; takes exactly those away. No administrator rights: everything goes to the user's own folders and
@@ -15,6 +17,7 @@ SetCompressor /SOLID lzma
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define RUNNING "Quillot 正在运行，请先退出。"
 
+!include "${PRODUCT}"
 Name "Quillot"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\Quillot"
@@ -52,21 +55,26 @@ VIFileVersion "${VERSION}.0"
 VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "ProductName" "Quillot"
 VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "FileDescription" "Quillot 安装程序"
 VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "CompanyName" "${PUBLISHER}"
-VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "LegalCopyright" "${PUBLISHER}"
+VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "LegalCopyright" "${COPYRIGHT}"
 VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "FileVersion" "${VERSION}.0"
 VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "ProductVersion" "${VERSION}.0"
 
 ; Whether the quillot.exe of $INSTDIR runs: 1 or 0 in $R0. Quillot holds a semaphore named after
-; its executable's full path in upper case with every "\" as "?" while it runs.
+; its executable's full path in upper case with every "\" as "?" while it runs
+; (platform/SingleInstance_windows.cpp). A Quillot run as administrator holds one that this user
+; may not open: that refusal (ERROR_ACCESS_DENIED) says it runs too.
 !macro QuillotRuns un
   Function ${un}QuillotRuns
     StrCpy $R0 "$INSTDIR\quillot.exe"
     StrLen $R1 $R0
     System::Call "user32::CharUpperBuffW(w R0 R0, i R1)"
     ${WordReplace} $R0 "\" "?" "+" $R0
-    System::Call "kernel32::OpenSemaphoreW(i 0x00100000, i 0, w R0) p .R1"
+    System::Call "kernel32::OpenSemaphoreW(i 0x00100000, i 0, w R0) p .R1 ?e"
+    Pop $R2  ; the last error
     ${If} $R1 P<> 0
       System::Call "kernel32::CloseHandle(p R1)"
+      StrCpy $R0 1
+    ${ElseIf} $R2 = 5
       StrCpy $R0 1
     ${Else}
       StrCpy $R0 0
@@ -96,6 +104,16 @@ Function DirectoryLeave
   ${EndIf}
 FunctionEnd
 
+; Ends a failed installation with exit code 1, saying so in a box unless silent.
+!define FAILED "Quillot 未能完整安装到 $INSTDIR。"
+!macro AbortOnErrors
+  ${If} ${Errors}
+    MessageBox MB_ICONSTOP|MB_OK "${FAILED}" /SD IDOK
+    SetErrorLevel 1
+    Abort "${FAILED}"
+  ${EndIf}
+!macroend
+
 Section
   ; An installation already here takes away its own program files first, with its own
   ; uninstaller, so that no file of an older version stays behind. Its shortcut, its entry under
@@ -109,6 +127,9 @@ Section
   ClearErrors
   !insertmacro InstallProgramFiles
   WriteUninstaller "$INSTDIR\uninstall.exe"
+  ; Without the program in place, the shortcut and the entry under "Apps" stay as they are: they
+  ; may belong to a working installation elsewhere.
+  !insertmacro AbortOnErrors
   SetOutPath "$INSTDIR"  ; the shortcut's working folder
   CreateShortcut "$SMPROGRAMS\Quillot.lnk" "$INSTDIR\quillot.exe" "" "$INSTDIR\quillot.exe" 0
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Quillot"
@@ -121,10 +142,7 @@ Section
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" ${ESTIMATED_SIZE}
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
-  ${If} ${Errors}
-    SetErrorLevel 1
-    Abort "Quillot 未能完整安装到 $INSTDIR。"
-  ${EndIf}
+  !insertmacro AbortOnErrors
 SectionEnd
 
 Function StartQuillot
@@ -157,8 +175,13 @@ Section Uninstall
     Return
   ${EndIf}
 
-  Delete "$SMPROGRAMS\Quillot.lnk"
-  DeleteRegKey HKCU "${UNINSTALL_KEY}"
+  ; The shortcut and the entry under "Apps" are this installation's while the entry names this
+  ; folder: every installation writes both, so the last one owns them, wherever it went.
+  ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $0 == $INSTDIR
+    Delete "$SMPROGRAMS\Quillot.lnk"
+    DeleteRegKey HKCU "${UNINSTALL_KEY}"
+  ${EndIf}
   ; The start at login, when it starts this installation (Quillot writes the path in quotes;
   ; Windows compares paths without regard to case, and so does ==).
   ReadRegStr $0 HKCU "${RUN_KEY}" "Quillot"

@@ -3,48 +3,30 @@
 # a virtual X display. Checks that
 #   - the installed quillot.exe carries its icon (16 to 256 pixels), its version texts in the
 #     Simplified Chinese block and its manifest (asInvoker, Windows 10/11, per-monitor DPI v2, no
-#     code page);
+#     code page); setup.exe states the same copyright;
 #   - a silent install exits 0 and puts the zip's files, and uninstall.exe, into
 #     %LOCALAPPDATA%\Programs\Quillot, the Start-menu shortcut and every value of the Apps entry;
+#   - a silent install that cannot write its folder exits non-zero and changes nothing;
 #   - the installed Quillot shows its window and writes GM.ini beside itself;
 #   - while it runs, a silent install and a silent uninstall exit non-zero and change nothing;
-#   - a second install over it keeps a changed GM.ini byte for byte and the user's own files;
+#   - an older version installed over it, then this one again, keep a changed GM.ini byte for byte
+#     and the user's own files, and leave no file of the other version behind;
 #   - a silent uninstall leaves GM.ini and the user's file alone, takes everything else away, the
 #     login start that Quillot set for itself included;
-#   - /D= installs elsewhere; there the uninstaller keeps another copy's login start and removes
-#     the folder, which nothing is left in.
+#   - /D= installs elsewhere; the uninstaller of the copy installed before then leaves the
+#     shortcut and the Apps entry to the new copy; the new copy's uninstaller keeps another copy's
+#     login start and removes the folder, which nothing is left in.
+# No silent run may show a message box: one that has not ended within 30 s fails the test.
+# Needs makensis, for the older version's installer.
 # Usage: tests/windows/installer-under-wine.sh quillot-<version>-windows-x86_64-setup.exe <the zip>
 set -euo pipefail
 setup=$(realpath "$1")
 zip=$(realpath "$2")
 version=$(basename "$setup" | sed -n 's/^quillot-\(.*\)-windows-x86_64-setup\.exe$/\1/p')
 here=$(cd "$(dirname "$0")" && pwd)
-wine=/usr/lib/wine/wine64
 python=/usr/bin/python3  # Debian's, with python3-pefile
 
-. "$here/../../scripts/common.sh"
-start_wine_display
-export WINEPREFIX="$scratch/prefix"
-# No menu entries of the host's desktop for the shortcuts the installer makes.
-export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
-unset WINEPATH
-fail() {
-  echo "installer under Wine: $*" >&2
-  exit 1
-}
-step() { echo "installer under Wine: $*"; }
-windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null || true; }
-wait_for() {  # condition command...; up to 30 s
-  for _ in $(seq 300); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
-count_is() { [ "$(windows "$1" | wc -l)" -eq "$2" ]; }
-
-"$wine" wineboot --init >/dev/null 2>&1
-drive_c="$WINEPREFIX/drive_c"
+. "$here/fresh-prefix.sh"
 user=$(basename "$(find "$drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -n1)")
 home_win="C:\\users\\$user"
 dir_win="$home_win\\AppData\\Local\\Programs\\Quillot"
@@ -55,14 +37,25 @@ run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 unzip -q "$zip" -d "$scratch/zip"
 zipped="$scratch/zip/Quillot"
 
-# Runs a Windows program; its exit code goes to $status.
+# Runs a silent installer or uninstaller; its exit code goes to $status. One that has not ended
+# within 30 s waits for an answer, as behind a message box: the test fails, naming the windows
+# shown whose title starts with "Quillot " (the installer's boxes are "Quillot 安装", the
+# uninstaller's "Quillot 卸载").
 run() {
+  "$wine" "$@" >/dev/null 2>&1 &
+  local pid=$! shown
+  if ! wait_for ended "$pid"; then
+    shown=$(for id in $(windows '^Quillot '); do xdotool getwindowname "$id"; done | paste -sd ' ')
+    kill "$pid" 2>/dev/null || true
+    fail "$* did not end within 30 s; windows: ${shown:-none}"
+  fi
   status=0
-  "$wine" "$@" >/dev/null 2>&1 || status=$?
+  wait "$pid" || status=$?
 }
+ended() { ! kill -0 "$1" 2>/dev/null; }
 # The value <name> of the registry key <key>, or nothing.
 value() {
-  "$wine" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
+  { "$wine" reg query "$1" /v "$2" 2>/dev/null || true; } | tr -d '\r' |
     sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
 }
 # The uninstaller copies itself away and goes on from there, so waiting for this prefix's
@@ -70,12 +63,16 @@ value() {
 wait_for_wine() { "$wineserver" -w; }
 # The files of a folder, relative, sorted.
 files_of() { (cd "$1" && find . -type f | sort); }
+# The shortcut and the Apps entry.
+entries() {
+  md5sum "$shortcut" 2>&1
+  "$wine" reg query "$uninstall_key" 2>&1 | tr -d '\r'
+}
 # What the installer and the uninstaller may change: the folder's files, the shortcut, the Apps
 # entry and the login start.
 state() {
   (cd "$dir" && find . -type f -print0 | sort -z | xargs -0 md5sum)
-  md5sum "$shortcut" 2>&1
-  "$wine" reg query "$uninstall_key" 2>&1 | tr -d '\r'
+  entries
   value "$run_key" Quillot
 }
 program_files_are_installed() {
@@ -88,7 +85,7 @@ program_files_are_installed() {
 }
 
 step "the executable's resources"
-"$python" - "$zipped/quillot.exe" "$version" "$here/../../LICENSE" <<'EOF' || fail "quillot.exe's resources are not as they should be"
+"$python" - "$zipped/quillot.exe" "$version" "$here/../../LICENSE" "$setup" <<'EOF' || fail "the resources are not as they should be"
 import struct, sys
 import xml.etree.ElementTree as ET
 import pefile
@@ -125,7 +122,9 @@ expected_ms, expected_ls = (four[0] << 16) | four[1], (four[2] << 16) | four[3]
 if (fixed.FileVersionMS, fixed.FileVersionLS) != (expected_ms, expected_ls) or \
         (fixed.ProductVersionMS, fixed.ProductVersionLS) != (expected_ms, expected_ls):
     problems.append('the fixed version is not ' + version)
-tables = [t for info in pe.FileInfo[0] if info.Key == b'StringFileInfo' for t in info.StringTable]
+def string_tables(pe):
+    return [t for info in pe.FileInfo[0] if info.Key == b'StringFileInfo' for t in info.StringTable]
+tables = string_tables(pe)
 translations = [v.entry for info in pe.FileInfo[0] if info.Key == b'VarFileInfo' for v in info.Var]
 if [t.LangID for t in tables] != [b'080404b0']:
     problems.append(f'string tables {[t.LangID for t in tables]}')
@@ -141,6 +140,10 @@ for key, want in [('FileDescription', 'Quillot'), ('ProductName', 'Quillot'),
 copyright = next(line.strip() for line in open(sys.argv[3]) if line.startswith('Copyright'))
 if not texts.get('LegalCopyright', '').startswith(copyright):
     problems.append(f'LegalCopyright is {texts.get("LegalCopyright")!r}')
+setup_texts = {k.decode(): v.decode() for t in string_tables(pefile.PE(sys.argv[4]))
+               for k, v in t.entries.items()}
+if setup_texts.get('LegalCopyright') != texts.get('LegalCopyright'):
+    problems.append(f'setup.exe says LegalCopyright {setup_texts.get("LegalCopyright")!r}')
 
 # The manifest.
 manifest = data(resources[pefile.RESOURCE_TYPE['RT_MANIFEST']].directory.entries[0])
@@ -163,7 +166,7 @@ if 'activeCodePage' in elements:
     problems.append('an active code page is set')
 
 for problem in problems:
-    print('quillot.exe:', problem, file=sys.stderr)
+    print(problem, file=sys.stderr)
 sys.exit(1 if problems else 0)
 EOF
 
@@ -234,6 +237,12 @@ NoModify|0x1
 NoRepair|0x1
 VALUES
 
+step "a failed install changes nothing"
+before=$(state)
+run "$setup" /S '/D=Z:\proc\Quillot'
+[ "$status" != 0 ] || fail "a silent install into a folder it cannot write ended with 0"
+[ "$(state)" = "$before" ] || fail "a failed silent install changed the installation"
+
 step "the installed Quillot"
 # Started from another folder, as the Start menu may: GM.ini goes beside the executable.
 (
@@ -260,12 +269,11 @@ before=$(state)
 run "$setup" /S
 [ "$status" != 0 ] || fail "a silent install over the running Quillot ended with 0"
 [ "$(state)" = "$before" ] || fail "a silent install over the running Quillot changed something"
-# In place (_?=), as the uninstaller runs once it has copied itself away, so that its exit code
-# is the answer.
+# In place (_?=), so that the exit code is the uninstaller's answer: started the usual way, it
+# copies itself away, goes on from the copy and ends at once with 0.
 run "$dir_win\\uninstall.exe" /S "_?=$dir_win"
 [ "$status" != 0 ] || fail "a silent uninstall of the running Quillot ended with 0"
 [ "$(state)" = "$before" ] || fail "a silent uninstall of the running Quillot changed something"
-count_is '^Quillot$' 1 || fail "a message box appeared in silent mode"
 
 step "Quillot quits from its menu"
 xdotool mousemove --window "$status_window" 40 12 click 3
@@ -274,19 +282,55 @@ xdotool key --delay 100 Up Return
 wait_for test -e "$scratch/quillot.exit" || fail "退出 did not end the program"
 [ "$(cat "$scratch/quillot.exit")" = 0 ] || fail "the program ended with $(cat "$scratch/quillot.exit")"
 
-step "a second install over a changed GM.ini"
+step "an older version over a changed GM.ini, then this one again"
 printf '; 我的备注\r\n' | iconv -f UTF-8 -t GBK >>"$dir/GM.ini"
 echo "the user's own" >"$dir/notes.txt"
 cp "$dir/GM.ini" "$scratch/GM.ini"
+# Version 0.0.9 from the same installer script; its program was quillot.exe and a DLL that this
+# version no longer has.
+older="$scratch/0.0.9"
+mkdir -p "$older/Quillot"
+echo 0.0.9 >"$older/Quillot/quillot.exe"
+echo 0.0.9 >"$older/Quillot/retired.dll"
+cat >"$older/quillot.nsh" <<NSH
+!define VERSION "0.0.9"
+!define PUBLISHER "$publisher"
+!define COPYRIGHT "Copyright (c) 2026 $publisher"
+!define ICON "/usr/share/nsis/Contrib/Graphics/Icons/modern-install.ico"
+NSH
+cat >"$older/files.nsh" <<NSH
+!macro InstallProgramFiles
+  SetOutPath "\$INSTDIR"
+  File "$older/Quillot/quillot.exe"
+  File "$older/Quillot/retired.dll"
+!macroend
+!macro RemoveProgramFiles
+  Delete "\$INSTDIR\\quillot.exe"
+  Delete "\$INSTDIR\\retired.dll"
+!macroend
+NSH
+older_setup="$older/quillot-0.0.9-windows-x86_64-setup.exe"
+makensis -V2 -WX -INPUTCHARSET UTF8 -DPRODUCT="$older/quillot.nsh" -DFILES="$older/files.nsh" \
+  -DESTIMATED_SIZE=1 -DOUTFILE="$older_setup" "$here/../../data/windows/installer.nsi"
+# What an install over it keeps: the user's files, the shortcut, the Apps entry and the login start.
+kept_by() {  # the install
+  cmp "$scratch/GM.ini" "$dir/GM.ini" || fail "$1 changed GM.ini"
+  [ "$(cat "$dir/notes.txt")" = "the user's own" ] || fail "$1 changed the user's file"
+  [ -e "$shortcut" ] || fail "$1 left no shortcut"
+  [ "$(value "$uninstall_key" InstallLocation)" = "$dir_win" ] || fail "$1 left no Apps entry"
+  [ "$(value "$run_key" Quillot)" = "\"$dir_win\\quillot.exe\"" ] || fail "$1 changed the login start"
+}
+run "$older_setup" /S
+[ "$status" = 0 ] || fail "the older version's silent install ended with $status"
+kept_by "the older version's install"
+[ "$(files_of "$dir" | paste -sd ' ')" = "./GM.ini ./notes.txt ./quillot.exe ./retired.dll ./uninstall.exe" ] ||
+  fail "the older version's install left $(files_of "$dir" | paste -sd ' ')"
+[ "$(value "$uninstall_key" DisplayVersion)" = 0.0.9 ] || fail "the Apps entry does not say 0.0.9"
 run "$setup" /S
-[ "$status" = 0 ] || fail "the second silent install ended with $status"
-cmp "$scratch/GM.ini" "$dir/GM.ini" || fail "the second install changed GM.ini"
-[ "$(cat "$dir/notes.txt")" = "the user's own" ] || fail "the second install changed the user's file"
+[ "$status" = 0 ] || fail "the silent install over the older version ended with $status"
+kept_by "the install over the older version"
 program_files_are_installed "$dir"
-[ -e "$shortcut" ] || fail "the second install left no shortcut"
-[ "$(value "$uninstall_key" InstallLocation)" = "$dir_win" ] || fail "the second install left no Apps entry"
-[ "$(value "$run_key" Quillot)" = "\"$dir_win\\quillot.exe\"" ] ||
-  fail "the second install changed the login start"
+[ "$(value "$uninstall_key" DisplayVersion)" = "$version" ] || fail "the Apps entry does not say $version"
 
 step "silent uninstall"
 run "$(value "$uninstall_key" QuietUninstallString | sed 's/^"\([^"]*\)".*/\1/')" /S
@@ -300,18 +344,32 @@ cmp "$scratch/GM.ini" "$dir/GM.ini" || fail "the uninstall changed GM.ini"
 ! "$wine" reg query "$uninstall_key" >/dev/null 2>&1 || fail "the uninstall left the Apps entry"
 [ -z "$(value "$run_key" Quillot)" ] || fail "the uninstall left the login start"
 
-step "/D= installs elsewhere, and the uninstall removes the emptied folder"
+step "/D= installs elsewhere; the copy installed before leaves the shortcut and the Apps entry to it"
+run "$setup" /S
+[ "$status" = 0 ] || fail "the silent install ended with $status"
 other_win='C:\Apps\Quillot'
 other="$drive_c/Apps/Quillot"
 run "$setup" /S "/D=$other_win"
 [ "$status" = 0 ] || fail "the silent install with /D= ended with $status"
 program_files_are_installed "$other"
 [ "$(value "$uninstall_key" InstallLocation)" = "$other_win" ] || fail "the Apps entry names another folder"
+before=$(entries)
+# In place, as a script that needs the exit code runs it.
+run "$dir_win\\uninstall.exe" /S "_?=$dir_win"
+[ "$status" = 0 ] || fail "the silent uninstall of the copy installed before ended with $status"
+[ -z "$(files_of "$dir" | grep -vxF -e ./GM.ini -e ./notes.txt -e ./uninstall.exe)" ] ||
+  fail "the uninstall left $(files_of "$dir" | paste -sd ' ')"
+[ "$(entries)" = "$before" ] ||
+  fail "the uninstall of the copy installed before changed the shortcut or the Apps entry of the other"
+
+step "the uninstall removes the emptied folder"
 portable='"C:\Quillot\quillot.exe"'
 "$wine" reg add "$run_key" /v Quillot /d "$portable" /f >/dev/null 2>&1
 run "$other_win\\uninstall.exe" /S
 [ "$status" = 0 ] || fail "the silent uninstall ended with $status"
 wait_for_wine
 [ ! -e "$other" ] || fail "the uninstall left C:\\Apps\\Quillot: $(files_of "$other" | tr '\n' ' ')"
+[ ! -e "$shortcut" ] || fail "the uninstall left the shortcut"
+! "$wine" reg query "$uninstall_key" >/dev/null 2>&1 || fail "the uninstall left the Apps entry"
 [ "$(value "$run_key" Quillot)" = "$portable" ] || fail "the uninstall removed another copy's login start"
 step "passed"

@@ -16,18 +16,7 @@ zip=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
 template="$here/../store/data/default-template-gbk.ini"
 
-. "$here/../../scripts/common.sh"
-start_wine_display
-export WINEPREFIX="$scratch/prefix"
-unset WINEPATH
-fail() {
-  echo "zip under Wine: $*" >&2
-  exit 1
-}
-step() { echo "zip under Wine: $*"; }
-
-"$wine" wineboot --init >/dev/null 2>&1
-drive_c="$WINEPREFIX/drive_c"
+. "$here/fresh-prefix.sh"
 unzip -q "$zip" -d "$drive_c"
 [ "$(ls "$drive_c/Quillot")" != "" ] || fail "the zip holds no Quillot folder"
 [ ! -e "$drive_c/Quillot/GM.ini" ] || fail "the zip holds a GM.ini"
@@ -42,15 +31,6 @@ start() {
     echo "$status" >"$scratch/$1.exit"
   ) &
 }
-windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null || true; }
-wait_for() {  # condition command...; up to 30 s
-  for _ in $(seq 300); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
-count_is() { [ "$(windows "$1" | wc -l)" -eq "$2" ]; }
 
 step "the command line, redirected to files"
 # Runs C:\Quillot\quillot.exe with the arguments on Monday 2026-12-07 at 11:40; sets $status.
