@@ -4,10 +4,10 @@
 
 AccessibleActions::AccessibleActions(QWidget* widget, QAccessible::Role role,
                                      std::vector<Action> actions)
-    : QAccessibleWidget(widget, role), actions_(std::move(actions)) {}
+    : QAccessibleWidget(widget, role), actions(std::move(actions)) {}
 
 const AccessibleActions::Action* AccessibleActions::Find(const QString& name) const {
-    for (const Action& action : actions_) {
+    for (const Action& action : actions) {
         if (action.name == name)
             return &action;
     }
@@ -16,7 +16,7 @@ const AccessibleActions::Action* AccessibleActions::Find(const QString& name) co
 
 QStringList AccessibleActions::actionNames() const {
     QStringList names;
-    for (const Action& action : actions_)
+    for (const Action& action : actions)
         names << action.name;
     return names + QAccessibleWidget::actionNames();
 }

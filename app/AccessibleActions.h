@@ -24,5 +24,5 @@ class AccessibleActions final : public QAccessibleWidget {
   private:
     const Action* Find(const QString& name) const;
 
-    std::vector<Action> actions_;
+    std::vector<Action> actions;
 };

@@ -8,13 +8,13 @@ AutoSizeLabel::AutoSizeLabel(QWidget* parent) : QLabel(parent) {
 }
 
 void AutoSizeLabel::SetAutoSize(bool on) {
-    autoSize_ = on;
-    if (autoSize_)
+    autoSize = on;
+    if (autoSize)
         adjustSize();
 }
 
 void AutoSizeLabel::SetCaption(const QString& text) {
     setText(text);
-    if (autoSize_)
+    if (autoSize)
         adjustSize();
 }

@@ -14,5 +14,5 @@ class AutoSizeLabel : public QLabel {
     void SetCaption(const QString& text);
 
   private:
-    bool autoSize_ = false;
+    bool autoSize = false;
 };

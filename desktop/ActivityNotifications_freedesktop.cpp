@@ -27,50 +27,50 @@ QDBusMessage Call(const QString& method) {
 class FreedesktopNotifications final : public ActivityNotifications {
   public:
     ~FreedesktopNotifications() override {
-        if (connecting_)
-            connecting_->wait();
+        if (connecting)
+            connecting->wait();
     }
 
-    void Start(std::function<void(bool)> answered) override {
-        answered_ = std::move(answered);
-        if (bus_) {
+    void Start(std::function<void(bool)> onAnswer) override {
+        answered = std::move(onAnswer);
+        if (bus) {
             Ask();
             return;
         }
-        if (connecting_)
+        if (connecting)
             return;
         // Connecting waits for the bus's answers, or for its time-out where a bus does not
         // answer: in a thread of its own, never in the window's. The connection is then used from
         // the window's thread, which only queues messages on it.
-        connecting_.reset(QThread::create([this] {
-            const QDBusConnection bus = QDBusConnection::sessionBus();
+        connecting.reset(QThread::create([this] {
+            const QDBusConnection connected = QDBusConnection::sessionBus();
             QMetaObject::invokeMethod(
-                &owner_,
-                [this, bus] {
-                    bus_ = bus;
+                &owner,
+                [this, connected] {
+                    bus = connected;
                     Ask();
                 },
                 Qt::QueuedConnection);
         }));
-        connecting_->start();
+        connecting->start();
     }
 
     // An answer still to come is not told: notifications stay off.
-    void Stop() override { answered_ = nullptr; }
+    void Stop() override { answered = nullptr; }
 
     void Show(const QString& summary, const QString& body, bool sound) override {
-        if (!bus_)
+        if (!bus)
             return;
         const QString appId = QStringView(kAppId).toString();
         QVariantMap hints{{QStringLiteral("desktop-entry"), appId}};
-        if (sound && serviceSounds_)
+        if (sound && serviceSounds)
             hints.insert(QStringLiteral("sound-name"), QStringLiteral("alarm-clock-elapsed"));
         QDBusMessage call = Call(QStringLiteral("Notify"));
         call << QStringView(kAppTitle).toString() << 0u << appId << summary << body << QStringList()
              << hints << -1;
         // Nothing waits for the answer: a slow service never holds up the window.
-        bus_->send(call);
-        if (sound && !serviceSounds_)
+        bus->send(call);
+        if (sound && !serviceSounds)
             PlayEventSound();
     }
 
@@ -78,30 +78,30 @@ class FreedesktopNotifications final : public ActivityNotifications {
     // The capabilities answer both questions: whether a service is there (the bus starts one
     // that is installed but not running) and whether it plays sounds.
     void Ask() {
-        if (!bus_->isConnected()) {
+        if (!bus->isConnected()) {
             Answer(false);
             return;
         }
         auto* watcher =
-            new QDBusPendingCallWatcher(bus_->asyncCall(Call("GetCapabilities")), &owner_);
-        QObject::connect(watcher, &QDBusPendingCallWatcher::finished, &owner_, [this, watcher] {
+            new QDBusPendingCallWatcher(bus->asyncCall(Call("GetCapabilities")), &owner);
+        QObject::connect(watcher, &QDBusPendingCallWatcher::finished, &owner, [this, watcher] {
             watcher->deleteLater();
             const QDBusPendingReply<QStringList> reply = *watcher;
-            serviceSounds_ = !reply.isError() && reply.value().contains(QStringLiteral("sound"));
+            serviceSounds = !reply.isError() && reply.value().contains(QStringLiteral("sound"));
             Answer(!reply.isError());
         });
     }
 
     void Answer(bool available) {
-        if (const std::function<void(bool)> answered = std::exchange(answered_, nullptr))
-            answered(available);
+        if (const std::function<void(bool)> tell = std::exchange(answered, nullptr))
+            tell(available);
     }
 
-    QObject owner_;  // of the pending calls, which end with the notifications
-    std::function<void(bool)> answered_;
-    std::optional<QDBusConnection> bus_;  // once connected, or found missing
-    std::unique_ptr<QThread> connecting_;
-    bool serviceSounds_ = false;
+    QObject owner;  // of the pending calls, which end with the notifications
+    std::function<void(bool)> answered;
+    std::optional<QDBusConnection> bus;  // once connected, or found missing
+    std::unique_ptr<QThread> connecting;
+    bool serviceSounds = false;
 };
 
 }  // namespace

@@ -63,19 +63,19 @@ class NotifyIcon {
         if (!registered)
             return nullptr;
         auto icon = std::unique_ptr<NotifyIcon>(new NotifyIcon);
-        if (icon->window_ == nullptr || !icon->AddToTaskbar())
+        if (icon->window == nullptr || !icon->AddToTaskbar())
             return nullptr;
         return icon;
     }
 
     ~NotifyIcon() {
-        if (window_ != nullptr) {
+        if (window != nullptr) {
             NOTIFYICONDATAW data = Data(0);
             Shell_NotifyIconW(NIM_DELETE, &data);
-            DestroyWindow(window_);
+            DestroyWindow(window);
         }
-        DestroyIcon(small_);
-        DestroyIcon(large_);
+        DestroyIcon(smallIcon);
+        DestroyIcon(largeIcon);
     }
 
     void ShowBalloon(const QString& title, const QString& text) {
@@ -83,20 +83,20 @@ class NotifyIcon {
         Fill(data.szInfoTitle, title);
         Fill(data.szInfo, text);
         data.dwInfoFlags = NIIF_USER | NIIF_LARGE_ICON | NIIF_NOSOUND;
-        data.hBalloonIcon = large_;
+        data.hBalloonIcon = largeIcon;
         Shell_NotifyIconW(NIM_MODIFY, &data);
     }
 
   private:
     NotifyIcon()
-        : window_(CreateWindowExW(0, kWindowClass, nullptr, WS_OVERLAPPED, 0, 0, 0, 0, nullptr,
-                                  nullptr, GetModuleHandleW(nullptr), nullptr)),
-          small_(ProgramIcon(SM_CXSMICON)),
-          large_(ProgramIcon(SM_CXICON)) {
-        if (window_ != nullptr) {
-            SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        : window(CreateWindowExW(0, kWindowClass, nullptr, WS_OVERLAPPED, 0, 0, 0, 0, nullptr,
+                                 nullptr, GetModuleHandleW(nullptr), nullptr)),
+          smallIcon(ProgramIcon(SM_CXSMICON)),
+          largeIcon(ProgramIcon(SM_CXICON)) {
+        if (window != nullptr) {
+            SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
             // Let the taskbar's message through where the program runs with more rights.
-            ChangeWindowMessageFilterEx(window_, TaskbarCreated(), MSGFLT_ALLOW, nullptr);
+            ChangeWindowMessageFilterEx(window, TaskbarCreated(), MSGFLT_ALLOW, nullptr);
         }
     }
 
@@ -108,7 +108,7 @@ class NotifyIcon {
     NOTIFYICONDATAW Data(UINT flags) const {
         NOTIFYICONDATAW data{};
         data.cbSize = sizeof data;
-        data.hWnd = window_;
+        data.hWnd = window;
         data.uID = kIconId;
         data.uFlags = flags;
         return data;
@@ -117,7 +117,7 @@ class NotifyIcon {
     bool AddToTaskbar() {
         NOTIFYICONDATAW data = Data(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP);
         data.uCallbackMessage = kIconMessage;
-        data.hIcon = small_;
+        data.hIcon = smallIcon;
         Fill(data.szTip, QStringView(kAppTitle).toString());
         if (!Shell_NotifyIconW(NIM_ADD, &data))
             return false;
@@ -131,12 +131,12 @@ class NotifyIcon {
         if (menu == nullptr)
             return;
         // The program in the foreground, so that a click elsewhere closes the menu.
-        SetForegroundWindow(window_);
+        SetForegroundWindow(window);
         menu->popup(QCursor::pos());
     }
 
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        auto* icon = reinterpret_cast<NotifyIcon*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        auto* icon = reinterpret_cast<NotifyIcon*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
         if (icon != nullptr && message == kIconMessage && LOWORD(lParam) == WM_CONTEXTMENU) {
             icon->ShowMenu();
             return 0;
@@ -145,35 +145,35 @@ class NotifyIcon {
             icon->AddToTaskbar();
             return 0;
         }
-        return DefWindowProcW(window, message, wParam, lParam);
+        return DefWindowProcW(hwnd, message, wParam, lParam);
     }
 
-    HWND window_;
-    HICON small_;
-    HICON large_;
+    HWND window;
+    HICON smallIcon;
+    HICON largeIcon;
 };
 
 // The icon exists while notifications are on.
 class TrayNotifications final : public ActivityNotifications {
   public:
     void Start(std::function<void(bool)> answered) override {
-        if (!icon_)
-            icon_ = NotifyIcon::Add();
-        answered(icon_ != nullptr);
+        if (!icon)
+            icon = NotifyIcon::Add();
+        answered(icon != nullptr);
     }
 
-    void Stop() override { icon_.reset(); }
+    void Stop() override { icon.reset(); }
 
     void Show(const QString& summary, const QString& body, bool sound) override {
-        if (!icon_)
+        if (!icon)
             return;
-        icon_->ShowBalloon(summary, body);
+        icon->ShowBalloon(summary, body);
         if (sound)
             PlayEventSound();
     }
 
   private:
-    std::unique_ptr<NotifyIcon> icon_;
+    std::unique_ptr<NotifyIcon> icon;
 };
 
 }  // namespace

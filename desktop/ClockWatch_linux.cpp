@@ -17,34 +17,34 @@ namespace {
 class LinuxClockWatch final : public QObject {
     Q_OBJECT
   public:
-    explicit LinuxClockWatch(std::function<void()> changed) : changed_(std::move(changed)) {
-        timer_ = timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
-        if (timer_ >= 0 && Arm()) {
-            auto* notifier = new QSocketNotifier(timer_, QSocketNotifier::Read, this);
+    explicit LinuxClockWatch(std::function<void()> onChange) : changed(std::move(onChange)) {
+        timer = timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
+        if (timer >= 0 && Arm()) {
+            auto* notifier = new QSocketNotifier(timer, QSocketNotifier::Read, this);
             connect(notifier, &QSocketNotifier::activated, this, &LinuxClockWatch::TimerRead);
         }
         // Connecting to the system bus waits for its answers, or for its time-out where a bus
         // does not answer: in a thread of its own, never in the window's. The signal is matched by
         // its path, interface and name, without asking the bus who owns logind's name: whoever
         // else sent it would only bring a look at the clock, which tells nothing twice.
-        subscribing_.reset(QThread::create([this] {
+        subscribing.reset(QThread::create([this] {
             QDBusConnection::systemBus().connect(
                 QString(), QStringLiteral("/org/freedesktop/login1"),
                 QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"),
                 this, SLOT(PrepareForSleep(bool)));
         }));
-        subscribing_->start();
+        subscribing->start();
     }
     ~LinuxClockWatch() override {
-        subscribing_->wait();
-        if (timer_ >= 0)
-            close(timer_);
+        subscribing->wait();
+        if (timer >= 0)
+            close(timer);
     }
 
   private slots:
     void PrepareForSleep(bool sleeping) {
         if (!sleeping)
-            changed_();
+            changed();
     }
 
   private:
@@ -52,22 +52,22 @@ class LinuxClockWatch final : public QObject {
         constexpr std::time_t kTenYears = 10LL * 366 * 24 * 60 * 60;
         itimerspec far{};
         far.it_value.tv_sec = std::time(nullptr) + kTenYears;
-        return timerfd_settime(timer_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &far,
-                               nullptr) == 0;
+        return timerfd_settime(timer, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &far, nullptr) ==
+               0;
     }
 
     void TimerRead() {
         std::uint64_t expirations = 0;
-        if (read(timer_, &expirations, sizeof expirations) < 0 && errno == EAGAIN)
+        if (read(timer, &expirations, sizeof expirations) < 0 && errno == EAGAIN)
             return;
         // Cancelled by a setting of the clock (ECANCELED), or ten years on: aim again.
         Arm();
-        changed_();
+        changed();
     }
 
-    std::function<void()> changed_;
-    int timer_ = -1;
-    std::unique_ptr<QThread> subscribing_;
+    std::function<void()> changed;
+    int timer = -1;
+    std::unique_ptr<QThread> subscribing;
 };
 
 }  // namespace

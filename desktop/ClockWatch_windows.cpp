@@ -12,7 +12,7 @@ namespace {
 // WM_POWERBROADCAST when the computer resumes.
 class WindowsClockWatch final : public QObject, public QAbstractNativeEventFilter {
   public:
-    explicit WindowsClockWatch(std::function<void()> changed) : changed_(std::move(changed)) {
+    explicit WindowsClockWatch(std::function<void()> onChange) : changed(std::move(onChange)) {
         QCoreApplication::instance()->installNativeEventFilter(this);
     }
     ~WindowsClockWatch() override { QCoreApplication::instance()->removeNativeEventFilter(this); }
@@ -23,12 +23,12 @@ class WindowsClockWatch final : public QObject, public QAbstractNativeEventFilte
             msg->message == WM_POWERBROADCAST &&
             (msg->wParam == PBT_APMRESUMEAUTOMATIC || msg->wParam == PBT_APMRESUMESUSPEND);
         if (msg->message == WM_TIMECHANGE || resumed)
-            QTimer::singleShot(0, this, changed_);  // after the message has been handled
+            QTimer::singleShot(0, this, changed);  // after the message has been handled
         return false;
     }
 
   private:
-    std::function<void()> changed_;
+    std::function<void()> changed;
 };
 
 }  // namespace

@@ -20,10 +20,10 @@ class SoundPlayer {
   public:
     void Play() {
         {
-            const std::lock_guard lock(mutex_);
-            wanted_ = true;
+            const std::lock_guard lock(mutex);
+            wanted = true;
         }
-        wake_.notify_one();
+        wake.notify_one();
     }
 
   private:
@@ -34,10 +34,10 @@ class SoundPlayer {
             ca_context_change_props(context, CA_PROP_APPLICATION_NAME, name.c_str(), nullptr);
         else
             context = nullptr;
-        std::unique_lock lock(mutex_);
-        while (wake_.wait(lock, stop, [this] { return wanted_; })) {
+        std::unique_lock lock(mutex);
+        while (wake.wait(lock, stop, [this] { return wanted; })) {
             // Sounds asked for together play once.
-            wanted_ = false;
+            wanted = false;
             lock.unlock();
             // Does not wait for the sound to end; without a device or a server it plays nothing.
             if (context != nullptr) {
@@ -50,10 +50,10 @@ class SoundPlayer {
             ca_context_destroy(context);
     }
 
-    std::mutex mutex_;
-    std::condition_variable_any wake_;
-    bool wanted_ = false;
-    std::jthread thread_{
+    std::mutex mutex;
+    std::condition_variable_any wake;
+    bool wanted = false;
+    std::jthread thread{
         [this](const std::stop_token& stop) { Run(stop); }};  // last: uses the above
 };
 

@@ -40,18 +40,18 @@ class Scratch {
   public:
     Scratch() {
         const fs::path base = fs::is_directory("/dev/shm") ? "/dev/shm" : fs::temp_directory_path();
-        folder_ = base / ("quillot-ini-fuzz-" + std::to_string(::getpid()));
-        fs::create_directories(folder_);
+        folder = base / ("quillot-ini-fuzz-" + std::to_string(::getpid()));
+        fs::create_directories(folder);
     }
     ~Scratch() {
         std::error_code error;
-        fs::remove_all(folder_, error);
+        fs::remove_all(folder, error);
     }
-    const fs::path& folder() const { return folder_; }
-    fs::path ini() const { return folder_ / "GM.ini"; }
+    const fs::path& Folder() const { return folder; }
+    fs::path Ini() const { return folder / "GM.ini"; }
 
   private:
-    fs::path folder_;
+    fs::path folder;
 };
 
 // Every section (the first of each name) with its keys and the values a look-up finds, by their
@@ -288,7 +288,7 @@ void Fail(const char* what, const Write& write, const IniDocument& before,
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     static const Scratch scratch;
-    const fs::path ini = scratch.ini();
+    const fs::path ini = scratch.Ini();
     FuzzedDataProvider data(bytes, size);
     Check(!ReplaceFileAtomically(ini, data.ConsumeRandomLengthString(4096)), "GM.ini is written");
 
@@ -316,7 +316,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         }
         if (!UntouchedLinesKept(before, after, write))
             Fail("a line the write did not touch keeps its bytes", write, before, after);
-        if (std::distance(fs::directory_iterator(scratch.folder()), {}) != 1)
+        if (std::distance(fs::directory_iterator(scratch.Folder()), {}) != 1)
             Fail("no temporary file is left", write, before, after);
         before = std::move(after);
     }

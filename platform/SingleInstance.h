@@ -16,5 +16,5 @@ class SingleInstance {
   private:
     struct Handle;
     explicit SingleInstance(std::unique_ptr<Handle> handle);
-    std::unique_ptr<Handle> handle_;
+    std::unique_ptr<Handle> handle;
 };

@@ -54,15 +54,15 @@ struct SingleInstance::Handle {
     int fd = -1;
 };
 
-SingleInstance::SingleInstance(std::unique_ptr<Handle> handle) : handle_(std::move(handle)) {}
+SingleInstance::SingleInstance(std::unique_ptr<Handle> handle) : handle(std::move(handle)) {}
 
 // The lock file goes while still locked; a process that opened it meanwhile sees that the file it
 // locked is no longer the one at the path, and starts over.
 SingleInstance::~SingleInstance() {
-    if (handle_->fd < 0)
+    if (handle->fd < 0)
         return;
-    ::unlink(handle_->lockFile.c_str());
-    ::close(handle_->fd);
+    ::unlink(handle->lockFile.c_str());
+    ::close(handle->fd);
 }
 
 namespace {
@@ -95,19 +95,19 @@ LockResult LockFile(const fs::path& lockFile, int& fd) {
 // end of the process however it ends. When no lock can be taken at all (no private folder), the
 // program runs rather than refusing to start.
 std::unique_ptr<SingleInstance> SingleInstance::Acquire(const fs::path& executable) {
-    auto handle = std::make_unique<Handle>();
+    auto instanceHandle = std::make_unique<Handle>();
     std::error_code error;
     fs::path identity = fs::absolute(executable, error).lexically_normal();
     std::optional<fs::path> folder = RuntimeFolder();
     if (folder && !error) {
-        handle->lockFile = *folder / ("quillot-" + HexHash(identity.string()) + ".lock");
+        instanceHandle->lockFile = *folder / ("quillot-" + HexHash(identity.string()) + ".lock");
         for (int attempt = 0; attempt < 10; ++attempt) {
-            LockResult result = LockFile(handle->lockFile, handle->fd);
+            LockResult result = LockFile(instanceHandle->lockFile, instanceHandle->fd);
             if (result == LockResult::HeldElsewhere)
                 return nullptr;
             if (result != LockResult::Replaced)
                 break;
         }
     }
-    return std::unique_ptr<SingleInstance>(new SingleInstance(std::move(handle)));
+    return std::unique_ptr<SingleInstance>(new SingleInstance(std::move(instanceHandle)));
 }

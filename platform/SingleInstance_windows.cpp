@@ -8,11 +8,11 @@ struct SingleInstance::Handle {
     HANDLE semaphore = nullptr;
 };
 
-SingleInstance::SingleInstance(std::unique_ptr<Handle> handle) : handle_(std::move(handle)) {}
+SingleInstance::SingleInstance(std::unique_ptr<Handle> handle) : handle(std::move(handle)) {}
 
 SingleInstance::~SingleInstance() {
-    if (handle_->semaphore != nullptr)
-        CloseHandle(handle_->semaphore);
+    if (handle->semaphore != nullptr)
+        CloseHandle(handle->semaphore);
 }
 
 // The semaphore is named after the full path in upper case with every "\" as "?" (a backslash
@@ -28,11 +28,11 @@ std::unique_ptr<SingleInstance> SingleInstance::Acquire(const std::filesystem::p
         if (c == L'\\')
             c = L'?';
     }
-    auto handle = std::make_unique<Handle>();
-    handle->semaphore = CreateSemaphoreW(nullptr, 0, 1, name.c_str());
-    if (handle->semaphore != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
-        CloseHandle(handle->semaphore);
+    auto instanceHandle = std::make_unique<Handle>();
+    instanceHandle->semaphore = CreateSemaphoreW(nullptr, 0, 1, name.c_str());
+    if (instanceHandle->semaphore != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(instanceHandle->semaphore);
         return nullptr;
     }
-    return std::unique_ptr<SingleInstance>(new SingleInstance(std::move(handle)));
+    return std::unique_ptr<SingleInstance>(new SingleInstance(std::move(instanceHandle)));
 }

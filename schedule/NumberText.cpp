@@ -34,14 +34,14 @@ int DigitValue(char16_t c, int radix) {
 // stand, so that "1 2" reads like "12".
 class CharCursor {
   public:
-    CharCursor(std::u16string_view text, bool skipSpaces) : text_(text), skipSpaces_(skipSpaces) {
+    CharCursor(std::u16string_view text, bool skipSpaces) : text(text), skipSpaces(skipSpaces) {
         SkipIgnored();
     }
-    bool AtEnd() const { return position_ >= text_.size(); }
+    bool AtEnd() const { return position >= text.size(); }
     // The current character, or U+0000 at the end (which continues no number).
-    char16_t Peek() const { return AtEnd() ? u'\0' : text_[position_]; }
+    char16_t Peek() const { return AtEnd() ? u'\0' : text[position]; }
     void Next() {
-        ++position_;
+        ++position;
         SkipIgnored();
     }
     bool Accept(char16_t c) { return Accept(c, c); }
@@ -54,12 +54,12 @@ class CharCursor {
 
   private:
     void SkipIgnored() {
-        while (skipSpaces_ && !AtEnd() && IsIgnoredSpace(text_[position_]))
-            ++position_;
+        while (skipSpaces && !AtEnd() && IsIgnoredSpace(text[position]))
+            ++position;
     }
-    std::u16string_view text_;
-    std::size_t position_ = 0;
-    bool skipSpaces_;
+    std::u16string_view text;
+    std::size_t position = 0;
+    bool skipSpaces;
 };
 
 // The significant digits of a decimal number and its power of ten, kept so that any length of
@@ -67,26 +67,26 @@ class CharCursor {
 class DecimalValue {
   public:
     void AddIntegerDigit(char16_t digit) {
-        if (count_ == 0 && digit == u'0')
+        if (count == 0 && digit == u'0')
             return;
-        if (count_ < kMaxDigits) {
+        if (count < kMaxDigits) {
             Keep(digit);
         } else {
-            ++scale_;
-            droppedNonZero_ = droppedNonZero_ || digit != u'0';
+            ++scale;
+            droppedNonZero = droppedNonZero || digit != u'0';
         }
     }
     void AddFractionDigit(char16_t digit) {
-        if (count_ == 0 && digit == u'0') {
-            --scale_;
-        } else if (count_ < kMaxDigits) {
+        if (count == 0 && digit == u'0') {
+            --scale;
+        } else if (count < kMaxDigits) {
             Keep(digit);
-            --scale_;
+            --scale;
         } else {
-            droppedNonZero_ = droppedNonZero_ || digit != u'0';
+            droppedNonZero = droppedNonZero || digit != u'0';
         }
     }
-    void SetExponent(std::int64_t exponent) { exponent_ = exponent; }
+    void SetExponent(std::int64_t value) { exponent = value; }
     double Value(bool negative) const {
         double magnitude = Magnitude();
         return negative ? -magnitude : magnitude;
@@ -99,28 +99,28 @@ class DecimalValue {
     // Enough digits for a correctly rounded double; the rest only matters as "zero or not".
     static constexpr int kMaxDigits = 800;
 
-    void Keep(char16_t digit) { digits_[count_++] = static_cast<char>(digit); }
+    void Keep(char16_t digit) { digits[count++] = static_cast<char>(digit); }
 
     double Magnitude() const {
-        if (count_ == 0)
+        if (count == 0)
             return 0.0;
-        const std::int64_t power = scale_ + exponent_;
+        const std::int64_t power = scale + exponent;
         char text[kMaxDigits + 32];
-        std::copy(digits_, digits_ + count_, text);
-        int length = count_;
-        std::int64_t scale = power;
-        if (droppedNonZero_) {
+        std::copy(digits, digits + count, text);
+        int length = count;
+        std::int64_t textExponent = power;
+        if (droppedNonZero) {
             text[length++] = '1';
-            --scale;
+            --textExponent;
         }
-        const std::int64_t decimalPlaces = length + scale;  // value < 10^decimalPlaces
+        const std::int64_t decimalPlaces = length + textExponent;  // value < 10^decimalPlaces
         constexpr double kInfinity = std::numeric_limits<double>::infinity();
         if (decimalPlaces > 310)
             return kInfinity;
         if (decimalPlaces < -330)
             return 0.0;
         text[length++] = 'e';
-        char* end = std::to_chars(text + length, text + sizeof text, scale).ptr;
+        char* end = std::to_chars(text + length, text + sizeof text, textExponent).ptr;
         double value = 0.0;
         if (std::from_chars(text, end, value).ec == std::errc::result_out_of_range) {
             return decimalPlaces > 0 ? kInfinity : 0.0;
@@ -128,11 +128,11 @@ class DecimalValue {
         return value;
     }
 
-    char digits_[kMaxDigits];
-    int count_ = 0;
-    bool droppedNonZero_ = false;
-    std::int64_t scale_ = 0;  // the digits read as an integer, times 10^scale_
-    std::int64_t exponent_ = 0;
+    char digits[kMaxDigits];
+    int count = 0;
+    bool droppedNonZero = false;
+    std::int64_t scale = 0;  // the digits read as an integer, times 10^scale
+    std::int64_t exponent = 0;
 };
 
 struct DecimalScan {

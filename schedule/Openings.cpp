@@ -21,18 +21,18 @@ template <typename Receive>
 class DayStarts final : public EntryVisitor {
   public:
     DayStarts(std::int32_t firstMinute, Receive receive)
-        : firstMinute_(firstMinute), receive_(std::move(receive)) {}
+        : firstMinute(firstMinute), receive(std::move(receive)) {}
 
     void OnEntry(const EntryView& entry) override {
         const std::int32_t start = MinuteOfDay(entry.start);
-        if (start >= firstMinute_ && start < kMinutesPerDay)
-            receive_(start, entry);
+        if (start >= firstMinute && start < kMinutesPerDay)
+            receive(start, entry);
     }
     void OnProblem(std::u16string_view, ScheduleError) override {}
 
   private:
-    std::int32_t firstMinute_;
-    Receive receive_;
+    std::int32_t firstMinute;
+    Receive receive;
 };
 
 template <typename Receive>

@@ -19,58 +19,57 @@ constexpr std::u16string_view kSoonEmpty = u"30分钟内开启：无";
 class ReportList {
   public:
     ReportList(std::u16string_view header, std::u16string_view emptyText)
-        : text_(header), emptyText_(emptyText) {}
+        : text(header), emptyText(emptyText) {}
 
     void AddLine(std::u16string_view name, std::u16string_view display) {
-        ++count_;
+        ++count;
         char16_t digits[20];
         std::size_t length = 0;
-        for (std::uint64_t rest = count_; rest > 0; rest /= 10) {
+        for (std::uint64_t rest = count; rest > 0; rest /= 10) {
             digits[length++] = static_cast<char16_t>(u'0' + rest % 10);
         }
-        text_ += kLineBreak;
+        text += kLineBreak;
         while (length > 0)
-            text_.push_back(digits[--length]);
-        text_ += u". ";
-        text_ += name;
-        text_.push_back(u' ');
-        text_ += display;
+            text.push_back(digits[--length]);
+        text += u". ";
+        text += name;
+        text.push_back(u' ');
+        text += display;
     }
 
     std::u16string Finish() && {
-        if (count_ == 0)
-            return std::u16string(emptyText_);
-        return std::move(text_);
+        if (count == 0)
+            return std::u16string(emptyText);
+        return std::move(text);
     }
 
   private:
-    std::u16string text_;
-    std::u16string_view emptyText_;
-    std::uint64_t count_ = 0;
+    std::u16string text;
+    std::u16string_view emptyText;
+    std::uint64_t count = 0;
 };
 
 class StatusEvaluation final : public EntryVisitor {
   public:
-    explicit StatusEvaluation(ClockTime current) : current_(current) {}
+    explicit StatusEvaluation(ClockTime current) : current(current) {}
 
-    void BeginTask(const cTask& task) { task_ = &task; }
+    void BeginTask(const cTask& next) { task = &next; }
 
     void OnEntry(const EntryView& entry) override {
-        const std::int32_t currentMinute = MinuteOfDay(current_);
+        const std::int32_t currentMinute = MinuteOfDay(current);
         const std::int32_t startMinute = MinuteOfDay(entry.start);
-        if (IsClockInRange(current_, entry.start, entry.end)) {
-            now_.AddLine(task_->任务名, entry.displayText);
-            open_.push_back(
-                {task_->任务名, std::u16string(entry.displayText), task_->任务类型, startMinute});
+        if (IsClockInRange(current, entry.start, entry.end)) {
+            now.AddLine(task->任务名, entry.displayText);
+            open.push_back(
+                {task->任务名, std::u16string(entry.displayText), task->任务类型, startMinute});
         } else if (currentMinute < startMinute &&
                    startMinute <= currentMinute + kLookAheadMinutes) {
-            soon_.AddLine(task_->任务名, SoonText(task_->任务类型, entry));
+            soon.AddLine(task->任务名, SoonText(task->任务类型, entry));
             // In the soon entries a fixed time point is its start alone, without "开启".
-            const bool fixed = task_->任务类型 == ActivityKind::FixedTimes;
-            opening_.push_back(
-                {task_->任务名,
-                 fixed ? FormatClock(entry.start) : std::u16string(entry.displayText),
-                 task_->任务类型, startMinute});
+            const bool fixed = task->任务类型 == ActivityKind::FixedTimes;
+            opening.push_back({task->任务名,
+                               fixed ? FormatClock(entry.start) : std::u16string(entry.displayText),
+                               task->任务类型, startMinute});
         }
     }
 
@@ -78,17 +77,17 @@ class StatusEvaluation final : public EntryVisitor {
     void OnProblem(std::u16string_view, ScheduleError) override {}
 
     StatusTexts Finish() && {
-        return {std::move(now_).Finish(), std::move(soon_).Finish(), std::move(open_),
-                std::move(opening_)};
+        return {std::move(now).Finish(), std::move(soon).Finish(), std::move(open),
+                std::move(opening)};
     }
 
   private:
-    ClockTime current_;
-    const cTask* task_ = nullptr;
-    ReportList now_{kNowHeader, kNowEmpty};
-    ReportList soon_{kSoonHeader, kSoonEmpty};
-    std::vector<OpenEntry> open_;
-    std::vector<OpenEntry> opening_;
+    ClockTime current;
+    const cTask* task = nullptr;
+    ReportList now{kNowHeader, kNowEmpty};
+    ReportList soon{kSoonHeader, kSoonEmpty};
+    std::vector<OpenEntry> open;
+    std::vector<OpenEntry> opening;
 };
 
 }  // namespace

@@ -30,7 +30,7 @@ std::vector<Notification> NotificationPlan::Look(const Schedule& schedule,
     std::vector<Notification> warnings = Warnings(schedule, now);
     if (sending)
         due.insert(due.end(), warnings.begin(), warnings.end());
-    lastLook_ = now;
+    lastLook = now;
     Forget(now);
     return due;
 }
@@ -44,8 +44,8 @@ std::vector<Notification> NotificationPlan::Opened(const std::vector<OpenEntry>&
         // An entry that starts after the current minute runs past midnight from the day before.
         const auto day = entry.startMinute > currentMinute ? today - days{1} : today;
         const bool first =
-            told_.emplace(entry.kind, entry.name, day + minutes{entry.startMinute}).second;
-        if (first && sending && lastLook_)
+            told.emplace(entry.kind, entry.name, day + minutes{entry.startMinute}).second;
+        if (first && sending && lastLook)
             opened.push_back({entry.name + u" 已开启", entry.displayText});
     }
     return opened;
@@ -56,17 +56,17 @@ std::vector<Notification> NotificationPlan::Warnings(const Schedule& schedule, L
     // ahead. At the first look, and at one after the clock was set back, only those due this very
     // second: what was told before stays told. After a sleep several leads of one opening may be
     // due at once: one warning tells them all.
-    const bool afresh = !lastLook_ || now < *lastLook_;
+    const bool afresh = !lastLook || now < *lastLook;
     std::vector<Opening> due;
     std::set<OpeningKey> inDue;
     for (const int lead : schedule.leads) {
         const minutes ahead{lead};
         const LocalMoment after =
-            afresh ? now + ahead - seconds{1} : std::max(*lastLook_ + ahead, now);
+            afresh ? now + ahead - seconds{1} : std::max(*lastLook + ahead, now);
         for (Opening& opening :
              OpeningsBetween(schedule.tasks, schedule.durationMinutes, after, now + ahead)) {
             OpeningKey key{opening.kind, opening.name, opening.moment};
-            if (!warned_.emplace(key, lead).second)
+            if (!warned.emplace(key, lead).second)
                 continue;
             if (inDue.insert(std::move(key)).second)
                 due.push_back(std::move(opening));
@@ -85,8 +85,8 @@ std::vector<Notification> NotificationPlan::Warnings(const Schedule& schedule, L
 
 void NotificationPlan::Forget(LocalMoment now) {
     const LocalMoment before = now - kMemory;
-    std::erase_if(told_, [&](const OpeningKey& key) { return std::get<2>(key) < before; });
-    std::erase_if(warned_,
+    std::erase_if(told, [&](const OpeningKey& key) { return std::get<2>(key) < before; });
+    std::erase_if(warned,
                   [&](const WarningKey& key) { return std::get<2>(std::get<0>(key)) < before; });
 }
 

@@ -45,7 +45,7 @@ class NotificationPlan {
     std::vector<Notification> Warnings(const Schedule& schedule, LocalMoment now);
     void Forget(LocalMoment now);
 
-    std::set<OpeningKey> told_;
-    std::set<WarningKey> warned_;
-    std::optional<LocalMoment> lastLook_;
+    std::set<OpeningKey> told;
+    std::set<WarningKey> warned;
+    std::optional<LocalMoment> lastLook;
 };

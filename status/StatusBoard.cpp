@@ -7,17 +7,17 @@
 #include "store/ScheduleFileLayout.h"
 
 StatusBoard::StatusBoard(Schedule& schedule, std::filesystem::path executable)
-    : schedule_(schedule), executable_(std::move(executable)) {}
+    : schedule(schedule), executable(std::move(executable)) {}
 
 void StatusBoard::LoadAtStartup() {
-    StartupLoad loaded = schedule_.LoadAtStartup();
-    settings_ = std::move(loaded.settings);
-    untoldReport_ = std::move(loaded.report);
+    StartupLoad loaded = schedule.LoadAtStartup();
+    settings = std::move(loaded.settings);
+    untoldReport = std::move(loaded.report);
 }
 
 void StatusBoard::Reload() {
-    if (std::u16string report = schedule_.Reload(); !report.empty())
-        untoldReport_ = std::move(report);
+    if (std::u16string report = schedule.Reload(); !report.empty())
+        untoldReport = std::move(report);
 }
 
 bool StatusBoard::ShowsAtOnce(ScheduleChange change) {
@@ -25,29 +25,29 @@ bool StatusBoard::ShowsAtOnce(ScheduleChange change) {
 }
 
 StatusLook StatusBoard::Look(const LocalTime& now) {
-    const std::vector<cTask>& allTasks = schedule_.Tasks();
-    const std::int16_t durationMinutes = schedule_.DurationMinutes();
+    const std::vector<cTask>& allTasks = schedule.Tasks();
+    const std::int16_t durationMinutes = schedule.DurationMinutes();
     StatusLook look{ComputeStatusTexts(allTasks, durationMinutes, now),
                     {},
-                    std::exchange(untoldReport_, {}),
+                    std::exchange(untoldReport, {}),
                     std::nullopt};
-    const NotificationPlan::Schedule schedule{allTasks, durationMinutes, settings_.warningLeads};
+    const NotificationPlan::Schedule planned{allTasks, durationMinutes, settings.warningLeads};
     const LocalMoment moment = MomentOf(now);
     // The look right after notifications were turned on counts what came while they were off,
     // and sends nothing of it.
-    const bool sending = notifying_ && !std::exchange(turnedOn_, false);
-    look.notifications = plan_.Look(schedule, look.texts.open, moment, sending);
+    const bool sending = notifying && !std::exchange(turnedOn, false);
+    look.notifications = plan.Look(planned, look.texts.open, moment, sending);
     for (Notification& notification : look.notifications)
-        notification.sound = settings_.warningSound;
-    if (notifying_) {
-        if (const std::optional<LocalMoment> next = NotificationPlan::NextMoment(schedule, moment))
+        notification.sound = settings.warningSound;
+    if (notifying) {
+        if (const std::optional<LocalMoment> next = NotificationPlan::NextMoment(planned, moment))
             look.secondsToNextLook = static_cast<std::int32_t>((*next - moment).count());
     }
     return look;
 }
 
 void StatusBoard::NotificationServiceAnswered(bool available) {
-    notifying_ = settings_.notifyOnOpening && available;
+    notifying = settings.notifyOnOpening && available;
 }
 
 std::u16string StatusBoard::TurnNotifications(bool on, bool serviceAvailable) {
@@ -55,9 +55,9 @@ std::u16string StatusBoard::TurnNotifications(bool on, bool serviceAvailable) {
         return u"此桌面没有通知服务，无法显示活动开启通知。";
     std::u16string failure = SaveSetting(kNotifyKey, on ? u"1" : u"0", u"无法保存通知设置：");
     if (failure.empty()) {
-        settings_.notifyOnOpening = on;
-        turnedOn_ = on && !notifying_;
-        notifying_ = on;
+        settings.notifyOnOpening = on;
+        turnedOn = on && !notifying;
+        notifying = on;
     }
     return failure;
 }
@@ -66,7 +66,7 @@ std::u16string StatusBoard::SetWarningLeads(std::vector<int> leads) {
     std::u16string failure =
         SaveSetting(kWarningLeadsKey, FormatWarningLeads(leads), u"无法保存提前提醒设置：");
     if (failure.empty())
-        settings_.warningLeads = std::move(leads);
+        settings.warningLeads = std::move(leads);
     return failure;
 }
 
@@ -74,28 +74,28 @@ std::u16string StatusBoard::SetWarningSound(bool on) {
     std::u16string failure =
         SaveSetting(kWarningSoundKey, on ? u"1" : u"0", u"无法保存提醒声音设置：");
     if (failure.empty())
-        settings_.warningSound = on;
+        settings.warningSound = on;
     return failure;
 }
 
 std::u16string StatusBoard::KeepWindowPosition(WindowPosition position) {
-    if (settings_.windowPosition == position)
+    if (settings.windowPosition == position)
         return {};
     std::u16string failure =
         SaveSetting(kWindowPositionKey, FormatWindowPosition(position), u"无法记住窗口位置：");
     if (failure.empty())
-        settings_.windowPosition = position;
-    else if (std::exchange(positionFailureTold_, true))
+        settings.windowPosition = position;
+    else if (std::exchange(positionFailureTold, true))
         failure.clear();
     return failure;
 }
 
 bool StatusBoard::StartsAtLogin() const {
-    return ::StartsAtLogin(executable_);
+    return ::StartsAtLogin(executable);
 }
 
 std::u16string StatusBoard::TurnLoginStart(bool on) {
-    const std::error_code error = SetStartAtLogin(executable_, on);
+    const std::error_code error = SetStartAtLogin(executable, on);
     if (!error)
         return {};
     return (on ? u"无法设置登录时启动。\n原因：" : u"无法取消登录时启动。\n原因：") +
@@ -104,8 +104,8 @@ std::u16string StatusBoard::TurnLoginStart(bool on) {
 
 std::u16string StatusBoard::SaveSetting(std::u16string_view key, std::u16string_view value,
                                         std::u16string_view failure) {
-    const std::error_code error = schedule_.SaveSetting(key, value);
+    const std::error_code error = schedule.SaveSetting(key, value);
     if (!error)
         return {};
-    return std::u16string(failure) + schedule_.DescribeFailure(error, FileAccess::Write);
+    return std::u16string(failure) + schedule.DescribeFailure(error, FileAccess::Write);
 }

@@ -51,12 +51,12 @@ class StatusBoard {
     StatusLook Look(const LocalTime& now);
 
     // The program's settings as read at start-up and changed since.
-    const ProgramSettings& Settings() const { return settings_; }
+    const ProgramSettings& Settings() const { return settings; }
 
     // Whether notifications are sent: on in the settings and the desktop's notification service
     // answered. The service is asked when they are on at start-up; until it answers, nothing is
     // sent.
-    bool Notifying() const { return notifying_; }
+    bool Notifying() const { return notifying; }
     void NotificationServiceAnswered(bool available);
 
     // The menu's settings. Each stores the setting and keeps it when that worked; otherwise the
@@ -76,12 +76,12 @@ class StatusBoard {
     std::u16string SaveSetting(std::u16string_view key, std::u16string_view value,
                                std::u16string_view failure);
 
-    Schedule& schedule_;
-    std::filesystem::path executable_;
-    ProgramSettings settings_;
-    bool notifying_ = false;
-    bool turnedOn_ = false;  // by the menu, since the last look
-    bool positionFailureTold_ = false;
-    std::u16string untoldReport_;
-    NotificationPlan plan_;
+    Schedule& schedule;
+    std::filesystem::path executable;
+    ProgramSettings settings;
+    bool notifying = false;
+    bool turnedOn = false;  // by the menu, since the last look
+    bool positionFailureTold = false;
+    std::u16string untoldReport;
+    NotificationPlan plan;
 };

@@ -6,10 +6,10 @@ namespace {
 
 class Splice {
   public:
-    explicit Splice(const IniDocument& document) : document_(document) {}
+    explicit Splice(const IniDocument& document) : document(document) {}
 
     std::string encode(std::u16string_view text) const {
-        return EncodeIniText(text, document_.encoding);
+        return EncodeIniText(text, document.encoding);
     }
 
     std::string lineEnd() const { return encode(u"\r\n"); }
@@ -17,16 +17,16 @@ class Splice {
     // The bytes with [begin, end) replaced by the insertion.
     std::string replace(std::size_t begin, std::size_t end, std::string_view insertion) const {
         std::string result;
-        result.reserve(document_.bytes.size() + insertion.size());
-        result.append(document_.bytes, 0, begin);
+        result.reserve(document.bytes.size() + insertion.size());
+        result.append(document.bytes, 0, begin);
         result.append(insertion);
-        result.append(document_.bytes, end);
+        result.append(document.bytes, end);
         return result;
     }
 
     // A new line after the given one, which gets a line end first if it has none.
     std::string insertAfter(std::size_t lineIndex, std::u16string_view text) const {
-        const IniLine& line = document_.lines[lineIndex];
+        const IniLine& line = document.lines[lineIndex];
         if (!line.hasLineEnd())
             return appendBytes(encode(text) + lineEnd());
         return replace(line.end, line.end, encode(text) + lineEnd());
@@ -38,17 +38,17 @@ class Splice {
   private:
     std::string appendBytes(std::string_view encoded) const {
         // A file of only a byte order mark counts as text without a line end.
-        const bool needsLineEnd = document_.lines.empty() ? !document_.bytes.empty()
-                                                          : !document_.lines.back().hasLineEnd();
+        const bool needsLineEnd =
+            document.lines.empty() ? !document.bytes.empty() : !document.lines.back().hasLineEnd();
         const std::string insertion =
             (needsLineEnd ? lineEnd() : std::string()) + std::string(encoded);
         // A UTF-16 file cut after an odd byte keeps that byte last, so the new units stay aligned.
         const std::size_t end =
-            document_.bytes.size() - document_.bytes.size() % CodeUnitSize(document_.encoding);
+            document.bytes.size() - document.bytes.size() % CodeUnitSize(document.encoding);
         return replace(end, end, insertion);
     }
 
-    const IniDocument& document_;
+    const IniDocument& document;
 };
 
 std::u16string KeyLine(std::u16string_view key, std::u16string_view value) {

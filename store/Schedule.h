@@ -51,8 +51,8 @@ class Schedule {
     // of the problems when they differ from those told last; otherwise nothing.
     std::u16string Reload();
 
-    const std::vector<cTask>& Tasks() const { return allTasks_; }
-    std::int16_t DurationMinutes() const { return durationMinutes_; }
+    const std::vector<cTask>& Tasks() const { return allTasks; }
+    std::int16_t DurationMinutes() const { return durationMinutes; }
 
     // The editor's reading and writing. The activities of one kind are read from the file as it
     // now stands; error is set when it cannot be read.
@@ -61,7 +61,7 @@ class Schedule {
     // when the file could not be written; nothing is stored then.
     std::error_code SaveActivity(ActivityKind kind, std::u16string_view name,
                                  std::u16string_view definition,
-                                 std::optional<std::int16_t> durationMinutes);
+                                 std::optional<std::int16_t> newDuration);
     // The answer to the question whether to delete the activity: removes it when confirmed.
     // Returns the reason when the file could not be written.
     std::error_code AnswerDelete(ActivityKind kind, std::u16string_view name, bool confirmed);
@@ -77,9 +77,9 @@ class Schedule {
   private:
     void Tell(ScheduleChange change);
 
-    ScheduleFile file_;
-    std::vector<cTask> allTasks_;
-    std::int16_t durationMinutes_ = kFallbackDurationMinutes;
-    ScheduleProblems toldProblems_;
-    std::vector<ScheduleListener*> listeners_;
+    ScheduleFile file;
+    std::vector<cTask> allTasks;
+    std::int16_t durationMinutes = kFallbackDurationMinutes;
+    ScheduleProblems toldProblems;
+    std::vector<ScheduleListener*> listeners;
 };

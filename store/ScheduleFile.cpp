@@ -65,14 +65,14 @@ StartupSchedule ReadStartupSchedule(const IniDocument& document) {
 }
 
 ScheduleFile::ScheduleFile(IniLocation location, Clock clock)
-    : location_(std::move(location)), clock_(std::move(clock)) {}
+    : location(std::move(location)), clock(std::move(clock)) {}
 
 std::u16string ScheduleFile::DescribeFailure(std::error_code error, FileAccess access) const {
-    return PathText(location_.file) + u"：" + DescribeFileError(error, access);
+    return PathText(location.file) + u"：" + DescribeFileError(error, access);
 }
 
 std::u16string ScheduleFile::Report(const StartupProblems& problems) const {
-    return ComposeStartupReport(location_.file, problems);
+    return ComposeStartupReport(location.file, problems);
 }
 
 StartupSchedule ScheduleFile::LoadAtStartup() const {
@@ -85,17 +85,17 @@ StartupSchedule ScheduleFile::LoadAtStartup() const {
 }
 
 FileProblem ScheduleFile::CreateWhenMissing() const {
-    if (location_.folderError)
-        return {FileProblem::Kind::FolderNotCreated, location_.folderError};
-    RemoveAbandonedTemporaries(location_.file);
-    if (const std::error_code error = EnsureIniFile(location_.file, clock_))
+    if (location.folderError)
+        return {FileProblem::Kind::FolderNotCreated, location.folderError};
+    RemoveAbandonedTemporaries(location.file);
+    if (const std::error_code error = EnsureIniFile(location.file, clock))
         return {FileProblem::Kind::NotCreated, error};
     return {};
 }
 
 StartupSchedule ScheduleFile::Load() const {
     std::error_code error;
-    const std::optional<IniDocument> document = ReadIniDocument(location_.file, error);
+    const std::optional<IniDocument> document = ReadIniDocument(location.file, error);
     if (!document) {
         // Unreadable, or gone since it was written.
         StartupSchedule unread;
@@ -110,7 +110,7 @@ StartupSchedule ScheduleFile::Load() const {
 ReloadedSchedule ScheduleFile::Reload() const {
     ReloadedSchedule reloaded;
     std::error_code error;
-    const std::optional<IniDocument> document = ReadIniDocument(location_.file, error);
+    const std::optional<IniDocument> document = ReadIniDocument(location.file, error);
     if (error)
         reloaded.problems.file = {FileProblem::Kind::NotRead, error};
     else if (document)
@@ -119,7 +119,7 @@ ReloadedSchedule ScheduleFile::Reload() const {
 }
 
 std::vector<IniKeyValue> ScheduleFile::Activities(ActivityKind kind, std::error_code& error) const {
-    return ReadIniKeys(SectionOf(kind), location_.file, error);
+    return ReadIniKeys(SectionOf(kind), location.file, error);
 }
 
 std::error_code ScheduleFile::SaveActivity(ActivityKind kind, std::u16string_view name,
@@ -128,14 +128,14 @@ std::error_code ScheduleFile::SaveActivity(ActivityKind kind, std::u16string_vie
     const std::u16string duration = durationMinutes ? Digits(*durationMinutes) : u"";
     const IniChange changes[] = {{SectionOf(kind), name, definition},
                                  {kDurationSection, kDurationKey, duration}};
-    return WriteIniValues(std::span(changes, durationMinutes ? 2 : 1), location_.file);
+    return WriteIniValues(std::span(changes, durationMinutes ? 2 : 1), location.file);
 }
 
 std::error_code ScheduleFile::SaveSetting(std::u16string_view key,
                                           std::u16string_view value) const {
-    return WriteIniValue(kSettingsSection, key, value, location_.file);
+    return WriteIniValue(kSettingsSection, key, value, location.file);
 }
 
 std::error_code ScheduleFile::DeleteActivity(ActivityKind kind, std::u16string_view name) const {
-    return WriteIniValue(SectionOf(kind), name, std::nullopt, location_.file);
+    return WriteIniValue(SectionOf(kind), name, std::nullopt, location.file);
 }

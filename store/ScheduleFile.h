@@ -75,6 +75,6 @@ class ScheduleFile {
     FileProblem CreateWhenMissing() const;
     StartupSchedule Load() const;
 
-    IniLocation location_;
-    Clock clock_;
+    IniLocation location;
+    Clock clock;
 };

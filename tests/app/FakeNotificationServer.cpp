@@ -24,7 +24,7 @@ class FakeNotificationServer : public QObject {
                                     hints.value(QStringLiteral("sound-name")).toString()};
         std::printf("%s\n", fields.join('\t').toUtf8().constData());
         std::fflush(stdout);
-        return ++count_;
+        return ++count;
     }
     QStringList GetCapabilities() {
         if (sounds)
@@ -36,7 +36,7 @@ class FakeNotificationServer : public QObject {
     bool sounds = false;
 
   private:
-    uint count_ = 0;
+    uint count = 0;
 };
 
 int main(int argc, char** argv) {

@@ -35,13 +35,13 @@ inline LocalTime MondayAt(int hour, int minute) {
 class StatusWindowTest : public ::testing::Test {
   protected:
     StatusWindowTest() {
-        previousConfig_ = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", folder_.filePath(QStringLiteral("config")).toLocal8Bit());
+        previousConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", folder.filePath(QStringLiteral("config")).toLocal8Bit());
     }
-    ~StatusWindowTest() override { qputenv("XDG_CONFIG_HOME", previousConfig_); }
+    ~StatusWindowTest() override { qputenv("XDG_CONFIG_HOME", previousConfig); }
 
     std::filesystem::path Folder() const {
-        return std::filesystem::path(folder_.path().toStdU16String());
+        return std::filesystem::path(folder.path().toStdU16String());
     }
     std::filesystem::path Ini() const { return Folder() / "GM.ini"; }
 
@@ -89,8 +89,8 @@ class StatusWindowTest : public ::testing::Test {
             onEditorOpened();
     }
 
-    QTemporaryDir folder_;
-    QByteArray previousConfig_;
+    QTemporaryDir folder;
+    QByteArray previousConfig;
     // Those of every window opened, which may outlive the next one.
     std::vector<std::unique_ptr<Schedule>> schedules;
     std::vector<std::unique_ptr<StatusBoard>> boards;

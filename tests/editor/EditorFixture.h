@@ -52,8 +52,8 @@ inline const QString kDefaultRangeLine = QStringLiteral(
 class EditorTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(folder_.isValid());
-        ini = std::filesystem::path(folder_.path().toStdU16String()) / "GM.ini";
+        ASSERT_TRUE(folder.isValid());
+        ini = std::filesystem::path(folder.path().toStdU16String()) / "GM.ini";
     }
 
     void TearDown() override {
@@ -206,7 +206,7 @@ class EditorTest : public ::testing::Test {
 
     QString IniPathText() const { return QString::fromStdU16String(ini.u16string()); }
 
-    QTemporaryDir folder_;
+    QTemporaryDir folder;
     std::filesystem::path ini;
     RecordingDialogs dialogs;
     // The changes the schedule told, in order.

@@ -12,9 +12,9 @@ class FileSizeLimit {
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
     // False where the system offers no such limit.
-    bool active() const { return active_; }
+    bool Active() const { return active; }
 
   private:
-    bool active_ = false;
-    std::uintmax_t previous_ = 0;
+    bool active = false;
+    std::uintmax_t previous = 0;
 };

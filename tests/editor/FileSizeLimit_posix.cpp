@@ -16,20 +16,20 @@ FileSizeLimit::FileSizeLimit(std::uintmax_t bytes) {
     rlimit limit{};
     if (::getrlimit(RLIMIT_FSIZE, &limit) != 0 || bytes > limit.rlim_max)
         return;
-    previous_ = limit.rlim_cur;
+    previous = limit.rlim_cur;
     previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     limit.rlim_cur = bytes;
-    active_ = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    if (!active_)
+    active = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    if (!active)
         std::signal(SIGXFSZ, previousHandler);
 }
 
 FileSizeLimit::~FileSizeLimit() {
-    if (!active_)
+    if (!active)
         return;
     rlimit limit{};
     ::getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = previous_;
+    limit.rlim_cur = previous;
     ::setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, previousHandler);
 }

@@ -88,7 +88,7 @@ TEST_F(WriteFailure, SaveOntoAFullDiskIsReportedAndLosesNothing) {
     ComposeActivity();
     {
         FileSizeLimit full(before.size());
-        if (!full.active())
+        if (!full.Active())
             GTEST_SKIP() << "no file size limit on this system";
         Press("saveButton");
     }
@@ -115,7 +115,7 @@ TEST_F(WriteFailure, ActivityAndDurationAreSavedTogetherOrNotAtAll) {
     ComposeActivity("10");
     {
         FileSizeLimit full(withActivity);
-        if (!full.active())
+        if (!full.Active())
             GTEST_SKIP() << "no file size limit on this system";
         Press("saveButton");
     }

@@ -39,15 +39,15 @@ std::string WindowsEncode(const std::u16string& text, BOOL& usedDefault) {
 class Differences {
   public:
     void Add(const std::string& item) {
-        if (count_++ < 10)
-            list_ << item << ' ';
+        if (count++ < 10)
+            list << item << ' ';
     }
-    int count() const { return count_; }
-    std::string list() const { return list_.str(); }
+    int Count() const { return count; }
+    std::string List() const { return list.str(); }
 
   private:
-    int count_ = 0;
-    std::ostringstream list_;
+    int count = 0;
+    std::ostringstream list;
 };
 
 TEST(Cp936Windows, EveryCodeDecodesAsWindowsDoes) {
@@ -68,7 +68,7 @@ TEST(Cp936Windows, EveryCodeDecodesAsWindowsDoes) {
         if (ours[i] != theirs[i])
             differences.Add("character " + std::to_string(i));
     }
-    EXPECT_EQ(differences.count(), 0) << differences.list();
+    EXPECT_EQ(differences.Count(), 0) << differences.List();
 }
 
 TEST(Cp936Windows, EveryCharacterEncodesAsWindowsDoesWithoutBestFit) {
@@ -87,7 +87,7 @@ TEST(Cp936Windows, EveryCharacterEncodesAsWindowsDoesWithoutBestFit) {
             differences.Add(item.str());
         }
     }
-    EXPECT_EQ(differences.count(), 0) << differences.list();
+    EXPECT_EQ(differences.Count(), 0) << differences.List();
     // Every two-byte code, ASCII and 0x80 and 0xFF stand for a character of their own.
     EXPECT_EQ(held, 126 * 190 + 128 + 2);
 }

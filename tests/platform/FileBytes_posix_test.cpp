@@ -62,10 +62,10 @@ TEST(FileBytesPosix, ReadOnlyFileOrFolderIsRefusedAndKept) {
         TempFolder folder;
         WriteTestFile(folder / "GM.ini", kOldBytes);
         ::chmod((folder / "GM.ini").c_str(), c.fileMode);
-        ::chmod(folder.path().c_str(), c.folderMode);
+        ::chmod(folder.Path().c_str(), c.folderMode);
         EXPECT_EQ(ReplaceFileAtomically(folder / "GM.ini", "new"), std::errc::permission_denied)
             << std::oct << c.fileMode << " in " << c.folderMode;
-        ::chmod(folder.path().c_str(), 0700);
+        ::chmod(folder.Path().c_str(), 0700);
         ::chmod((folder / "GM.ini").c_str(), 0600);
         EXPECT_EQ(ReadBack(folder / "GM.ini"), kOldBytes);
         EXPECT_THAT(folder.Names(), ElementsAre("GM.ini"));
@@ -74,9 +74,9 @@ TEST(FileBytesPosix, ReadOnlyFileOrFolderIsRefusedAndKept) {
 
 TEST(FileBytesPosix, ReadOnlyFolderRefusesANewFile) {
     TempFolder folder;
-    ::chmod(folder.path().c_str(), 0555);
+    ::chmod(folder.Path().c_str(), 0555);
     EXPECT_EQ(ReplaceFileAtomically(folder / "GM.ini", "new"), std::errc::permission_denied);
-    ::chmod(folder.path().c_str(), 0700);
+    ::chmod(folder.Path().c_str(), 0700);
     EXPECT_TRUE(folder.Names().empty());
 }
 
@@ -155,7 +155,7 @@ TEST(FileBytesPosix, DanglingLinkStaysAndItsFileIsCreated) {
         TempFolder folder;
         std::filesystem::create_directory(folder / "real");
         for (const auto& [name, to] : c.links) {
-            const std::string target = to[0] == '@' ? folder.path().string() + to.substr(1) : to;
+            const std::string target = to[0] == '@' ? folder.Path().string() + to.substr(1) : to;
             std::filesystem::create_symlink(target, folder / name);
         }
         const std::error_code error = ReplaceFileAtomically(folder / "GM.ini", "new");

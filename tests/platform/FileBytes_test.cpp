@@ -36,7 +36,7 @@ TEST(FileBytes, CreatesAMissingFile) {
 TEST(FileBytes, RelativePathIsReplacedInTheCurrentFolder) {
     TempFolder folder;
     const std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path(folder.path());
+    std::filesystem::current_path(folder.Path());
     std::error_code error = ReplaceFileAtomically("GM.ini", "here");
     std::filesystem::current_path(previous);
     EXPECT_FALSE(error) << error.message();

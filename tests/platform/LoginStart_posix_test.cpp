@@ -15,12 +15,12 @@ class LoginStartPosix : public ::testing::Test {
   protected:
     void SetUp() override {
         if (const char* old = std::getenv("XDG_CONFIG_HOME"))
-            saved_ = old;
+            saved = old;
         ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
     }
     void TearDown() override {
-        if (saved_)
-            ::setenv("XDG_CONFIG_HOME", saved_->c_str(), 1);
+        if (saved)
+            ::setenv("XDG_CONFIG_HOME", saved->c_str(), 1);
         else
             ::unsetenv("XDG_CONFIG_HOME");
     }
@@ -31,7 +31,7 @@ class LoginStartPosix : public ::testing::Test {
     TempFolder folder;
 
   private:
-    std::optional<std::string> saved_;
+    std::optional<std::string> saved;
 };
 
 TEST_F(LoginStartPosix, EntryStartsExactlyThisProgramAndPassesTheValidator) {

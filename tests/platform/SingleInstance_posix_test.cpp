@@ -23,8 +23,8 @@ class Holder {
         int fromChild[2];
         if (::pipe(toChild) != 0 || ::pipe(fromChild) != 0)
             return;
-        pid_ = ::fork();
-        if (pid_ == 0) {
+        pid = ::fork();
+        if (pid == 0) {
             ::dup2(toChild[0], STDIN_FILENO);
             ::dup2(fromChild[1], STDOUT_FILENO);
             ::close(toChild[1]);
@@ -34,15 +34,15 @@ class Holder {
         }
         ::close(toChild[0]);
         ::close(fromChild[1]);
-        input_ = toChild[1];
-        output_ = fromChild[0];
+        input = toChild[1];
+        output = fromChild[0];
     }
     ~Holder() {
         Kill();
-        if (input_ >= 0)
-            ::close(input_);
-        if (output_ >= 0)
-            ::close(output_);
+        if (input >= 0)
+            ::close(input);
+        if (output >= 0)
+            ::close(output);
     }
     Holder(const Holder&) = delete;
     Holder& operator=(const Holder&) = delete;
@@ -51,25 +51,25 @@ class Holder {
     std::string Answer() {
         std::string line;
         char c = 0;
-        pollfd ready{output_, POLLIN, 0};
-        while (::poll(&ready, 1, 10000) == 1 && ::read(output_, &c, 1) == 1 && c != '\n') {
+        pollfd ready{output, POLLIN, 0};
+        while (::poll(&ready, 1, 10000) == 1 && ::read(output, &c, 1) == 1 && c != '\n') {
             line.push_back(c);
         }
         return c == '\n' ? line : "timeout";
     }
 
     void Kill() {
-        if (pid_ <= 0)
+        if (pid <= 0)
             return;
-        ::kill(pid_, SIGKILL);
-        ::waitpid(pid_, nullptr, 0);
-        pid_ = -1;
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
+        pid = -1;
     }
 
   private:
-    pid_t pid_ = -1;
-    int input_ = -1;
-    int output_ = -1;
+    pid_t pid = -1;
+    int input = -1;
+    int output = -1;
 };
 
 // Runs the test with $XDG_RUNTIME_DIR pointing to a fresh folder, or unset so that the lock goes
@@ -77,31 +77,31 @@ class Holder {
 class SingleInstancePosix : public testing::TestWithParam<bool> {
   protected:
     void SetUp() override {
-        if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"))
-            saved_ = runtime;
+        if (const char* current = std::getenv("XDG_RUNTIME_DIR"))
+            saved = current;
         if (GetParam()) {
-            ::setenv("XDG_RUNTIME_DIR", runtime_.path().c_str(), 1);
+            ::setenv("XDG_RUNTIME_DIR", runtime.Path().c_str(), 1);
         } else {
             ::unsetenv("XDG_RUNTIME_DIR");
         }
     }
     void TearDown() override {
-        if (saved_) {
-            ::setenv("XDG_RUNTIME_DIR", saved_->c_str(), 1);
+        if (saved) {
+            ::setenv("XDG_RUNTIME_DIR", saved->c_str(), 1);
         } else {
             ::unsetenv("XDG_RUNTIME_DIR");
         }
     }
 
-    TempFolder runtime_;
-    TempFolder programs_;
+    TempFolder runtime;
+    TempFolder programs;
 
   private:
-    std::optional<std::string> saved_;
+    std::optional<std::string> saved;
 };
 
 TEST_P(SingleInstancePosix, SecondProcessOfTheSamePathIsRefusedUntilTheFirstIsKilled) {
-    const auto program = programs_ / "a" / "quillot";
+    const auto program = programs / "a" / "quillot";
     Holder first(program);
     ASSERT_EQ(first.Answer(), "acquired");
 
@@ -115,25 +115,25 @@ TEST_P(SingleInstancePosix, SecondProcessOfTheSamePathIsRefusedUntilTheFirstIsKi
 }
 
 TEST_P(SingleInstancePosix, OtherPathsRunBesideIt) {
-    const auto program = programs_ / "a" / "quillot";
+    const auto program = programs / "a" / "quillot";
     Holder first(program);
     ASSERT_EQ(first.Answer(), "acquired");
-    for (const auto& other : {programs_ / "b" / "quillot", programs_ / "A" / "quillot",
-                              programs_ / "a" / "quillot2", programs_ / "a"}) {
+    for (const auto& other : {programs / "b" / "quillot", programs / "A" / "quillot",
+                              programs / "a" / "quillot2", programs / "a"}) {
         Holder beside(other);
         EXPECT_EQ(beside.Answer(), "acquired") << other;
     }
 }
 
 TEST_P(SingleInstancePosix, ReleasedWhenDestroyed) {
-    const auto program = programs_ / "a" / "quillot";
+    const auto program = programs / "a" / "quillot";
     auto instance = SingleInstance::Acquire(program);
     ASSERT_NE(instance, nullptr);
     EXPECT_EQ(SingleInstance::Acquire(program), nullptr);
     instance.reset();
     EXPECT_NE(SingleInstance::Acquire(program), nullptr);
     if (GetParam()) {
-        EXPECT_TRUE(runtime_.Names().empty()) << "the lock file is left behind";
+        EXPECT_TRUE(runtime.Names().empty()) << "the lock file is left behind";
     }
 }
 

@@ -21,12 +21,12 @@ class Child {
         SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
         HANDLE childInput = nullptr;
         HANDLE childOutput = nullptr;
-        if (!CreatePipe(&childInput, &input_, &inherited, 0) ||
-            !CreatePipe(&output_, &childOutput, &inherited, 0)) {
+        if (!CreatePipe(&childInput, &input, &inherited, 0) ||
+            !CreatePipe(&output, &childOutput, &inherited, 0)) {
             return;
         }
-        SetHandleInformation(input_, HANDLE_FLAG_INHERIT, 0);
-        SetHandleInformation(output_, HANDLE_FLAG_INHERIT, 0);
+        SetHandleInformation(input, HANDLE_FLAG_INHERIT, 0);
+        SetHandleInformation(output, HANDLE_FLAG_INHERIT, 0);
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESTDHANDLES;
@@ -37,15 +37,15 @@ class Child {
         if (!argument.empty())
             command += L" \"" + argument + L"\"";
         if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                            nullptr, &startup, &process_)) {
-            process_ = {};
+                            nullptr, &startup, &process)) {
+            process = {};
         }
         CloseHandle(childInput);
         CloseHandle(childOutput);
     }
     ~Child() {
         Kill();
-        for (HANDLE handle : {input_, output_}) {
+        for (HANDLE handle : {input, output}) {
             if (handle != nullptr)
                 CloseHandle(handle);
         }
@@ -59,7 +59,7 @@ class Child {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         while (std::chrono::steady_clock::now() < deadline) {
             DWORD available = 0;
-            if (!PeekNamedPipe(output_, nullptr, 0, nullptr, &available, nullptr))
+            if (!PeekNamedPipe(output, nullptr, 0, nullptr, &available, nullptr))
                 break;
             if (available == 0) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -67,7 +67,7 @@ class Child {
             }
             char c = 0;
             DWORD count = 0;
-            if (!ReadFile(output_, &c, 1, &count, nullptr) || count != 1)
+            if (!ReadFile(output, &c, 1, &count, nullptr) || count != 1)
                 break;
             if (c == '\n')
                 return line;
@@ -78,19 +78,19 @@ class Child {
     }
 
     void Kill() {
-        if (process_.hProcess == nullptr)
+        if (process.hProcess == nullptr)
             return;
-        TerminateProcess(process_.hProcess, 1);
-        WaitForSingleObject(process_.hProcess, INFINITE);
-        CloseHandle(process_.hProcess);
-        CloseHandle(process_.hThread);
-        process_ = {};
+        TerminateProcess(process.hProcess, 1);
+        WaitForSingleObject(process.hProcess, INFINITE);
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+        process = {};
     }
 
   private:
-    PROCESS_INFORMATION process_{};
-    HANDLE input_ = nullptr;
-    HANDLE output_ = nullptr;
+    PROCESS_INFORMATION process{};
+    HANDLE input = nullptr;
+    HANDLE output = nullptr;
 };
 
 const fs::path kHolder = SINGLE_INSTANCE_HOLDER;
@@ -140,7 +140,7 @@ TEST(SingleInstanceWindows, PathTooLongForANameStillRuns) {
 // A program started from a folder with a Chinese name locks its own path, as Quillot does.
 TEST(SingleInstanceWindows, ProgramInAChineseFolderLocksItsOwnPath) {
     TempFolder folder;
-    const fs::path program = folder.path() / u8"提醒 工具" / "Quillot.exe";
+    const fs::path program = folder.Path() / u8"提醒 工具" / "Quillot.exe";
     fs::create_directories(program.parent_path());
     fs::copy_file(kHolder, program);
     Child holder(program);

@@ -21,8 +21,8 @@ TEST(UserFolderWindows, IsQuillotUnderAppData) {
 
 TEST(UserFolderWindows, CreatingFilesIsTriedAndLeavesNothing) {
     TempFolder folder;
-    EXPECT_TRUE(CanCreateFilesIn(folder.path()));
-    EXPECT_TRUE(fs::is_empty(folder.path()));
+    EXPECT_TRUE(CanCreateFilesIn(folder.Path()));
+    EXPECT_TRUE(fs::is_empty(folder.Path()));
     EXPECT_FALSE(CanCreateFilesIn(folder / "missing"));
 }
 

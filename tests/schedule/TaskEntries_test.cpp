@@ -36,16 +36,16 @@ struct InterpretedTask {
 
 class Collector final : public EntryVisitor {
   public:
-    explicit Collector(InterpretedTask& result) : result_(result) {}
+    explicit Collector(InterpretedTask& result) : result(result) {}
     void OnEntry(const EntryView& entry) override {
-        result_.entries.push_back({entry.start, entry.end, std::u16string(entry.displayText)});
+        result.entries.push_back({entry.start, entry.end, std::u16string(entry.displayText)});
     }
     void OnProblem(std::u16string_view entryText, ScheduleError error) override {
-        result_.problems.push_back({std::u16string(entryText), error});
+        result.problems.push_back({std::u16string(entryText), error});
     }
 
   private:
-    InterpretedTask& result_;
+    InterpretedTask& result;
 };
 
 InterpretedTask InterpretTaskForToday(const cTask& task, std::int16_t durationMinutes,

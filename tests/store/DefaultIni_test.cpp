@@ -87,13 +87,13 @@ TEST(WriteDefaultIni, ReadOnlyFolderIsReportedAndNothingIsLeftBehind) {
     TempFolder folder;
     std::error_code error;
     {
-        ReadOnlyFolder readOnly(folder.path());
-        if (!readOnly.skipReason().empty())
-            GTEST_SKIP() << readOnly.skipReason();
+        ReadOnlyFolder readOnly(folder.Path());
+        if (!readOnly.SkipReason().empty())
+            GTEST_SKIP() << readOnly.SkipReason();
         error = WriteDefaultIni(folder / "GM.ini", kTemplateTime);
     }
     EXPECT_TRUE(error);
-    EXPECT_TRUE(fs::is_empty(folder.path()));
+    EXPECT_TRUE(fs::is_empty(folder.Path()));
 }
 
 TEST(DefaultIniOnDemand, ListingKeysDoesNotCreateTheFile) {

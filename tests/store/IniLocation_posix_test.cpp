@@ -17,25 +17,25 @@ namespace fs = std::filesystem;
 // Sets an environment variable for the life of the object, then restores it.
 class ScopedVariable {
   public:
-    ScopedVariable(const char* name, std::optional<std::string> value) : name_(name) {
-        if (const char* old = std::getenv(name))
-            old_ = old;
+    ScopedVariable(const char* variable, std::optional<std::string> value) : name(variable) {
+        if (const char* current = std::getenv(name))
+            old = current;
         Set(value);
     }
-    ~ScopedVariable() { Set(old_); }
+    ~ScopedVariable() { Set(old); }
     ScopedVariable(const ScopedVariable&) = delete;
     ScopedVariable& operator=(const ScopedVariable&) = delete;
 
   private:
     void Set(const std::optional<std::string>& value) {
         if (value) {
-            ::setenv(name_, value->c_str(), 1);
+            ::setenv(name, value->c_str(), 1);
         } else {
-            ::unsetenv(name_);
+            ::unsetenv(name);
         }
     }
-    const char* name_;
-    std::optional<std::string> old_;
+    const char* name;
+    std::optional<std::string> old;
 };
 
 class IniLocationTest : public testing::Test {

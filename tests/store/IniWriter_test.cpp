@@ -50,70 +50,70 @@ std::vector<std::string> FolderEntries(const fs::path& folder) {
 class DefaultScheduleEdit : public testing::Test {
   protected:
     void SetUp() override {
-        template_ = ReadBytes(StoreTestData() / "default-template-gbk.ini");
-        ASSERT_EQ(Lines(template_).size(), 35u);
-        WriteTestFile(path_, template_);
+        templateBytes = ReadBytes(StoreTestData() / "default-template-gbk.ini");
+        ASSERT_EQ(Lines(templateBytes).size(), 35u);
+        WriteTestFile(path, templateBytes);
     }
-    std::vector<std::string> templateLines() const { return Lines(template_); }
+    std::vector<std::string> templateLines() const { return Lines(templateBytes); }
 
-    TempFolder folder_;
-    fs::path path_ = folder_ / "GM.ini";
-    std::string template_;
+    TempFolder folder;
+    fs::path path = folder / "GM.ini";
+    std::string templateBytes;
 };
 
 TEST_F(DefaultScheduleEdit, DeletingTheFixedSampleRemovesExactlyLine25) {
-    ASSERT_FALSE(WriteIniValue(kFixedSection, u"红包刷新时间", std::nullopt, path_));
+    ASSERT_FALSE(WriteIniValue(kFixedSection, u"红包刷新时间", std::nullopt, path));
     std::vector<std::string> expected = templateLines();
     expected.erase(expected.begin() + 24);
-    EXPECT_EQ(ReadBytes(path_), Join(expected));
+    EXPECT_EQ(ReadBytes(path), Join(expected));
     std::error_code error;
-    EXPECT_TRUE(ReadIniKeys(kFixedSection, path_, error).empty());
+    EXPECT_TRUE(ReadIniKeys(kFixedSection, path, error).empty());
 }
 
 TEST_F(DefaultScheduleEdit, NewRangeActivityGoesRightAfterTheLastOne) {
-    ASSERT_FALSE(WriteIniValue(kRangeSection, u"测试", u"07:00-08:00|每日", path_));
+    ASSERT_FALSE(WriteIniValue(kRangeSection, u"测试", u"07:00-08:00|每日", path));
     std::vector<std::string> expected = templateLines();
     expected.insert(expected.begin() + 30, EncodeCp936(u"测试=07:00-08:00|每日\r\n"));
-    EXPECT_EQ(ReadBytes(path_), Join(expected));
+    EXPECT_EQ(ReadBytes(path), Join(expected));
     std::error_code error;
-    EXPECT_EQ(NamesOf(ReadIniKeys(kRangeSection, path_, error)),
+    EXPECT_EQ(NamesOf(ReadIniKeys(kRangeSection, path, error)),
               (std::vector<std::u16string>{u"就餐时间", u"测试"}));
 }
 
 TEST_F(DefaultScheduleEdit, NewDurationChangesOnlyLine35) {
-    ASSERT_FALSE(WriteIniValue(kDurationSection, kDurationKey, u"10", path_));
+    ASSERT_FALSE(WriteIniValue(kDurationSection, kDurationKey, u"10", path));
     std::vector<std::string> expected = templateLines();
     expected[34] = EncodeCp936(u"持续时间=10\r\n");
-    EXPECT_EQ(ReadBytes(path_), Join(expected));
+    EXPECT_EQ(ReadBytes(path), Join(expected));
     std::error_code error;
-    EXPECT_EQ(ReadValue(path_, kDurationSection, kDurationKey, error), u"10");
+    EXPECT_EQ(ReadValue(path, kDurationSection, kDurationKey, error), u"10");
 }
 
 TEST_F(DefaultScheduleEdit, AllThreeEditsTogether) {
-    ASSERT_FALSE(WriteIniValue(kFixedSection, u"红包刷新时间", std::nullopt, path_));
-    ASSERT_FALSE(WriteIniValue(kRangeSection, u"测试", u"07:00-08:00|每日", path_));
-    ASSERT_FALSE(WriteIniValue(kDurationSection, kDurationKey, u"10", path_));
+    ASSERT_FALSE(WriteIniValue(kFixedSection, u"红包刷新时间", std::nullopt, path));
+    ASSERT_FALSE(WriteIniValue(kRangeSection, u"测试", u"07:00-08:00|每日", path));
+    ASSERT_FALSE(WriteIniValue(kDurationSection, kDurationKey, u"10", path));
     std::vector<std::string> expected = templateLines();
     expected[34] = EncodeCp936(u"持续时间=10\r\n");
     expected.insert(expected.begin() + 30, EncodeCp936(u"测试=07:00-08:00|每日\r\n"));
     expected.erase(expected.begin() + 24);
-    EXPECT_EQ(ReadBytes(path_), Join(expected));
-    EXPECT_EQ(Lines(ReadBytes(path_)).size(), 35u);
+    EXPECT_EQ(ReadBytes(path), Join(expected));
+    EXPECT_EQ(Lines(ReadBytes(path)).size(), 35u);
 }
 
 TEST_F(DefaultScheduleEdit, RemovingAMissingKeyDoesNotRewriteTheFile) {
-    fs::last_write_time(path_, fs::file_time_type::clock::now() - std::chrono::hours(24));
+    fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::hours(24));
     // Read back: some file systems and runtimes keep the time less finely than it was set.
-    const auto old = fs::last_write_time(path_);
-    ASSERT_FALSE(WriteIniValue(kFixedSection, u"没有这个", std::nullopt, path_));
-    ASSERT_FALSE(WriteIniValue(u"没有这节", u"红包刷新时间", std::nullopt, path_));
-    EXPECT_EQ(ReadBytes(path_), template_);
-    EXPECT_EQ(fs::last_write_time(path_), old);
+    const auto old = fs::last_write_time(path);
+    ASSERT_FALSE(WriteIniValue(kFixedSection, u"没有这个", std::nullopt, path));
+    ASSERT_FALSE(WriteIniValue(u"没有这节", u"红包刷新时间", std::nullopt, path));
+    EXPECT_EQ(ReadBytes(path), templateBytes);
+    EXPECT_EQ(fs::last_write_time(path), old);
 }
 
 TEST_F(DefaultScheduleEdit, SuccessfulWriteLeavesNoTemporaryFile) {
-    ASSERT_FALSE(WriteIniValue(kRangeSection, u"测试", u"07:00-08:00|每日", path_));
-    EXPECT_EQ(FolderEntries(folder_.path()), std::vector<std::string>{"GM.ini"});
+    ASSERT_FALSE(WriteIniValue(kRangeSection, u"测试", u"07:00-08:00|每日", path));
+    EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"GM.ini"});
 }
 
 TEST(IniWriterMissingFile, ValueCreatesOnlyThatSectionAndKey) {
@@ -143,38 +143,38 @@ TEST(IniWriterMissingFile, MissingFolderIsReported) {
 // A write that cannot be made returns the reason and leaves the file and folder as they were.
 class IniWriterFailure : public testing::Test {
   protected:
-    void SetUp() override { WriteTestFile(path_, original_); }
+    void SetUp() override { WriteTestFile(path, original); }
     void expectUntouched() {
-        EXPECT_EQ(ReadBytes(path_), original_);
-        EXPECT_EQ(FolderEntries(folder_.path()), std::vector<std::string>{"GM.ini"});
+        EXPECT_EQ(ReadBytes(path), original);
+        EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"GM.ini"});
     }
 
-    TempFolder folder_;
-    fs::path path_ = folder_ / "GM.ini";
-    std::string original_ = "[s]\r\nk=1\r\n";
+    TempFolder folder;
+    fs::path path = folder / "GM.ini";
+    std::string original = "[s]\r\nk=1\r\n";
 };
 
 TEST_F(IniWriterFailure, ReadOnlyFile) {
-    fs::permissions(path_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    EXPECT_TRUE(WriteIniValue(u"s", u"k", u"2", path_));
-    EXPECT_TRUE(WriteIniValue(u"s", u"k", std::nullopt, path_));
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_TRUE(WriteIniValue(u"s", u"k", u"2", path));
+    EXPECT_TRUE(WriteIniValue(u"s", u"k", std::nullopt, path));
     expectUntouched();
 }
 
 TEST_F(IniWriterFailure, ReadOnlyFolder) {
     std::error_code error;
     {
-        ReadOnlyFolder readOnly(folder_.path());
-        if (!readOnly.skipReason().empty())
-            GTEST_SKIP() << readOnly.skipReason();
-        error = WriteIniValue(u"s", u"new", u"2", path_);
+        ReadOnlyFolder readOnly(folder.Path());
+        if (!readOnly.SkipReason().empty())
+            GTEST_SKIP() << readOnly.SkipReason();
+        error = WriteIniValue(u"s", u"new", u"2", path);
     }
     EXPECT_TRUE(error);
     expectUntouched();
 }
 
 TEST_F(IniWriterFailure, ScheduleIsAFolder) {
-    const fs::path folderNamedLikeTheFile = folder_ / "sub" / "GM.ini";
+    const fs::path folderNamedLikeTheFile = folder / "sub" / "GM.ini";
     fs::create_directories(folderNamedLikeTheFile);
     EXPECT_TRUE(WriteIniValue(u"s", u"k", u"2", folderNamedLikeTheFile));
     EXPECT_TRUE(WriteIniValue(u"s", u"k", std::nullopt, folderNamedLikeTheFile));

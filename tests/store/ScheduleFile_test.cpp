@@ -15,8 +15,8 @@ using Kind = FileProblem::Kind;
 
 class ScheduleFileTest : public testing::Test {
   protected:
-    ScheduleFile File(const fs::path& path) {
-        return ScheduleFile({path}, [this] {
+    ScheduleFile File(const fs::path& ini) {
+        return ScheduleFile({ini}, [this] {
             ++clockReads;
             return LocalTime{};
         });

@@ -3,13 +3,13 @@
 namespace fs = std::filesystem;
 
 // Root could write all the same, but the program honours the bits for root too.
-ReadOnlyFolder::ReadOnlyFolder(const fs::path& folder) : folder_(folder) {
-    fs::permissions(folder_,
+ReadOnlyFolder::ReadOnlyFolder(const fs::path& target) : folder(target) {
+    fs::permissions(folder,
                     fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
 }
 
 ReadOnlyFolder::~ReadOnlyFolder() {
     std::error_code ignored;
-    fs::permissions(folder_, fs::perms::owner_write, fs::perm_options::add, ignored);
+    fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add, ignored);
 }

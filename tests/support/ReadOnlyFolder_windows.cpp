@@ -20,7 +20,7 @@ DWORD SetOwnEntries(const fs::path& folder, PACL entries) {
 
 }  // namespace
 
-ReadOnlyFolder::ReadOnlyFolder(const fs::path& folder) : folder_(folder) {
+ReadOnlyFolder::ReadOnlyFolder(const fs::path& target) : folder(target) {
     BYTE everyone[SECURITY_MAX_SID_SIZE];
     DWORD size = sizeof everyone;
     CreateWellKnownSid(WinWorldSid, nullptr, everyone, &size);
@@ -28,16 +28,16 @@ ReadOnlyFolder::ReadOnlyFolder(const fs::path& folder) : folder_(folder) {
     auto* acl = reinterpret_cast<PACL>(entries);
     InitializeAcl(acl, sizeof entries, ACL_REVISION);
     AddAccessDeniedAce(acl, ACL_REVISION, FILE_ADD_FILE | FILE_ADD_SUBDIRECTORY, everyone);
-    if (DWORD error = SetOwnEntries(folder_, acl); error != ERROR_SUCCESS) {
-        skipReason_ =
+    if (DWORD error = SetOwnEntries(folder, acl); error != ERROR_SUCCESS) {
+        skipReason =
             "the folder's access-control list cannot be set (error " + std::to_string(error) + ")";
         return;
     }
-    HANDLE probe = CreateFileW((folder_ / "probe").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    HANDLE probe = CreateFileW((folder / "probe").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (probe != INVALID_HANDLE_VALUE) {
         CloseHandle(probe);
-        skipReason_ =
+        skipReason =
             "files can still be added to the folder here (Wine checks only the Unix "
             "permissions it maps the access-control list to, and they do not bind root)";
     }
@@ -47,5 +47,5 @@ ReadOnlyFolder::~ReadOnlyFolder() {
     alignas(ACL) BYTE entries[sizeof(ACL)];
     auto* acl = reinterpret_cast<PACL>(entries);
     InitializeAcl(acl, sizeof entries, ACL_REVISION);
-    SetOwnEntries(folder_, acl);
+    SetOwnEntries(folder, acl);
 }

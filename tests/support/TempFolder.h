@@ -13,30 +13,30 @@ class TempFolder {
   public:
     TempFolder() {
         std::random_device random;
-        path_ = std::filesystem::temp_directory_path() /
-                ("quillot-platform-test-" + std::to_string(random()) + std::to_string(random()));
-        std::filesystem::create_directories(path_);
+        path = std::filesystem::temp_directory_path() /
+               ("quillot-platform-test-" + std::to_string(random()) + std::to_string(random()));
+        std::filesystem::create_directories(path);
     }
     ~TempFolder() {
         std::error_code error;
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, error)) {
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(path, error)) {
             std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
                                          std::filesystem::perm_options::add, error);
         }
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+        std::filesystem::permissions(path, std::filesystem::perms::owner_all,
                                      std::filesystem::perm_options::add, error);
-        std::filesystem::remove_all(path_, error);
+        std::filesystem::remove_all(path, error);
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
+    const std::filesystem::path& Path() const { return path; }
+    std::filesystem::path operator/(std::string_view name) const { return path / name; }
 
     // The names in the folder, sorted.
     std::vector<std::string> Names() const {
         std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+        for (const auto& entry : std::filesystem::directory_iterator(path)) {
             names.push_back(entry.path().filename().string());
         }
         std::sort(names.begin(), names.end());
@@ -44,5 +44,5 @@ class TempFolder {
     }
 
   private:
-    std::filesystem::path path_;
+    std::filesystem::path path;
 };

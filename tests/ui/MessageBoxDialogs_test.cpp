@@ -25,11 +25,11 @@ struct Seen {
 class NextBox {
   public:
     NextBox(QMessageBox::StandardButton press, Qt::Key key) {
-        QObject::connect(&poll_, &QTimer::timeout, [this, press, key] {
+        QObject::connect(&poll, &QTimer::timeout, [this, press, key] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box == nullptr || !box->isVisible())
                 return;
-            poll_.stop();
+            poll.stop();
             seen.title = box->windowTitle();
             seen.text = box->text();
             seen.icon = box->icon();
@@ -41,13 +41,13 @@ class NextBox {
                 QTest::mouseClick(box->button(press), Qt::LeftButton);
             }
         });
-        poll_.start(5);
+        poll.start(5);
     }
 
     Seen seen;
 
   private:
-    QTimer poll_;
+    QTimer poll;
 };
 
 struct BoxCase {
