@@ -23,22 +23,23 @@ std::error_code LastError() {
 
 class FileDescriptor {
   public:
-    explicit FileDescriptor(int fd = -1) : fd_(fd) {}
+    explicit FileDescriptor(int fd = -1) : descriptor(fd) {}
     ~FileDescriptor() {
-        if (fd_ >= 0)
-            ::close(fd_);
+        if (descriptor >= 0)
+            ::close(descriptor);
     }
-    FileDescriptor(FileDescriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+    FileDescriptor(FileDescriptor&& other) noexcept
+        : descriptor(std::exchange(other.descriptor, -1)) {}
     FileDescriptor& operator=(FileDescriptor&& other) noexcept {
-        std::swap(fd_, other.fd_);
+        std::swap(descriptor, other.descriptor);
         return *this;
     }
 
-    int get() const { return fd_; }
-    bool IsOpen() const { return fd_ >= 0; }
+    int get() const { return descriptor; }
+    bool IsOpen() const { return descriptor >= 0; }
 
   private:
-    int fd_;
+    int descriptor;
 };
 
 std::error_code WriteAll(int fd, std::string_view bytes) {

@@ -16,24 +16,24 @@ std::error_code LastError() {
 
 class FileHandle {
   public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    explicit FileHandle(HANDLE handle) : handle(handle) {}
     ~FileHandle() {
         if (IsOpen())
-            CloseHandle(handle_);
+            CloseHandle(handle);
     }
     FileHandle(const FileHandle&) = delete;
     FileHandle& operator=(const FileHandle&) = delete;
 
-    HANDLE get() const { return handle_; }
-    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return handle; }
+    bool IsOpen() const { return handle != INVALID_HANDLE_VALUE; }
     std::error_code Close() {
-        HANDLE handle = handle_;
-        handle_ = INVALID_HANDLE_VALUE;
-        return CloseHandle(handle) ? std::error_code{} : LastError();
+        HANDLE closing = handle;
+        handle = INVALID_HANDLE_VALUE;
+        return CloseHandle(closing) ? std::error_code{} : LastError();
     }
 
   private:
-    HANDLE handle_;
+    HANDLE handle;
 };
 
 std::error_code WriteAll(HANDLE file, std::string_view bytes) {

@@ -8,14 +8,14 @@ class Splice {
   public:
     explicit Splice(const IniDocument& document) : document(document) {}
 
-    std::string encode(std::u16string_view text) const {
+    std::string Encode(std::u16string_view text) const {
         return EncodeIniText(text, document.encoding);
     }
 
-    std::string lineEnd() const { return encode(u"\r\n"); }
+    std::string LineEnd() const { return Encode(u"\r\n"); }
 
     // The bytes with [begin, end) replaced by the insertion.
-    std::string replace(std::size_t begin, std::size_t end, std::string_view insertion) const {
+    std::string Replace(std::size_t begin, std::size_t end, std::string_view insertion) const {
         std::string result;
         result.reserve(document.bytes.size() + insertion.size());
         result.append(document.bytes, 0, begin);
@@ -25,27 +25,27 @@ class Splice {
     }
 
     // A new line after the given one, which gets a line end first if it has none.
-    std::string insertAfter(std::size_t lineIndex, std::u16string_view text) const {
+    std::string InsertAfter(std::size_t lineIndex, std::u16string_view text) const {
         const IniLine& line = document.lines[lineIndex];
         if (!line.hasLineEnd())
-            return appendBytes(encode(text) + lineEnd());
-        return replace(line.end, line.end, encode(text) + lineEnd());
+            return AppendBytes(Encode(text) + LineEnd());
+        return Replace(line.end, line.end, Encode(text) + LineEnd());
     }
 
     // New lines at the end of the file, after a line end when the file does not end with one.
-    std::string append(std::u16string_view text) const { return appendBytes(encode(text)); }
+    std::string Append(std::u16string_view text) const { return AppendBytes(Encode(text)); }
 
   private:
-    std::string appendBytes(std::string_view encoded) const {
+    std::string AppendBytes(std::string_view encoded) const {
         // A file of only a byte order mark counts as text without a line end.
         const bool needsLineEnd =
             document.lines.empty() ? !document.bytes.empty() : !document.lines.back().hasLineEnd();
         const std::string insertion =
-            (needsLineEnd ? lineEnd() : std::string()) + std::string(encoded);
+            (needsLineEnd ? LineEnd() : std::string()) + std::string(encoded);
         // A UTF-16 file cut after an odd byte keeps that byte last, so the new units stay aligned.
         const std::size_t end =
             document.bytes.size() - document.bytes.size() % CodeUnitSize(document.encoding);
-        return replace(end, end, insertion);
+        return Replace(end, end, insertion);
     }
 
     const IniDocument& document;
@@ -66,19 +66,19 @@ std::string SetValue(const IniDocument& document, std::u16string_view sectionNam
         std::u16string lines(u"[");
         lines.append(TrimIniArgument(sectionName)).append(u"]\r\n");
         lines.append(KeyLine(TrimIniArgument(keyName), value)).append(u"\r\n");
-        return splice.append(lines);
+        return splice.Append(lines);
     }
     if (const IniEntry* entry = FindIniEntry(*section, keyName)) {
         // The line keeps its line end; the last line gets one when it has none.
         const IniLine& line = document.lines[entry->line];
-        std::string rewritten = splice.encode(KeyLine(entry->name, value));
+        std::string rewritten = splice.Encode(KeyLine(entry->name, value));
         if (!line.hasLineEnd())
-            rewritten += splice.lineEnd();
-        return splice.replace(line.begin, line.textEnd, rewritten);
+            rewritten += splice.LineEnd();
+        return splice.Replace(line.begin, line.textEnd, rewritten);
     }
     const std::size_t after =
         section->entries.empty() ? section->headerLine : section->entries.back().line;
-    return splice.insertAfter(after, KeyLine(TrimIniArgument(keyName), value));
+    return splice.InsertAfter(after, KeyLine(TrimIniArgument(keyName), value));
 }
 
 std::optional<std::string> RemoveKey(const IniDocument& document, std::u16string_view sectionName,
@@ -88,7 +88,7 @@ std::optional<std::string> RemoveKey(const IniDocument& document, std::u16string
     if (entry == nullptr)
         return std::nullopt;
     const IniLine& line = document.lines[entry->line];
-    return Splice(document).replace(line.begin, line.end, {});
+    return Splice(document).Replace(line.begin, line.end, {});
 }
 
 }  // namespace

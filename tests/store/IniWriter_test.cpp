@@ -54,7 +54,7 @@ class DefaultScheduleEdit : public testing::Test {
         ASSERT_EQ(Lines(templateBytes).size(), 35u);
         WriteTestFile(path, templateBytes);
     }
-    std::vector<std::string> templateLines() const { return Lines(templateBytes); }
+    std::vector<std::string> TemplateLines() const { return Lines(templateBytes); }
 
     TempFolder folder;
     fs::path path = folder / "GM.ini";
@@ -63,7 +63,7 @@ class DefaultScheduleEdit : public testing::Test {
 
 TEST_F(DefaultScheduleEdit, DeletingTheFixedSampleRemovesExactlyLine25) {
     ASSERT_FALSE(WriteIniValue(kFixedSection, u"红包刷新时间", std::nullopt, path));
-    std::vector<std::string> expected = templateLines();
+    std::vector<std::string> expected = TemplateLines();
     expected.erase(expected.begin() + 24);
     EXPECT_EQ(ReadBytes(path), Join(expected));
     std::error_code error;
@@ -72,7 +72,7 @@ TEST_F(DefaultScheduleEdit, DeletingTheFixedSampleRemovesExactlyLine25) {
 
 TEST_F(DefaultScheduleEdit, NewRangeActivityGoesRightAfterTheLastOne) {
     ASSERT_FALSE(WriteIniValue(kRangeSection, u"测试", u"07:00-08:00|每日", path));
-    std::vector<std::string> expected = templateLines();
+    std::vector<std::string> expected = TemplateLines();
     expected.insert(expected.begin() + 30, EncodeCp936(u"测试=07:00-08:00|每日\r\n"));
     EXPECT_EQ(ReadBytes(path), Join(expected));
     std::error_code error;
@@ -82,7 +82,7 @@ TEST_F(DefaultScheduleEdit, NewRangeActivityGoesRightAfterTheLastOne) {
 
 TEST_F(DefaultScheduleEdit, NewDurationChangesOnlyLine35) {
     ASSERT_FALSE(WriteIniValue(kDurationSection, kDurationKey, u"10", path));
-    std::vector<std::string> expected = templateLines();
+    std::vector<std::string> expected = TemplateLines();
     expected[34] = EncodeCp936(u"持续时间=10\r\n");
     EXPECT_EQ(ReadBytes(path), Join(expected));
     std::error_code error;
@@ -93,7 +93,7 @@ TEST_F(DefaultScheduleEdit, AllThreeEditsTogether) {
     ASSERT_FALSE(WriteIniValue(kFixedSection, u"红包刷新时间", std::nullopt, path));
     ASSERT_FALSE(WriteIniValue(kRangeSection, u"测试", u"07:00-08:00|每日", path));
     ASSERT_FALSE(WriteIniValue(kDurationSection, kDurationKey, u"10", path));
-    std::vector<std::string> expected = templateLines();
+    std::vector<std::string> expected = TemplateLines();
     expected[34] = EncodeCp936(u"持续时间=10\r\n");
     expected.insert(expected.begin() + 30, EncodeCp936(u"测试=07:00-08:00|每日\r\n"));
     expected.erase(expected.begin() + 24);
@@ -144,7 +144,7 @@ TEST(IniWriterMissingFile, MissingFolderIsReported) {
 class IniWriterFailure : public testing::Test {
   protected:
     void SetUp() override { WriteTestFile(path, original); }
-    void expectUntouched() {
+    void ExpectUntouched() {
         EXPECT_EQ(ReadBytes(path), original);
         EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"GM.ini"});
     }
@@ -158,7 +158,7 @@ TEST_F(IniWriterFailure, ReadOnlyFile) {
     fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     EXPECT_TRUE(WriteIniValue(u"s", u"k", u"2", path));
     EXPECT_TRUE(WriteIniValue(u"s", u"k", std::nullopt, path));
-    expectUntouched();
+    ExpectUntouched();
 }
 
 TEST_F(IniWriterFailure, ReadOnlyFolder) {
@@ -170,7 +170,7 @@ TEST_F(IniWriterFailure, ReadOnlyFolder) {
         error = WriteIniValue(u"s", u"new", u"2", path);
     }
     EXPECT_TRUE(error);
-    expectUntouched();
+    ExpectUntouched();
 }
 
 TEST_F(IniWriterFailure, ScheduleIsAFolder) {
