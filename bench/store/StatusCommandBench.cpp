@@ -44,23 +44,23 @@ std::string ScheduleBytes(int added) {
 class ScheduleFileOfSize {
   public:
     explicit ScheduleFileOfSize(std::int64_t added)
-        : path_(std::filesystem::temp_directory_path() /
+        : path(std::filesystem::temp_directory_path() /
                 ("quillot-status-bench-" + std::to_string(added) + ".ini")) {
-        std::filesystem::remove(path_);
+        std::filesystem::remove(path);
         if (added >= 0) {
             const std::string bytes = ScheduleBytes(static_cast<int>(added));
-            std::ofstream(path_, std::ios::binary)
+            std::ofstream(path, std::ios::binary)
                 .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         }
     }
-    ~ScheduleFileOfSize() { std::filesystem::remove(path_); }
+    ~ScheduleFileOfSize() { std::filesystem::remove(path); }
     ScheduleFileOfSize(const ScheduleFileOfSize&) = delete;
     ScheduleFileOfSize& operator=(const ScheduleFileOfSize&) = delete;
 
-    const std::filesystem::path& path() const { return path_; }
+    const std::filesystem::path& Path() const { return path; }
 
   private:
-    std::filesystem::path path_;
+    std::filesystem::path path;
 };
 
 // The two activities of the default file and those added.
@@ -70,7 +70,7 @@ std::size_t Activities(std::int64_t added) {
 
 void BM_StatusCommand(benchmark::State& state) {
     const ScheduleFileOfSize file(state.range(0));
-    const IniLocation location{file.path()};
+    const IniLocation location{file.Path()};
     FileProblem problem;
     for (auto _ : state) {
         const ScheduleSnapshot schedule = ReadScheduleSnapshot(location, kNow, problem);
@@ -91,7 +91,7 @@ void BM_LoadTasksAndEvaluation(benchmark::State& state) {
     std::error_code error;
     for (auto _ : state) {
         std::vector<cTask> tasks;
-        LoadTasks(tasks, file.path(), error);
+        LoadTasks(tasks, file.Path(), error);
         const StatusTexts texts = ComputeStatusTexts(tasks, kFallbackDurationMinutes, kNow);
         benchmark::DoNotOptimize(texts);
         if (error || tasks.size() != Activities(state.range(0))) {
