@@ -45,7 +45,7 @@ class ScheduleFileOfSize {
   public:
     explicit ScheduleFileOfSize(std::int64_t added)
         : path(std::filesystem::temp_directory_path() /
-                ("quillot-status-bench-" + std::to_string(added) + ".ini")) {
+               ("quillot-status-bench-" + std::to_string(added) + ".ini")) {
         std::filesystem::remove(path);
         if (added >= 0) {
             const std::string bytes = ScheduleBytes(static_cast<int>(added));
