@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace {
 
@@ -279,4 +280,9 @@ Int16Result ConvertToInt16(std::u16string_view text) {
     if (!rounded)
         return {0, Int16Conversion::OutOfRange};
     return {*rounded, Int16Conversion::Ok};
+}
+
+std::u16string DecimalText(std::int64_t number) {
+    const std::string digits = std::to_string(number);
+    return std::u16string(digits.begin(), digits.end());
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // Number reading for schedule texts and entry boxes.
@@ -36,3 +37,7 @@ struct Int16Result {
 
 // Converts a whole numeric text to a signed 16-bit integer, rounding halves to even.
 Int16Result ConvertToInt16(std::u16string_view text);
+
+// A whole number in decimal digits, with a minus sign when it is negative: how the program writes
+// its numbers into GM.ini and its messages.
+std::u16string DecimalText(std::int64_t number);

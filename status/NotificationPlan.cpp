@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "schedule/NumberText.h"
 #include "schedule/Openings.h"
 
 namespace {
@@ -14,11 +15,6 @@ using std::chrono::seconds;
 
 // How long what was told is remembered: a clock set back further than this may tell it again.
 constexpr days kMemory{7};
-
-std::u16string Digits(std::int64_t number) {
-    const std::string digits = std::to_string(number);
-    return std::u16string(digits.begin(), digits.end());
-}
 
 }  // namespace
 
@@ -78,7 +74,8 @@ std::vector<Notification> NotificationPlan::Warnings(const Schedule& schedule, L
     for (const Opening& opening : due) {
         // Whole minutes left, rounded up: a late warning says how long there is still.
         const std::int64_t left = (floor<seconds>(opening.moment - now).count() + 59) / 60;
-        warnings.push_back({opening.name + u" " + Digits(left) + u" 分钟后开启", opening.soonText});
+        warnings.push_back(
+            {opening.name + u" " + DecimalText(left) + u" 分钟后开启", opening.soonText});
     }
     return warnings;
 }

@@ -1,5 +1,8 @@
 #include "store/IniWriter.h"
 
+#include <string>
+#include <utility>
+
 #include "platform/FileBytes.h"
 #include "store/IniDocument.h"
 #include "store/IniEdit.h"
@@ -13,17 +16,18 @@ std::error_code WriteIniValues(std::span<const IniChange> changes,
     // A missing file is an empty one, except that removing from it creates nothing.
     if (!document)
         document = ParseIniDocument({});
+    // The bytes of the last change that edited the document; a later change edits them parsed.
+    std::optional<std::string> edited;
     bool changed = false;
     for (const IniChange& change : changes) {
-        if (std::optional<std::string> edited =
-                EditIniDocument(*document, change.section, change.key, change.value)) {
-            document = ParseIniDocument(*std::move(edited));
-            changed = true;
-        }
+        if (edited)
+            document = ParseIniDocument(*std::exchange(edited, std::nullopt));
+        edited = EditIniDocument(*document, change.section, change.key, change.value);
+        changed = changed || edited;
     }
     if (!changed)
         return {};
-    return ReplaceFileAtomically(file, document->bytes);
+    return ReplaceFileAtomically(file, edited ? *edited : document->bytes);
 }
 
 std::error_code WriteIniValue(std::u16string_view section, std::u16string_view key,

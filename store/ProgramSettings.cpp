@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "schedule/NumberText.h"
 #include "schedule/TextSplit.h"
 #include "schedule/TextTrim.h"
 
@@ -23,11 +24,6 @@ std::optional<int> ParseWholeNumber(std::u16string_view text) {
     if (error != std::errc() || end != ascii.data() + ascii.size())
         return std::nullopt;
     return number;
-}
-
-std::u16string Digits(int number) {
-    const std::string digits = std::to_string(number);
-    return std::u16string(digits.begin(), digits.end());
 }
 
 std::optional<std::vector<int>> ParseWarningLeads(std::u16string_view text) {
@@ -77,7 +73,7 @@ std::u16string FormatWarningLeads(const std::vector<int>& leads) {
     for (const int lead : leads) {
         if (!text.empty())
             text += u',';
-        text += Digits(lead);
+        text += DecimalText(lead);
     }
     return text;
 }
@@ -94,5 +90,5 @@ std::optional<WindowPosition> ParseWindowPosition(std::u16string_view text) {
 }
 
 std::u16string FormatWindowPosition(WindowPosition position) {
-    return Digits(position.x) + u"," + Digits(position.y);
+    return DecimalText(position.x) + u"," + DecimalText(position.y);
 }

@@ -5,6 +5,7 @@
 
 #include "platform/AbandonedTemporaries.h"
 #include "platform/PathText.h"
+#include "schedule/NumberText.h"
 #include "store/DefaultIni.h"
 #include "store/IniNames.h"
 #include "store/IniWriter.h"
@@ -47,18 +48,16 @@ ProgramSettings ReadSettings(const IniDocument& document, StartupProblems& probl
     return settings;
 }
 
-std::u16string Digits(std::int16_t number) {
-    const std::string digits = std::to_string(number);
-    return std::u16string(digits.begin(), digits.end());
-}
-
 }  // namespace
+
+DurationSetting ReadDuration(const IniDocument& document) {
+    return InterpretDuration(ReadIniValue(kDurationSection, kDurationKey, document));
+}
 
 StartupSchedule ReadStartupSchedule(const IniDocument& document) {
     StartupSchedule loaded;
     loaded.problems.schedule = LoadTasksInto(loaded.tasks, document);
-    loaded.problems.duration =
-        InterpretDuration(ReadIniValue(kDurationSection, kDurationKey, document));
+    loaded.problems.duration = ReadDuration(document);
     loaded.durationMinutes = loaded.problems.duration.minutes;
     loaded.settings = ReadSettings(document, loaded.problems);
     return loaded;
@@ -125,7 +124,7 @@ std::vector<IniKeyValue> ScheduleFile::Activities(ActivityKind kind, std::error_
 std::error_code ScheduleFile::SaveActivity(ActivityKind kind, std::u16string_view name,
                                            std::u16string_view definition,
                                            std::optional<std::int16_t> durationMinutes) const {
-    const std::u16string duration = durationMinutes ? Digits(*durationMinutes) : u"";
+    const std::u16string duration = durationMinutes ? DecimalText(*durationMinutes) : u"";
     const IniChange changes[] = {{SectionOf(kind), name, definition},
                                  {kDurationSection, kDurationKey, duration}};
     return WriteIniValues(std::span(changes, durationMinutes ? 2 : 1), location.file);

@@ -35,6 +35,8 @@ struct ReloadedSchedule {
 
 // The activities, the duration and the program's settings of a file already read.
 StartupSchedule ReadStartupSchedule(const IniDocument& document);
+// The duration setting alone.
+DurationSetting ReadDuration(const IniDocument& document);
 
 // The program's schedule file, GM.ini: its path, resolved once at start-up, and the clock that
 // dates the default file. Every call reads or writes the file afresh; nothing is cached. Only the

@@ -2,7 +2,6 @@
 
 #include <optional>
 #include <string>
-#include <utility>
 
 #include "platform/Cp936.h"
 #include "platform/FileBytes.h"
@@ -38,8 +37,8 @@ ScheduleSnapshot ReadScheduleSnapshot(const IniLocation& location, const LocalTi
     }
     if (!document)
         document = ParseIniDocument(EncodeCp936(DefaultIniText(now)));
-    StartupSchedule loaded = ReadStartupSchedule(*document);
-    snapshot.tasks = std::move(loaded.tasks);
-    snapshot.durationMinutes = loaded.durationMinutes;
+    // What the status needs, without looking for what a start-up would report.
+    LoadTasks(snapshot.tasks, *document);
+    snapshot.durationMinutes = ReadDuration(*document).minutes;
     return snapshot;
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/PathText.h"
+#include "schedule/NumberText.h"
 #include "store/FileErrorText.h"
 #include "store/ProgramSettings.h"
 #include "store/ScheduleFileLayout.h"
@@ -47,9 +48,8 @@ std::u16string DescribeUnreadable(const UnreadableEntry& entry) {
 }
 
 std::u16string DescribeDuration(const DurationSetting& duration) {
-    const std::string minutes = std::to_string(kFallbackDurationMinutes);
     const std::u16string fallback =
-        u"暂按 " + std::u16string(minutes.begin(), minutes.end()) + u" 分钟计算。";
+        u"暂按 " + DecimalText(kFallbackDurationMinutes) + u" 分钟计算。";
     const std::u16string key = InSection(kDurationSection) + Quoted(kDurationKey);
     switch (duration.problem) {
         case DurationSetting::Problem::Missing:
