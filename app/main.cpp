@@ -3,9 +3,8 @@
 #include <QTimer>
 
 #include "app/ApplicationIdentity.h"
-#include "app/CommandLineAnswer.h"
 #include "app/Form1.h"
-#include "app/SystemClock.h"
+#include "cli/CommandLineAnswer.h"
 #include "desktop/ActivityNotifications.h"
 #include "desktop/ClockWatch.h"
 #include "desktop/PlatformChoice.h"
@@ -13,8 +12,9 @@
 #include "platform/ExecutablePath.h"
 #include "platform/SingleInstance.h"
 #include "status/StatusBoard.h"
-#include "store/IniLocation.h"
+#include "status/SystemClock.h"
 #include "store/Schedule.h"
+#include "store/ini/IniLocation.h"
 #include "ui/Dialogs.h"
 
 int main(int argc, char** argv) {

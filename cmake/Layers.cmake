@@ -3,7 +3,9 @@
 # links of those libraries: the target links below each folder are the one place that says which
 # layer may use which. The check_layers target fails on any other include of the program
 # (cmake/CheckLayers.cmake); scripts/test.sh runs it.
-set(QUILLOT_LAYERS schedule platform store status ui desktop editor app)
+# A folder inside a layer's folder is a layer of its own when it is listed (store/ini); otherwise its
+# files belong to the layer around it (platform/posix).
+set(QUILLOT_LAYERS text platform schedule store/ini store status cli ui desktop editor app)
 
 function(quillot_layer_of target out_var)
   get_target_property(dir ${target} SOURCE_DIR)

@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "platform/AppIdentity.h"
-#include "platform/Utf8Text.h"
+#include "text/Utf8Text.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "editor/TaskDefinition.h"
 #include "editor/TaskNameCheck.h"
 #include "editor/TimeEntry.h"
-#include "schedule/TextTrim.h"
+#include "text/TextTrim.h"
 #include "ui/Dialogs.h"
 #include "ui/QtText.h"
 

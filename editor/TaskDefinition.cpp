@@ -4,7 +4,7 @@
 #include <string>
 
 #include "schedule/NumberText.h"
-#include "schedule/TextTrim.h"
+#include "text/TextTrim.h"
 
 TaskDefinition ComposeTaskDefinition(const ActivityDefinition& activity) {
     if (activity.entries.empty())

@@ -1,8 +1,8 @@
 #include "editor/TaskNameCheck.h"
 
-#include "platform/Cp936.h"
-#include "platform/Utf16.h"
-#include "schedule/TextTrim.h"
+#include "text/Cp936.h"
+#include "text/TextTrim.h"
+#include "text/Utf16.h"
 
 namespace {
 

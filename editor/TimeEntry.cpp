@@ -5,7 +5,7 @@
 
 #include "schedule/NumberText.h"
 #include "schedule/ScheduleText.h"
-#include "schedule/TextTrim.h"
+#include "text/TextTrim.h"
 
 namespace {
 

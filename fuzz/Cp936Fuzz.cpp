@@ -8,7 +8,7 @@
 #include <string>
 
 #include "fuzz/FuzzCheck.h"
-#include "platform/Cp936.h"
+#include "text/Cp936.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     const std::string input(reinterpret_cast<const char*>(bytes), size);

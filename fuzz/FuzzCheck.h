@@ -7,7 +7,7 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include "platform/Utf8Text.h"
+#include "text/Utf8Text.h"
 
 // What the fuzz targets share: a failed check, and texts taken from the input.
 

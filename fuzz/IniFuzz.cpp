@@ -20,16 +20,16 @@
 #include <vector>
 
 #include "fuzz/FuzzCheck.h"
-#include "platform/Cp936.h"
 #include "platform/FileBytes.h"
 #include "schedule/ActivityValue.h"
-#include "schedule/TextTrim.h"
-#include "store/IniDocument.h"
-#include "store/IniNames.h"
-#include "store/IniReaders.h"
-#include "store/IniWriter.h"
 #include "store/ScheduleFile.h"
 #include "store/ScheduleFileLayout.h"
+#include "store/ini/IniDocument.h"
+#include "store/ini/IniNames.h"
+#include "store/ini/IniReaders.h"
+#include "store/ini/IniWriter.h"
+#include "text/Cp936.h"
+#include "text/TextTrim.h"
 
 namespace {
 

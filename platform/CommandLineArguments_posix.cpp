@@ -1,6 +1,6 @@
 #include "platform/CommandLineArguments.h"
 
-#include "platform/Utf8Text.h"
+#include "text/Utf8Text.h"
 
 std::vector<std::u16string> CommandLineArguments(int argc, const char* const* argv) {
     std::vector<std::u16string> arguments;

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/ConsoleText.h"
-#include "platform/Utf8Text.h"
+#include "text/Utf8Text.h"
 
 bool WriteConsoleText(ConsoleStream stream, std::u16string_view text) {
     const int descriptor = stream == ConsoleStream::Output ? STDOUT_FILENO : STDERR_FILENO;

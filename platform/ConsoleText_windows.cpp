@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/ConsoleText.h"
-#include "platform/Utf8Text.h"
+#include "text/Utf8Text.h"
 
 namespace {
 

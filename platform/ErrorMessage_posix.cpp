@@ -1,6 +1,6 @@
 #include "platform/ErrorMessage.h"
 
-#include "platform/Utf8Text.h"
+#include "text/Utf8Text.h"
 
 // The system's messages are UTF-8 (ASCII in the C locale).
 std::u16string SystemErrorMessage(std::error_code error) {

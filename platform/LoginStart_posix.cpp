@@ -5,8 +5,8 @@
 
 #include "platform/AppIdentity.h"
 #include "platform/FileBytes.h"
-#include "platform/Utf8Text.h"
 #include "platform/XdgConfigFolder_posix.h"
+#include "text/Utf8Text.h"
 
 namespace fs = std::filesystem;
 

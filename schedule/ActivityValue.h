@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "schedule/TextSplit.h"
-#include "schedule/TextTrim.h"
+#include "text/TextSplit.h"
+#include "text/TextTrim.h"
 
 // An activity's value in GM.ini: the time list, "|" and the weekday text, as in
 // "08:00,12:00|星期一,星期三" or "06:00-06:30|每日". Its name is the key, and its kind the section

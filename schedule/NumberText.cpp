@@ -1,6 +1,6 @@
 #include "schedule/NumberText.h"
 
-#include "schedule/TextTrim.h"
+#include "text/TextTrim.h"
 
 #include <algorithm>
 #include <charconv>

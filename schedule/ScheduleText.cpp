@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "schedule/NumberText.h"
-#include "schedule/TextTrim.h"
+#include "text/TextTrim.h"
 
 namespace {
 

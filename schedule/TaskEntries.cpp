@@ -1,8 +1,8 @@
 #include "schedule/TaskEntries.h"
 
 #include "schedule/ActivityValue.h"
-#include "schedule/TextSplit.h"
-#include "schedule/TextTrim.h"
+#include "text/TextSplit.h"
+#include "text/TextTrim.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes platform/data/cp936-two-byte.bin, the two-byte table of code page 936 (GBK) as Windows
+"""Writes text/data/cp936-two-byte.bin, the two-byte table of code page 936 (GBK) as Windows
 maps it.
 
 Run from anywhere, with Python 3 and nothing else:
@@ -7,7 +7,7 @@ Run from anywhere, with Python 3 and nothing else:
     python3 scripts/generate-cp936-table.py
 
 and commit the file it writes. It prints the FNV-1a fingerprint of the table; the build turns the
-file into a C++ array (platform/CMakeLists.txt) and tests/platform/Cp936_test.cpp checks the whole
+file into a C++ array (text/CMakeLists.txt) and tests/platform/Cp936_test.cpp checks the whole
 table against the fingerprint of Windows' own table (WholeTwoByteTableMatchesWindows).
 
 Format: 126 rows, one for each lead byte 0x81..0xFE; each row holds 190 little-endian 16-bit
@@ -36,7 +36,7 @@ GBK_GAPS = [
     (0xFE50, 0xFE7E), (0xFE80, 0xFEA0),
 ]
 
-OUTPUT = pathlib.Path(__file__).resolve().parent.parent / "platform" / "data" / "cp936-two-byte.bin"
+OUTPUT = pathlib.Path(__file__).resolve().parent.parent / "text" / "data" / "cp936-two-byte.bin"
 
 
 def codes_of(first, last):

@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdio>
 
-#include "platform/Cp936.h"
 #include "platform/FileBytes.h"
+#include "text/Cp936.h"
 
 namespace {
 

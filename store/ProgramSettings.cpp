@@ -6,8 +6,8 @@
 #include <string>
 
 #include "schedule/NumberText.h"
-#include "schedule/TextSplit.h"
-#include "schedule/TextTrim.h"
+#include "text/TextSplit.h"
+#include "text/TextTrim.h"
 
 namespace {
 

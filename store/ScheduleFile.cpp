@@ -4,14 +4,14 @@
 #include <utility>
 
 #include "platform/AbandonedTemporaries.h"
-#include "platform/PathText.h"
 #include "schedule/NumberText.h"
 #include "store/DefaultIni.h"
-#include "store/IniNames.h"
-#include "store/IniWriter.h"
 #include "store/ScheduleFileLayout.h"
 #include "store/StartupReport.h"
 #include "store/TaskLoader.h"
+#include "store/ini/IniNames.h"
+#include "store/ini/IniWriter.h"
+#include "text/PathText.h"
 
 namespace {
 

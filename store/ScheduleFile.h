@@ -12,11 +12,11 @@
 #include "schedule/LocalTime.h"
 #include "schedule/cTask.h"
 #include "store/FileErrorText.h"
-#include "store/IniDocument.h"
-#include "store/IniLocation.h"
-#include "store/IniReaders.h"
 #include "store/ProgramSettings.h"
 #include "store/ScheduleProblems.h"
+#include "store/ini/IniDocument.h"
+#include "store/ini/IniLocation.h"
+#include "store/ini/IniReaders.h"
 
 // What the start-up reads: the activities, the duration (5 when it cannot be used), the program's
 // settings and what could not be used.

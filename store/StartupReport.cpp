@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "platform/PathText.h"
 #include "schedule/NumberText.h"
 #include "store/FileErrorText.h"
 #include "store/ProgramSettings.h"
 #include "store/ScheduleFileLayout.h"
+#include "text/PathText.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <unordered_set>
 
 #include "schedule/ActivityValue.h"
-#include "schedule/TextTrim.h"
-#include "store/IniNames.h"
 #include "store/ScheduleFileLayout.h"
+#include "store/ini/IniNames.h"
+#include "text/TextTrim.h"
 
 namespace {
 

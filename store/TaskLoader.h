@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "schedule/cTask.h"
-#include "store/IniDocument.h"
+#include "store/ini/IniDocument.h"
 
 // Something LoadTasks had to leave out.
 struct LoadProblem {

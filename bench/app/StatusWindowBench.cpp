@@ -9,9 +9,9 @@
 
 #include "app/Form1.h"
 #include "desktop/ActivityNotifications.h"
-#include "platform/Cp936.h"
 #include "status/StatusBoard.h"
 #include "store/Schedule.h"
+#include "text/Cp936.h"
 #include "ui/Dialogs.h"
 
 namespace {

@@ -7,9 +7,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include "platform/Cp936.h"
 #include "store/DefaultIni.h"
 #include "store/TaskLoader.h"
+#include "text/Cp936.h"
 
 namespace {
 

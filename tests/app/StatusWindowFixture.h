@@ -15,13 +15,13 @@
 #include <vector>
 
 #include "app/Form1.h"
-#include "platform/Cp936.h"
 #include "schedule/LocalTime.h"
 #include "status/StatusBoard.h"
 #include "store/Schedule.h"
 #include "tests/app/RecordingNotifications.h"
 #include "tests/support/RecordingDialogs.h"
 #include "tests/support/TestFile.h"
+#include "text/Cp936.h"
 
 // 1 January 2024 is a Monday.
 inline LocalTime MondayAt(int hour, int minute) {

@@ -22,12 +22,12 @@
 #include <gtest/gtest.h>
 
 #include "editor/Form2.h"
-#include "platform/Cp936.h"
 #include "store/DefaultIni.h"
 #include "store/Schedule.h"
 #include "store/ScheduleFileLayout.h"
 #include "tests/support/RecordingDialogs.h"
 #include "tests/support/TestFile.h"
+#include "text/Cp936.h"
 
 // Readable texts in test failure messages.
 inline std::ostream& operator<<(std::ostream& out, const QString& text) {

@@ -1,6 +1,6 @@
 #include "platform/FileBytes.h"
 #include "store/FileErrorText.h"
-#include "store/IniWriter.h"
+#include "store/ini/IniWriter.h"
 #include "tests/editor/EditorFixture.h"
 #include "tests/editor/FileSizeLimit.h"
 

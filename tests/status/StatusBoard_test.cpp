@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/Cp936.h"
 #include "tests/store/StoreTestFiles.h"
+#include "text/Cp936.h"
 
 namespace {
 

@@ -6,14 +6,14 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/Cp936.h"
 #include "schedule/ActivityValue.h"
 #include "store/DefaultIni.h"
-#include "store/IniReaders.h"
 #include "store/ScheduleFileLayout.h"
 #include "store/TaskLoader.h"
+#include "store/ini/IniReaders.h"
 #include "tests/store/StoreTestFiles.h"
 #include "tests/support/ReadOnlyFolder.h"
+#include "text/Cp936.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/Cp936.h"
+#include "text/Cp936.h"
 
 // What the kill test and its saver process share: the activities the saver keeps and the exact
 // bytes GM.ini must hold for them.

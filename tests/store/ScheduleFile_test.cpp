@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/Cp936.h"
 #include "store/StartupReport.h"
 #include "tests/store/StoreTestFiles.h"
+#include "text/Cp936.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "schedule/LocalTime.h"
-#include "store/IniReaders.h"
+#include "store/ini/IniReaders.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestFile.h"
 

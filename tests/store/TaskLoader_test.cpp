@@ -7,11 +7,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "platform/Cp936.h"
 #include "schedule/ActivityValue.h"
 #include "store/ScheduleFileLayout.h"
 #include "store/TaskLoader.h"
 #include "tests/store/StoreTestFiles.h"
+#include "text/Cp936.h"
 
 namespace {
 

@@ -1,0 +1,60 @@
+#include "cli/CommandLineAnswer.h"
+
+#include "cli/CommandLine.h"
+#include "cli/ScheduleSnapshot.h"
+#include "cli/StatusOutput.h"
+#include "platform/CommandLineArguments.h"
+#include "platform/ConsoleText.h"
+#include "platform/ExecutablePath.h"
+#include "status/SystemClock.h"
+#include "store/StartupReport.h"
+#include "store/ini/IniLocation.h"
+
+namespace {
+
+constexpr int kAnswered = 0;
+constexpr int kFailed = 1;
+constexpr int kMistake = 2;
+
+int Print(std::u16string_view text) {
+    return WriteConsoleText(ConsoleStream::Output, text) ? kAnswered : kFailed;
+}
+
+// The status as the window would show it now, from the GM.ini it would use, or what the window
+// would say of that file.
+int PrintStatus(bool json) {
+    const IniLocation location = PreviewIniPath(ExecutablePath());
+    const LocalTime now = SystemLocalTime();
+    FileProblem problem;
+    const ScheduleSnapshot schedule = ReadScheduleSnapshot(location, now, problem);
+    if (problem) {
+        const StartupProblems problems{{problem, {}, {}}, {}, {}, {}, {}};
+        WriteConsoleText(ConsoleStream::Error,
+                         ComposeStartupReport(location.file, problems) + u"\n");
+        return kFailed;
+    }
+    const StatusTexts texts = ComputeStatusTexts(schedule.tasks, schedule.durationMinutes, now);
+    return Print(json ? StatusAsJson(texts) : StatusAsText(texts));
+}
+
+}  // namespace
+
+std::optional<int> AnswerCommandLine(int argc, const char* const* argv) {
+    const CommandLine line = ParseCommandLine(CommandLineArguments(argc, argv));
+    switch (line.request) {
+        case CommandLine::Request::Window:
+            return std::nullopt;
+        case CommandLine::Request::Help:
+            return Print(UsageText());
+        case CommandLine::Request::Version:
+            return Print(VersionText(u"" QUILLOT_VERSION));
+        case CommandLine::Request::StatusText:
+            return PrintStatus(false);
+        case CommandLine::Request::StatusJson:
+            return PrintStatus(true);
+        case CommandLine::Request::Mistake:
+            break;
+    }
+    WriteConsoleText(ConsoleStream::Error, line.mistake);
+    return kMistake;
+}
