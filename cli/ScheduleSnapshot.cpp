@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/FileBytes.h"
+#include "platform/Files.h"
 #include "store/DefaultIni.h"
 #include "store/ScheduleFile.h"
 #include "text/Cp936.h"

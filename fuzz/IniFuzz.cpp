@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "fuzz/FuzzCheck.h"
-#include "platform/FileBytes.h"
+#include "platform/Files.h"
 #include "schedule/ActivityValue.h"
 #include "store/ScheduleFile.h"
 #include "store/ScheduleFileLayout.h"

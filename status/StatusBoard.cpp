@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "platform/LoginStart.h"
+#include "platform/Session.h"
 #include "store/FileErrorText.h"
 #include "store/ScheduleFileLayout.h"
 

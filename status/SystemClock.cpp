@@ -2,7 +2,7 @@
 
 #include <ctime>
 
-#include "platform/LocalCalendarTime.h"
+#include "platform/Session.h"
 
 LocalTime SystemLocalTime() {
     const std::tm parts = LocalCalendarTime(std::time(nullptr));

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdio>
 
-#include "platform/FileBytes.h"
+#include "platform/Files.h"
 #include "text/Cp936.h"
 
 namespace {

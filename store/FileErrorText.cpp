@@ -1,7 +1,6 @@
 #include "store/FileErrorText.h"
 
-#include "platform/DiskFull.h"
-#include "platform/ErrorMessage.h"
+#include "platform/SystemError.h"
 
 std::u16string DescribeFileError(std::error_code error, FileAccess access) {
     if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||

@@ -3,7 +3,7 @@
 #include <string>
 #include <utility>
 
-#include "platform/AbandonedTemporaries.h"
+#include "platform/Files.h"
 #include "schedule/NumberText.h"
 #include "store/DefaultIni.h"
 #include "store/ScheduleFileLayout.h"

@@ -61,7 +61,7 @@ VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "ProductVersion" "${VERSION}.0"
 
 ; Whether the quillot.exe of $INSTDIR runs: 1 or 0 in $R0. Quillot holds a semaphore named after
 ; its executable's full path in upper case with every "\" as "?" while it runs
-; (platform/SingleInstance_windows.cpp). A Quillot run as administrator holds one that this user
+; (platform/windows/Process.cpp). A Quillot run as administrator holds one that this user
 ; may not open: that refusal (ERROR_ACCESS_DENIED) says it runs too.
 !macro QuillotRuns un
   Function ${un}QuillotRuns

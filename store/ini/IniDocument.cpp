@@ -1,6 +1,6 @@
 #include "store/ini/IniDocument.h"
 
-#include "platform/FileBytes.h"
+#include "platform/Files.h"
 #include "store/ini/IniNames.h"
 
 namespace {

@@ -1,6 +1,7 @@
 #include "store/ini/IniLocation.h"
 
-#include "platform/UserFolder.h"
+#include "platform/Files.h"
+#include "platform/Session.h"
 
 namespace fs = std::filesystem;
 

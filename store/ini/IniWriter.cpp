@@ -3,7 +3,7 @@
 #include <string>
 #include <utility>
 
-#include "platform/FileBytes.h"
+#include "platform/Files.h"
 #include "store/ini/IniDocument.h"
 #include "store/ini/IniEdit.h"
 

@@ -6,8 +6,8 @@
 #include <QApplication>
 #include <QMenu>
 
-#include "platform/FileBytes.h"
-#include "platform/LoginStart.h"
+#include "platform/Files.h"
+#include "platform/Session.h"
 #include "tests/app/StatusWindowFixture.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/FileBytes.h"
+#include "platform/Files.h"
 #include "store/FileErrorText.h"
 #include "store/ini/IniWriter.h"
 #include "tests/editor/EditorFixture.h"

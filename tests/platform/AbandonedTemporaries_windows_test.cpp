@@ -1,4 +1,4 @@
-#include "platform/AbandonedTemporaries.h"
+#include "platform/Files.h"
 
 #include <windows.h>
 

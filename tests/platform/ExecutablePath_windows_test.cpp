@@ -1,4 +1,4 @@
-#include "platform/ExecutablePath.h"
+#include "platform/Process.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/FileBytes.h"
+#include "platform/Files.h"
 #include "tests/support/TestFile.h"
 
 // What the tests of the file functions put in a file and read back.

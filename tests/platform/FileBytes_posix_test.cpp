@@ -17,7 +17,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/AbandonedTemporaries.h"
+#include "platform/Files.h"
 #include "tests/platform/FileBytesTestFiles.h"
 #include "tests/support/EndedProcess.h"
 #include "tests/support/TempFolder.h"

@@ -1,4 +1,4 @@
-#include "platform/FileBytes.h"
+#include "platform/Files.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <string>
 
-#include "platform/LoginStart.h"
+#include "platform/Session.h"
 #include "tests/platform/FileBytesTestFiles.h"
 #include "tests/support/TempFolder.h"
 

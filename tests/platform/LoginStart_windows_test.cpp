@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/LoginStart.h"
+#include "platform/Session.h"
 
 namespace {
 

@@ -4,8 +4,7 @@
 #include <cstdio>
 #include <iostream>
 
-#include "platform/ExecutablePath.h"
-#include "platform/SingleInstance.h"
+#include "platform/Process.h"
 
 int main(int argc, char** argv) {
     if (argc > 2)

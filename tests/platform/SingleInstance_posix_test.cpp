@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/SingleInstance.h"
+#include "platform/Process.h"
 #include "tests/support/TempFolder.h"
 
 namespace {

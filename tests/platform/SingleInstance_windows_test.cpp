@@ -6,7 +6,7 @@
 #include <string>
 #include <thread>
 
-#include "platform/SingleInstance.h"
+#include "platform/Process.h"
 #include "tests/support/TempFolder.h"
 
 namespace {

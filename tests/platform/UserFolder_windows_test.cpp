@@ -1,4 +1,5 @@
-#include "platform/UserFolder.h"
+#include "platform/Files.h"
+#include "platform/Session.h"
 
 #include <cstdlib>
 #include <string>

@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-#include "platform/FileBytes.h"
+#include "platform/Files.h"
 #include "tests/support/TempFolder.h"
 
 namespace {

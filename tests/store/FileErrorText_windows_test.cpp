@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/ErrorMessage.h"
+#include "platform/SystemError.h"
 #include "store/FileErrorText.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <random>
 #include <string>
 
-#include "platform/FileBytes.h"
+#include "platform/Files.h"
 #include "store/ScheduleFile.h"
 #include "tests/store/SavedSchedule.h"
 

@@ -1,6 +1,8 @@
 #include <windows.h>
 
-#include "platform/ErrorMessage.h"
+#include <string>
+
+#include "platform/SystemError.h"
 
 std::u16string SystemErrorMessage(std::error_code error) {
     if (error.category() == std::system_category()) {
@@ -25,4 +27,11 @@ std::u16string SystemErrorMessage(std::error_code error) {
     MultiByteToWideChar(CP_ACP, 0, message.data(), static_cast<int>(message.size()),
                         reinterpret_cast<wchar_t*>(text.data()), length);
     return text;
+}
+
+bool IsDiskFullError(std::error_code error) {
+    bool isWindows = error.category() == std::system_category();
+    return error == std::errc::no_space_on_device ||
+           (isWindows &&
+            (error.value() == ERROR_DISK_FULL || error.value() == ERROR_HANDLE_DISK_FULL));
 }

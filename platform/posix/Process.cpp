@@ -8,9 +8,37 @@
 #include <optional>
 #include <string>
 
-#include "platform/SingleInstance.h"
+#include "platform/Process.h"
+#include "text/Utf8Text.h"
 
 namespace fs = std::filesystem;
+
+fs::path ExecutablePath() {
+    std::error_code error;
+    fs::path path = fs::read_symlink("/proc/self/exe", error);
+    return error ? fs::path{} : path;
+}
+
+std::vector<std::u16string> CommandLineArguments(int argc, const char* const* argv) {
+    std::vector<std::u16string> arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.push_back(DecodeUtf8(argv[i]));
+    return arguments;
+}
+
+bool WriteConsoleText(ConsoleStream stream, std::u16string_view text) {
+    const int descriptor = stream == ConsoleStream::Output ? STDOUT_FILENO : STDERR_FILENO;
+    const std::string bytes = EncodeUtf8(text);
+    for (std::size_t written = 0; written < bytes.size();) {
+        const ssize_t now = ::write(descriptor, bytes.data() + written, bytes.size() - written);
+        if (now < 0 && errno == EINTR)
+            continue;
+        if (now <= 0)
+            return false;
+        written += static_cast<std::size_t>(now);
+    }
+    return true;
+}
 
 namespace {
 

@@ -1,10 +1,12 @@
-#include "platform/TemporaryName.h"
+#include "platform/Files.h"
 
 #include <atomic>
 #include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "platform/TemporaryName.h"
 
 namespace fs = std::filesystem;
 
@@ -84,4 +86,11 @@ void ForEachTemporary(const fs::path& target,
         if (const std::optional<unsigned long long> pid = TemporaryWriter(path.filename(), target))
             visit(path, *pid);
     }
+}
+
+bool IsRegularFile(const fs::path& path) {
+    // A path that cannot be looked at holds no file that can be read: the caller's next step (the
+    // default file's write, or the read) then reports the reason.
+    std::error_code unknown;
+    return fs::is_regular_file(path, unknown);
 }

@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/DiskFull.h"
-#include "platform/ErrorMessage.h"
+#include "platform/SystemError.h"
 #include "tests/platform/BytesCategory.h"
 
 namespace {

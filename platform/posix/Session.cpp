@@ -1,14 +1,62 @@
-#include "platform/LoginStart.h"
+#include <pwd.h>
+#include <unistd.h>
 
+#include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/AppIdentity.h"
-#include "platform/FileBytes.h"
-#include "platform/XdgConfigFolder_posix.h"
+#include "platform/Files.h"
+#include "platform/Session.h"
 #include "text/Utf8Text.h"
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// An absolute path from the environment, or empty.
+fs::path AbsoluteFromEnvironment(const char* name) {
+    const char* value = std::getenv(name);
+    if (value == nullptr || value[0] != '/')
+        return {};
+    return fs::path(value);
+}
+
+fs::path HomeFolder() {
+    if (fs::path home = AbsoluteFromEnvironment("HOME"); !home.empty())
+        return home;
+    std::vector<char> buffer(16384);
+    passwd entry{};
+    passwd* found = nullptr;
+    if (::getpwuid_r(::geteuid(), &entry, buffer.data(), buffer.size(), &found) != 0 ||
+        found == nullptr || found->pw_dir == nullptr || found->pw_dir[0] != '/') {
+        return {};
+    }
+    return fs::path(found->pw_dir);
+}
+
+// $XDG_CONFIG_HOME, or ~/.config when that variable is unset, empty or not absolute. Empty when
+// neither the variable nor a home folder is known.
+fs::path XdgConfigFolder() {
+    if (fs::path config = AbsoluteFromEnvironment("XDG_CONFIG_HOME"); !config.empty())
+        return config;
+    const fs::path home = HomeFolder();
+    return home.empty() ? fs::path() : home / ".config";
+}
+
+}  // namespace
+
+fs::path UserFolder() {
+    const fs::path config = XdgConfigFolder();
+    return config.empty() ? fs::path() : config / "quillot";
+}
+
+std::tm LocalCalendarTime(std::time_t moment) {
+    std::tm parts{};
+    localtime_r(&moment, &parts);
+    return parts;
+}
 
 namespace {
 

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <system_error>
 
+// Reading and replacing files, and who may write where.
+
 // True when an ordinary file (not a folder) exists at the path.
 bool IsRegularFile(const std::filesystem::path& path);
 
@@ -27,3 +29,12 @@ std::error_code ReplaceFileAtomically(const std::filesystem::path& path, std::st
 // the checks it makes before it writes. Nothing when they pass; the write itself may still fail
 // (on a full disk, say).
 std::error_code CheckFileReplaceable(const std::filesystem::path& path);
+
+// Removes the temporary files that replacing this file (ReplaceFileAtomically) left beside it when
+// the writing process was killed half way. A temporary file of a writer that may still be running
+// is never touched. Nothing is reported: what cannot be removed now is tried again next time.
+void RemoveAbandonedTemporaries(const std::filesystem::path& file);
+
+// True when the current user may create files in the folder. A folder whose mode bits grant
+// nobody write access counts as read-only even for root, as the file writer treats it.
+bool CanCreateFilesIn(const std::filesystem::path& folder);

@@ -1,10 +1,25 @@
-#include "platform/LoginStart.h"
-
 #include <windows.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "platform/AppIdentity.h"
+#include "platform/Session.h"
+
+namespace fs = std::filesystem;
+
+fs::path UserFolder() {
+    const wchar_t* roaming = _wgetenv(L"APPDATA");
+    if (roaming == nullptr || roaming[0] == L'\0')
+        return {};
+    return fs::path(roaming) / std::u16string(kAppTitle);
+}
+
+std::tm LocalCalendarTime(std::time_t moment) {
+    std::tm parts{};
+    localtime_s(&parts, &moment);
+    return parts;
+}
 
 namespace {
 
@@ -13,7 +28,7 @@ constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Ru
 const std::wstring kValueName(kAppTitle.begin(), kAppTitle.end());
 
 // The command line that starts the program: its path in quotes.
-std::wstring Command(const std::filesystem::path& executable) {
+std::wstring Command(const fs::path& executable) {
     return L"\"" + executable.wstring() + L"\"";
 }
 
@@ -23,7 +38,7 @@ std::error_code SystemError(LSTATUS status) {
 
 }  // namespace
 
-bool StartsAtLogin(const std::filesystem::path& executable) {
+bool StartsAtLogin(const fs::path& executable) {
     DWORD size = 0;
     if (RegGetValueW(HKEY_CURRENT_USER, kRunKey, kValueName.c_str(), RRF_RT_REG_SZ, nullptr,
                      nullptr, &size) != ERROR_SUCCESS) {
@@ -41,7 +56,7 @@ bool StartsAtLogin(const std::filesystem::path& executable) {
                                 static_cast<int>(command.size()), TRUE) == CSTR_EQUAL;
 }
 
-std::error_code SetStartAtLogin(const std::filesystem::path& executable, bool on) {
+std::error_code SetStartAtLogin(const fs::path& executable, bool on) {
     if (!on) {
         const LSTATUS status = RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, kValueName.c_str());
         return status == ERROR_FILE_NOT_FOUND ? std::error_code() : SystemError(status);

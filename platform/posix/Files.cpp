@@ -1,17 +1,21 @@
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <sstream>
 #include <string>
 #include <utility>
+#include <vector>
 
-#include "platform/AbandonedTemporaries.h"
-#include "platform/FileBytes.h"
+#include "platform/Files.h"
 #include "platform/TemporaryName.h"
-#include "platform/WriteAccess_posix.h"
-#include "platform/WriteTarget_posix.h"
 
 namespace fs = std::filesystem;
 
@@ -52,6 +56,40 @@ std::error_code WriteAll(int fd, std::string_view bytes) {
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
+    return {};
+}
+
+constexpr int kMaxLinks = 40;  // as the kernel allows when it follows links itself
+
+// The file that a write to path changes: path itself, or for a symbolic link the file it points
+// to, through further links, whether that file exists yet or not.
+fs::path WriteTarget(const fs::path& path, std::error_code& error) {
+    fs::path target = path;
+    for (int links = 0;; ++links) {
+        std::error_code notALink;
+        if (!fs::is_symlink(target, notALink))
+            return target;
+        if (links == kMaxLinks) {
+            error = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+            return path;
+        }
+        const fs::path next = fs::read_symlink(target, error);
+        if (error)
+            return path;
+        // A relative link is read from the folder the link is in.
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+}
+
+// Whether the current user may write the file or folder at path, whose status info holds, and why
+// not. access is W_OK for a file, W_OK | X_OK for a folder to create files in. A file or folder
+// whose mode bits grant nobody write access was marked read-only by its user; that is honoured even
+// for root, whom the system itself would let through.
+std::error_code CheckWriteAccess(const fs::path& path, const struct stat& info, int access) {
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return std::make_error_code(std::errc::permission_denied);
+    if (::access(path.c_str(), access) != 0)
+        return LastError();
     return {};
 }
 
@@ -243,4 +281,90 @@ std::error_code ReplaceFileAtomically(const fs::path& path, std::string_view byt
 std::error_code CheckFileReplaceable(const fs::path& path) {
     ReplaceTarget target;
     return FindReplaceTarget(path, target);
+}
+
+namespace {
+
+// The clocks of the file system and of /proc are read to the second at worst.
+constexpr double kClockSlackSeconds = 2.0;
+
+// When the process started, in seconds since 1970, from /proc; nothing when that is unknown.
+std::optional<double> ProcessStartTime(pid_t pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    if (!std::getline(stat, line))
+        return std::nullopt;
+    // Field 22 is the start in clock ticks after boot. The name in field 2 may hold anything, so
+    // the fields are counted from its closing parenthesis on, starting with field 3.
+    const std::size_t nameEnd = line.rfind(')');
+    if (nameEnd == std::string::npos)
+        return std::nullopt;
+    std::istringstream rest(line.substr(nameEnd + 1));
+    const std::vector<std::string> fields{std::istream_iterator<std::string>(rest), {}};
+    constexpr std::size_t kStartField = 22 - 3;
+    if (fields.size() <= kStartField)
+        return std::nullopt;
+    const double ticksAfterBoot = std::strtod(fields[kStartField].c_str(), nullptr);
+
+    std::ifstream system("/proc/stat");
+    for (std::string name; system >> name;) {
+        double bootTime = 0;
+        if (name == "btime" && system >> bootTime)
+            return bootTime + ticksAfterBoot / static_cast<double>(::sysconf(_SC_CLK_TCK));
+    }
+    return std::nullopt;
+}
+
+// Whether the process named by the temporary file may be the one that wrote it: a process of that
+// id runs, and it did not start only after the file was last written (the id of an ended process
+// is handed out again). Unknown counts as possible.
+bool WriterMayRun(pid_t pid, const struct stat& file) {
+    if (::kill(pid, 0) != 0 && errno == ESRCH)
+        return false;
+    const std::optional<double> started = ProcessStartTime(pid);
+    const double written = static_cast<double>(file.st_mtim.tv_sec) + file.st_mtim.tv_nsec * 1e-9;
+    return !started || *started <= written + kClockSlackSeconds;
+}
+
+// A writer holds an exclusive flock on its temporary file from before the file has a name until it
+// is renamed over the target, except in the moment between creating a named file and locking it;
+// its process runs then, which WriterMayRun sees. The kernel drops the lock when the process ends,
+// however it ends. Only ordinary files are opened, and a file is removed only while it is the one
+// that was locked.
+void RemoveIfAbandoned(const fs::path& path, pid_t writer) {
+    struct stat named;
+    if (::lstat(path.c_str(), &named) != 0 || !S_ISREG(named.st_mode))
+        return;
+    int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        fd = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    struct stat opened;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 &&
+        !WriterMayRun(writer, opened) && ::lstat(path.c_str(), &named) == 0 &&
+        named.st_dev == opened.st_dev && named.st_ino == opened.st_ino) {
+        ::unlink(path.c_str());
+    }
+    ::close(fd);
+}
+
+}  // namespace
+
+void RemoveAbandonedTemporaries(const fs::path& file) {
+    std::error_code error;
+    const fs::path target = WriteTarget(fs::absolute(file, error), error);
+    if (error)
+        return;
+    ForEachTemporary(target, [](const fs::path& path, unsigned long long writer) {
+        if (writer <= static_cast<unsigned long long>(std::numeric_limits<pid_t>::max()))
+            RemoveIfAbandoned(path, static_cast<pid_t>(writer));
+    });
+}
+
+bool CanCreateFilesIn(const fs::path& folder) {
+    const fs::path place = folder.empty() ? fs::path(".") : folder;
+    struct stat info;
+    return ::stat(place.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           !CheckWriteAccess(place, info, W_OK | X_OK);
 }

@@ -1,4 +1,4 @@
-#include "platform/ErrorMessage.h"
+#include "platform/SystemError.h"
 
 #include <gtest/gtest.h>
 

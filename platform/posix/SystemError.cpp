@@ -1,6 +1,12 @@
 #include <cerrno>
 
-#include "platform/DiskFull.h"
+#include "platform/SystemError.h"
+#include "text/Utf8Text.h"
+
+// The system's messages are UTF-8 (ASCII in the C locale).
+std::u16string SystemErrorMessage(std::error_code error) {
+    return DecodeUtf8(error.message());
+}
 
 // EDQUOT has no std::errc name, so it is compared as a number in either errno category.
 bool IsDiskFullError(std::error_code error) {

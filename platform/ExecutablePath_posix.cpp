@@ -1,7 +1,0 @@
-#include "platform/ExecutablePath.h"
-
-std::filesystem::path ExecutablePath() {
-    std::error_code error;
-    std::filesystem::path path = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::path{} : path;
-}
