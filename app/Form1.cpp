@@ -3,9 +3,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -18,11 +18,9 @@
 #include "app/AutoSizeLabel.h"
 #include "app/FirstPaintReport.h"
 #include "app/StatusLayout.h"
-#include "desktop/ActivityNotifications.h"
 #include "desktop/PlatformChoice.h"
 #include "desktop/WindowPlacement.h"
 #include "platform/AppIdentity.h"
-#include "status/StatusBoard.h"
 #include "ui/Dialogs.h"
 #include "ui/QtText.h"
 
@@ -55,44 +53,27 @@ QString DisplayText(const std::u16string& text) {
 
 }  // namespace
 
-Form1::Form1(Dialogs& dialogs, StatusBoard& board, Schedule& schedule, Clock clock,
-             std::function<void(QWidget*)> openEditor, ActivityNotifications& notifications,
-             QWidget* parent)
+Form1::Form1(StatusController& controller, Dialogs& dialogs,
+             std::function<void(QWidget*)> openEditor, QWidget* parent)
     : QWidget(parent),
+      controller(controller),
       dialogs(dialogs),
-      board(board),
-      schedule(schedule),
-      clock(std::move(clock)),
       openEditor(std::move(openEditor)),
-      notifications(notifications),
       compositorPlaces(QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))),
-      paintsOwnOpacity(ShownByWaylandCompositor()) {
+      paintsOwnOpacity(ShownByWaylandCompositor()),
+      // The items run once the menu has closed, as a click on the window or on "×" would.
+      menu(
+          *this, controller, [this] { OpenEditorSoon(); }, [this] { CloseSoon(); }) {
     static std::once_flag accessibleFactory;
     std::call_once(accessibleFactory, [] { QAccessible::installFactory(&AccessibleInterface); });
-    schedule.Listen(*this);
     CreateControls();
-    CreateMenu();
     ApplyWindowSettings();
     ApplyLabelSettings(currentLabel, kNowColour, true);
     ApplyLabelSettings(upcomingLabel, kSoonColour, false);
-    const std::u16string problems = EvaluateStatus();
-    PlaceAtSavedPosition();
+    controller.Attach(*this);
     ApplyCloseLabelSettings();
     StartRefreshTimer();
-    if (!problems.empty()) {
-        // After the window has been shown and painted, from the event loop.
-        QTimer::singleShot(0, this, [this, problems] { Report(problems); });
-    }
-    // Notifications that were on stay on where the desktop can show them; the service answers
-    // later.
-    if (board.Settings().notifyOnOpening) {
-        notifications.Start([window = QPointer<Form1>(this)](bool available) {
-            if (!window)
-                return;
-            window->board.NotificationServiceAnswered(available);
-            window->NotificationsTurned({});
-        });
-    }
+    settingUp = false;
 }
 
 QAccessibleInterface* Form1::AccessibleInterface(const QString& className, QObject* object) {
@@ -125,7 +106,11 @@ QAccessibleInterface* Form1::AccessibleInterface(const QString& className, QObje
 }
 
 Form1::~Form1() {
-    schedule.StopListening(*this);
+    controller.Detach();
+}
+
+QMenu& Form1::Menu() {
+    return menu.Menu();
 }
 
 void Form1::OpenEditor() {
@@ -160,7 +145,7 @@ void Form1::CreateControls() {
     lookTimer->setObjectName(QStringLiteral("lookTimer"));
     lookTimer->setSingleShot(true);
     lookTimer->setTimerType(Qt::PreciseTimer);
-    connect(lookTimer, &QTimer::timeout, this, &Form1::LookAgain);
+    connect(lookTimer, &QTimer::timeout, this, [this] { controller.LookAgain(); });
 }
 
 void Form1::ApplyWindowSettings() {
@@ -226,61 +211,44 @@ void Form1::ApplyCloseLabelSettings() {
 }
 
 void Form1::StartRefreshTimer() {
-    connect(refreshTimer, &QTimer::timeout, this, [this] { Report(EvaluateStatus()); });
+    connect(refreshTimer, &QTimer::timeout, this, [this] { controller.LookAgain(); });
     refreshTimer->setInterval(kRefreshIntervalMs);
     refreshTimer->start();
 }
 
-void Form1::刷新任务() {
-    board.Reload();
-    Report(EvaluateStatus());
-}
-
-void Form1::ScheduleChanged(ScheduleChange change) {
-    if (StatusBoard::ShowsAtOnce(change))
-        刷新任务();
-}
-
-void Form1::LookAgain() {
-    Report(EvaluateStatus());
-}
-
-std::u16string Form1::EvaluateStatus() {
-    StatusLook look = board.Look(clock());
+void Form1::ShowTexts(const std::u16string& now, const std::u16string& soon) {
     currentLabel->SetAutoSize(true);
     upcomingLabel->SetAutoSize(true);
-    currentLabel->SetCaption(DisplayText(look.texts.now));
-    upcomingLabel->SetCaption(DisplayText(look.texts.soon));
+    currentLabel->SetCaption(DisplayText(now));
+    upcomingLabel->SetCaption(DisplayText(soon));
     LayoutStatusWindow();
-    for (const Notification& notification : look.notifications) {
-        notifications.Show(ToQString(notification.summary), ToQString(notification.body),
-                           notification.sound);
-    }
-    // The clock counts whole seconds, so the timer fires within a second after the moment.
-    if (look.secondsToNextLook)
-        lookTimer->start(*look.secondsToNextLook * kMillisecondsPerSecond);
-    else
-        lookTimer->stop();
-    return std::move(look.report);
 }
 
-void Form1::PlaceAtSavedPosition() {
-    const std::optional<WindowPosition> saved = board.Settings().windowPosition;
-    if (compositorPlaces || !saved)
+void Form1::ShowTicks(const StatusTicks& ticks) {
+    menu.ShowTicks(ticks);
+}
+
+void Form1::Inform(const std::u16string& message) {
+    if (settingUp) {
+        QTimer::singleShot(0, this,
+                           [this, text = ToQString(message)] { dialogs.Inform(this, text); });
         return;
-    const QRect there(QPoint(saved->x, saved->y), size());
-    if (ShowsEnoughOnAScreen(there))
+    }
+    dialogs.Inform(this, ToQString(message));
+}
+
+void Form1::Place(WindowPosition position) {
+    const QRect there(QPoint(position.x, position.y), size());
+    if (!compositorPlaces && ShowsEnoughOnAScreen(there))
         move(there.topLeft());
 }
 
-void Form1::SavePosition() {
-    if (!compositorPlaces)
-        Report(board.KeepWindowPosition({x(), y()}));
-}
-
-void Form1::Report(const std::u16string& problems) {
-    if (!problems.empty())
-        dialogs.Inform(this, ToQString(problems));
+void Form1::LookAgainIn(std::optional<std::int32_t> seconds) {
+    // The clock counts whole seconds, so the timer fires within a second after the moment.
+    if (seconds)
+        lookTimer->start(*seconds * kMillisecondsPerSecond);
+    else
+        lookTimer->stop();
 }
 
 void Form1::LayoutStatusWindow() {
@@ -331,8 +299,8 @@ void Form1::mouseReleaseEvent(QMouseEvent* event) {
     dragging = false;
     clickPossible = false;
     moved = false;
-    if (dragged)
-        SavePosition();
+    if (dragged && !compositorPlaces)
+        controller.KeepWindowPosition({x(), y()});
     if (click && pressedButton == Qt::RightButton)
         ShowMenu(event->globalPosition().toPoint());
     else if (click)
@@ -389,4 +357,15 @@ int Form1::TwipsX(int twips) const {
 
 int Form1::TwipsY(int twips) const {
     return TwipsToPixels(twips, logicalDpiY());
+}
+
+QPoint Form1::KeyboardMenuPosition() const {
+    return mapToGlobal(currentLabel->geometry().topLeft());
+}
+
+void Form1::ShowMenu(const QPoint& globalPosition) {
+    // The release of a right button that opened the menu goes to the menu: no drag goes on.
+    dragging = false;
+    clickPossible = false;
+    menu.Menu().exec(globalPosition);
 }

@@ -2,23 +2,21 @@
 
 #include <QWidget>
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
-#include <vector>
 
-#include "schedule/LocalTime.h"
-#include "schedule/StatusTexts.h"
-#include "store/Schedule.h"
+#include "app/StatusMenu.h"
+#include "status/StatusController.h"
+#include "status/StatusView.h"
 
-class ActivityNotifications;
 class AutoSizeLabel;
 class Dialogs;
 class QAccessibleInterface;
-class QAction;
 class QLabel;
 class QMenu;
 class QTimer;
-class StatusBoard;
 
 // The status window: a small borderless dark window listing, in yellow, the activities that can
 // be joined now and, in green, those opening within 30 minutes. It re-evaluates every minute, is
@@ -28,25 +26,20 @@ class StatusBoard;
 // login, quit. Screen readers
 // find these as actions: "Press" on the window opens the editor, "ShowMenu" the menu, "Close" on
 // it or "Press" on the "×" closes it. Where the program may place its window, a drag's end is
-// remembered and the next start puts the window there.
-class Form1 : public QWidget, private ScheduleListener {
+// remembered and the next start puts the window there. What it shows and what its menu and drags
+// do are the controller's: the window draws and passes requests on.
+class Form1 : public QWidget, private StatusView {
     Q_OBJECT
   public:
-    // Sets the window up and shows the board's first look at the clock's time; the board has
-    // loaded the schedule already, and the window hears of the changes made to it. The problems
-    // that look reports are shown in a message box as soon as the event loop runs; notifications
-    // that were on ask for the desktop's service. openEditor shows the task editor modally over
-    // the window it is given.
-    Form1(Dialogs& dialogs, StatusBoard& board, Schedule& schedule, Clock clock,
-          std::function<void(QWidget*)> openEditor, ActivityNotifications& notifications,
+    // Sets the window up and attaches it to the controller, which shows its first look at once.
+    // The problems that look reports are shown in a message box as soon as the event loop runs.
+    // openEditor shows the task editor modally over the window it is given.
+    Form1(StatusController& controller, Dialogs& dialogs, std::function<void(QWidget*)> openEditor,
           QWidget* parent = nullptr);
     ~Form1() override;
 
-    // Has the board reload the activities from GM.ini and evaluates again (the duration stays as
-    // read at start-up). Problems are reported when they differ from those reported last.
-    void 刷新任务();
-    // Looks at the clock again now: after the wall clock was set or the computer woke.
-    void LookAgain();
+    // The window's menu, built at the first call; the desktop's notification icon carries it too.
+    QMenu& Menu();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -67,47 +60,32 @@ class Form1 : public QWidget, private ScheduleListener {
     void SetLabelColours(QLabel* label, QColor text) const;
     void StartRefreshTimer();
 
-    // Shows the texts of the board's look at the clock's time and lays the window out again,
-    // sends what the look says to send, and aims lookTimer where it says; returns the problems
-    // the look reports.
-    std::u16string EvaluateStatus();
+    // The view: the lists, laid out again; the menu's ticks; a message, which waits for the event
+    // loop while the window is being set up, so that it comes after the window has been shown
+    // and painted; the window where it was last dragged, when enough of it shows there on a
+    // screen; lookTimer aimed where the controller says.
+    void ShowTexts(const std::u16string& now, const std::u16string& soon) override;
+    void ShowTicks(const StatusTicks& ticks) override;
+    void Inform(const std::u16string& message) override;
+    void Place(WindowPosition position) override;
+    void LookAgainIn(std::optional<std::int32_t> seconds) override;
     void LayoutStatusWindow();
-    void Report(const std::u16string& problems);
-    // The board's answer to a change of notifications: the tick, the service, a message.
-    void NotificationsTurned(const std::u16string& message);
-
-    // The window where it was last dragged, when enough of it shows there on a screen.
-    void PlaceAtSavedPosition();
-    void SavePosition();
 
     // Open the editor, or close the window, from the event loop: after the menu or a screen
     // reader's request has returned.
     void OpenEditor();
     void OpenEditorSoon();
-    // Reloads at once when the board says a change shows at once.
-    void ScheduleChanged(ScheduleChange change) override;
     void CloseSoon();
 
-    // The menu: Form1Menu.cpp.
-    void CreateMenu();
     QPoint KeyboardMenuPosition() const;
     void ShowMenu(const QPoint& globalPosition);
-    void CreateWarningMenu();
-    void ShowSettingTicks();
-    void TurnNotifications(bool on);
-    void ChooseWarningLeads(const std::vector<int>& leads);
-    void TurnWarningSound(bool on);
-    void TurnLoginStart(bool on);
 
     int TwipsX(int twips) const;
     int TwipsY(int twips) const;
 
+    StatusController& controller;
     Dialogs& dialogs;
-    StatusBoard& board;
-    Schedule& schedule;
-    Clock clock;
     std::function<void(QWidget*)> openEditor;
-    ActivityNotifications& notifications;
     // Where the compositor, not the program, places windows (native Wayland).
     bool compositorPlaces = false;
     // Where the program paints the window's opacity on a translucent surface itself: a Wayland
@@ -119,11 +97,8 @@ class Form1 : public QWidget, private ScheduleListener {
     QLabel* closeLabel = nullptr;
     QTimer* refreshTimer = nullptr;
     QTimer* lookTimer = nullptr;
-    QMenu* menu = nullptr;
-    QAction* notifyAction = nullptr;
-    QMenu* warningMenu = nullptr;
-    QAction* soundAction = nullptr;
-    QAction* loginAction = nullptr;
+    StatusMenu menu;
+    bool settingUp = true;
 
     bool dragging = false;
     int dragStartX = 0;

@@ -2,17 +2,22 @@
 
 #include <QTimer>
 
+#include <utility>
+
 #include "app/ApplicationIdentity.h"
 #include "app/Form1.h"
 #include "cli/CommandLineAnswer.h"
 #include "desktop/ActivityNotifications.h"
 #include "desktop/ClockWatch.h"
+#include "desktop/DesktopNotificationService.h"
 #include "desktop/PlatformChoice.h"
 #include "editor/Form2.h"
 #include "platform/Process.h"
 #include "status/StatusBoard.h"
+#include "status/StatusController.h"
 #include "status/SystemClock.h"
 #include "store/Schedule.h"
+#include "store/Settings.h"
 #include "store/ini/IniLocation.h"
 #include "ui/Dialogs.h"
 
@@ -34,20 +39,24 @@ int main(int argc, char** argv) {
     MessageBoxDialogs dialogs;
     Schedule schedule(ScheduleFile(ResolveIniPath(executable), SystemLocalTime));
     // Writes GM.ini when it is missing and loads it, before the status window is set up.
-    StatusBoard board(schedule, executable);
-    board.LoadAtStartup();
+    StartupLoad loaded = schedule.LoadAtStartup();
+    Settings settings(schedule, std::move(loaded.settings), executable);
+    StatusBoard board(schedule, settings, std::move(loaded.report));
     const std::unique_ptr<ActivityNotifications> notifications = DesktopNotifications();
+    DesktopNotificationService desktop(*notifications);
+    StatusController controller(board, settings, schedule, SystemLocalTime, desktop);
     Form2* editor = nullptr;  // created at its first use, owned by the status window
     const auto openEditor = [&](QWidget* statusWindow) {
         if (editor == nullptr)
             editor = new Form2(dialogs, schedule, statusWindow);
         editor->exec();
     };
-    Form1 form1(dialogs, board, schedule, SystemLocalTime, openEditor, *notifications);
+    Form1 form1(controller, dialogs, openEditor);
+    notifications->CarryMenu([&]() -> QMenu& { return form1.Menu(); });
     form1.show();
     // From the event loop, once the window is up: the system bus may take a moment to answer.
     std::unique_ptr<QObject> clockWatch;
     QTimer::singleShot(0, &form1,
-                       [&] { clockWatch = WatchClockAndSleep([&] { form1.LookAgain(); }); });
+                       [&] { clockWatch = WatchClockAndSleep([&] { controller.LookAgain(); }); });
     return app.exec();
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QMenu;
+
 #include <functional>
 #include <memory>
 
@@ -17,6 +19,9 @@ class ActivityNotifications {
     virtual void Stop() = 0;
     // With sound, the desktop's sound for a notification goes with it.
     virtual void Show(const QString& summary, const QString& body, bool sound) = 0;
+    // The status window's menu, which the desktop offers also where it shows the program beside
+    // its notifications (Windows' notification area); menu builds it when it is first asked for.
+    virtual void CarryMenu(std::function<QMenu&()> menu) = 0;
 };
 
 // This platform's notifications.

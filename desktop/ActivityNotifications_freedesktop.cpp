@@ -58,6 +58,9 @@ class FreedesktopNotifications final : public ActivityNotifications {
     // An answer still to come is not told: notifications stay off.
     void Stop() override { answered = nullptr; }
 
+    // The service shows no icon of the program to carry a menu.
+    void CarryMenu(std::function<QMenu&()>) override {}
+
     void Show(const QString& summary, const QString& body, bool sound) override {
         if (!bus)
             return;

@@ -7,7 +7,9 @@
 
 #include <shellapi.h>
 
+#include <functional>
 #include <memory>
+#include <utility>
 
 #include "desktop/ActivityNotifications.h"
 #include "desktop/EventSound.h"
@@ -18,17 +20,6 @@ namespace {
 constexpr UINT kIconId = 1;
 constexpr UINT kIconMessage = WM_APP + 1;
 const wchar_t kWindowClass[] = L"QuillotNotifyIcon";
-
-// The status window's menu, which the icon carries too.
-QMenu* StatusMenu() {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* menu = qobject_cast<QMenu*>(widget);
-            menu != nullptr && menu->objectName() == QLatin1String("statusMenu")) {
-            return menu;
-        }
-    }
-    return nullptr;
-}
 
 // The program's icon at the system's size for the metrics given (SM_CXSMICON, SM_CXICON).
 HICON ProgramIcon(int metric) {
@@ -45,13 +36,14 @@ void Fill(wchar_t (&field)[N], const QString& text) {
 // The program's icon in the notification area, owned by a window that is never shown. Windows
 // shows the icon's balloons as notifications. They are silent: the program plays the sound itself
 // when it is asked for, so that there is never a second one. A right click on the icon (or the
-// keyboard's menu key on it) opens the status window's menu at the pointer. The window is a
+// keyboard's menu key on it) opens the menu it carries at the pointer. The window is a
 // top-level one so that it also hears the taskbar being created again, when Explorer restarted,
 // and adds the icon again.
 class NotifyIcon {
   public:
-    // Nothing where no taskbar takes the icon.
-    static std::unique_ptr<NotifyIcon> Add() {
+    // Nothing where no taskbar takes the icon. menu is the menu that the icon's owner carries,
+    // which may come after the icon: empty until then, it builds the menu when it is first opened.
+    static std::unique_ptr<NotifyIcon> Add(const std::function<QMenu&()>& menu) {
         static const bool registered = [] {
             WNDCLASSEXW windowClass{};
             windowClass.cbSize = sizeof windowClass;
@@ -62,7 +54,7 @@ class NotifyIcon {
         }();
         if (!registered)
             return nullptr;
-        auto icon = std::unique_ptr<NotifyIcon>(new NotifyIcon);
+        auto icon = std::unique_ptr<NotifyIcon>(new NotifyIcon(menu));
         if (icon->window == nullptr || !icon->AddToTaskbar())
             return nullptr;
         return icon;
@@ -88,8 +80,9 @@ class NotifyIcon {
     }
 
   private:
-    NotifyIcon()
-        : window(CreateWindowExW(0, kWindowClass, nullptr, WS_OVERLAPPED, 0, 0, 0, 0, nullptr,
+    explicit NotifyIcon(const std::function<QMenu&()>& menu)
+        : menu(menu),
+          window(CreateWindowExW(0, kWindowClass, nullptr, WS_OVERLAPPED, 0, 0, 0, 0, nullptr,
                                  nullptr, GetModuleHandleW(nullptr), nullptr)),
           smallIcon(ProgramIcon(SM_CXSMICON)),
           largeIcon(ProgramIcon(SM_CXICON)) {
@@ -127,12 +120,11 @@ class NotifyIcon {
     }
 
     void ShowMenu() {
-        QMenu* menu = StatusMenu();
-        if (menu == nullptr)
+        if (!menu)
             return;
         // The program in the foreground, so that a click elsewhere closes the menu.
         SetForegroundWindow(window);
-        menu->popup(QCursor::pos());
+        menu().popup(QCursor::pos());
     }
 
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -148,6 +140,7 @@ class NotifyIcon {
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
 
+    const std::function<QMenu&()>& menu;
     HWND window;
     HICON smallIcon;
     HICON largeIcon;
@@ -158,7 +151,7 @@ class TrayNotifications final : public ActivityNotifications {
   public:
     void Start(std::function<void(bool)> answered) override {
         if (!icon)
-            icon = NotifyIcon::Add();
+            icon = NotifyIcon::Add(menu);
         answered(icon != nullptr);
     }
 
@@ -172,7 +165,10 @@ class TrayNotifications final : public ActivityNotifications {
             PlayEventSound();
     }
 
+    void CarryMenu(std::function<QMenu&()> statusMenu) override { menu = std::move(statusMenu); }
+
   private:
+    std::function<QMenu&()> menu;
     std::unique_ptr<NotifyIcon> icon;
 };
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,8 +10,8 @@
 #include "schedule/cTask.h"
 #include "status/Notification.h"
 #include "status/NotificationPlan.h"
-#include "store/ProgramSettings.h"
 #include "store/Schedule.h"
+#include "store/Settings.h"
 
 // What the status window is to show and send after one look at the clock.
 struct StatusLook {
@@ -29,16 +28,17 @@ struct StatusLook {
 };
 
 // The status window without the window: turns the schedule it is given into what the window shows
-// and sends, one look at a time; owns the program's settings and keeps those the window's menu and
-// drags change. The window draws what a look gives and decides nothing itself.
-class StatusBoard {
+// and sends, one look at a time, with the program's settings as they stand. The window draws what a
+// look gives and decides nothing itself.
+class StatusBoard : private SettingsListener {
   public:
-    // executable is the program that starts at login when the user asks for it.
-    StatusBoard(Schedule& schedule, std::filesystem::path executable);
+    // startupReport is what the start-up's load (Schedule::LoadAtStartup) has to tell, told at the
+    // first look.
+    StatusBoard(Schedule& schedule, Settings& settings, std::u16string startupReport);
+    StatusBoard(const StatusBoard&) = delete;
+    StatusBoard& operator=(const StatusBoard&) = delete;
+    ~StatusBoard();
 
-    // The start-up's load (Schedule::LoadAtStartup), which writes the default GM.ini when it is
-    // missing.
-    void LoadAtStartup();
     // The load of 刷新任务: the activities again; the duration stays as read at start-up.
     void Reload();
     // Whether the status window shows a change of the schedule at once. A delete question
@@ -50,38 +50,19 @@ class StatusBoard {
     // look again.
     StatusLook Look(const LocalTime& now);
 
-    // The program's settings as read at start-up and changed since.
-    const ProgramSettings& Settings() const { return settings; }
-
     // Whether notifications are sent: on in the settings and the desktop's notification service
     // answered. The service is asked when they are on at start-up; until it answers, nothing is
-    // sent.
+    // sent. They are turned on in the settings only once the service has answered that it is there.
     bool Notifying() const { return notifying; }
     void NotificationServiceAnswered(bool available);
 
-    // The menu's settings. Each stores the setting and keeps it when that worked; otherwise the
-    // setting stays as it was and the message says why. Turning notifications on needs the
-    // service to have answered that it is there.
-    std::u16string TurnNotifications(bool on, bool serviceAvailable);
-    std::u16string SetWarningLeads(std::vector<int> leads);
-    std::u16string SetWarningSound(bool on);
-    // Keeps where the window was dragged; no write when it is where it was kept. A failure is
-    // told once: a window dragged often would otherwise say it at every drag.
-    std::u16string KeepWindowPosition(WindowPosition position);
-    // Start at login is kept by the system, not in GM.ini: it is read each time it is asked.
-    bool StartsAtLogin() const;
-    std::u16string TurnLoginStart(bool on);
-
   private:
-    std::u16string SaveSetting(std::u16string_view key, std::u16string_view value,
-                               std::u16string_view failure);
+    void SettingChanged(std::u16string_view key) override;
 
     Schedule& schedule;
-    std::filesystem::path executable;
-    ProgramSettings settings;
+    Settings& settings;
     bool notifying = false;
-    bool turnedOn = false;  // by the menu, since the last look
-    bool positionFailureTold = false;
+    bool turnedOn = false;  // since the last look
     std::u16string untoldReport;
     NotificationPlan plan;
 };

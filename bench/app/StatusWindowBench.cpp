@@ -6,11 +6,14 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 
 #include "app/Form1.h"
-#include "desktop/ActivityNotifications.h"
+#include "status/NotificationService.h"
 #include "status/StatusBoard.h"
+#include "status/StatusController.h"
 #include "store/Schedule.h"
+#include "store/Settings.h"
 #include "text/Cp936.h"
 #include "ui/Dialogs.h"
 
@@ -24,11 +27,11 @@ class SilentDialogs final : public Dialogs {
 };
 
 // Notifications stay off in these schedules.
-class NoNotifications final : public ActivityNotifications {
+class NoNotifications final : public NotificationService {
   public:
     void Start(std::function<void(bool)> answered) override { answered(false); }
     void Stop() override {}
-    void Show(const QString&, const QString&, bool) override {}
+    void Show(const Notification&) override {}
 };
 
 std::u16string Number(int i) {
@@ -64,12 +67,14 @@ void BM_Reload(benchmark::State& state) {
         return LocalTime{year_month_day{year{2024}, month{1}, day{1}}, 12, 0, 0};
     };
     Schedule schedule(ScheduleFile({ini}, clock));
-    StatusBoard board(schedule, "quillot");
-    board.LoadAtStartup();
+    StartupLoad loaded = schedule.LoadAtStartup();
+    Settings settings(schedule, std::move(loaded.settings), "quillot");
+    StatusBoard board(schedule, settings, std::move(loaded.report));
     NoNotifications notifications;
-    Form1 form(dialogs, board, schedule, clock, {}, notifications);
+    StatusController controller(board, settings, schedule, clock, notifications);
+    Form1 form(controller, dialogs, {});
     for (auto _ : state)
-        form.刷新任务();
+        controller.刷新任务();
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_Reload)->Arg(2)->Arg(20)->Arg(200)->Unit(benchmark::kMicrosecond);

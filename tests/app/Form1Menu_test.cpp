@@ -1,5 +1,5 @@
-// The status window's menu and what it turns on: notifications, start at login; and the place the
-// window is dragged to.
+// The status window's menu and what it turns on: warnings ahead, their sound, start at login; and
+// the place the window is dragged to. Notifications and their service: the controller's test.
 
 #include <QAccessible>
 #include <QAction>
@@ -71,6 +71,7 @@ class Form1MenuTest : public StatusWindowTest {
 
 TEST_F(Form1MenuTest, OpensFromTheMouseTheKeyboardAndScreenReadersButNeverOpensTheEditor) {
     const auto form = Shown({u"[固定时间任务日程]"});
+    EXPECT_EQ(form->findChild<QMenu*>(), nullptr) << "built when first opened";
     QWindow* window = form->windowHandle();
     const std::pair<const char*, std::function<void()>> ways[] = {
         {"right click", [&] { QTest::mouseClick(window, Qt::RightButton, {}, QPoint(40, 10)); }},
@@ -99,60 +100,22 @@ TEST_F(Form1MenuTest, ItsEditorItemOpensTheEditorAndQuitClosesTheWindow) {
     EXPECT_FALSE(form->isVisible());
 }
 
-TEST_F(Form1MenuTest, NotificationsAreKeptInTheFileAndTellEachOpeningOnTime) {
-    const std::vector<std::u16string_view> lines = {
-        u"[固定时间任务日程]", u"早会=11:50|每日", u"[范围时间任务日程]", u"午餐=11:50-12:30|每日"};
-    auto form = Shown(lines);
-    const std::string before = Utf8Ini();
-    QTimer* look = form->findChild<QTimer*>(QStringLiteral("lookTimer"));
-
-    notifications.available = false;
-    UseMenu(*form, "活动开启时通知");
-    EXPECT_EQ(dialogs.texts(), QStringList{"此桌面没有通知服务，无法显示活动开启通知。"});
-    EXPECT_EQ(UseMenu(*form), kItemsAllOff) << "left unticked";
-    EXPECT_EQ(Utf8Ini(), before);
-    EXPECT_FALSE(look->isActive()) << "nothing to aim at while off";
-
-    notifications.available = true;
-    UseMenu(*form, "活动开启时通知");
-    EXPECT_EQ(UseMenu(*form).value(1), "[x] 活动开启时通知");
-    EXPECT_EQ(UseMenu(*form).value(2), "提前提醒") << "enabled, whatever the other settings";
-    EXPECT_EQ(Utf8Ini(), before + "[程序设置]\r\n活动开启时通知=1\r\n");
-    EXPECT_NEAR(look->remainingTime(), 5 * 60 * 1000, 1000) << "aimed at the warning at 11:45:00";
-
-    now = MondayAt(11, 50);
-    look->start(0);
-    QTest::qWait(20);
-    EXPECT_EQ(notifications.shown,
-              (QStringList{"早会 已开启 | 11:50-11:55", "午餐 已开启 | 11:50-12:30"}));
-    EXPECT_EQ(Text(*form, "currentLabel"), "*当前可参与*\n1. 早会 11:50-11:55\n2. 午餐 11:50-12:30")
-        << "the window refreshed at the same moment";
-
-    form.reset();
-    form = Open();
-    form->show();
-    EXPECT_TRUE(notifications.started) << "on again at the next start";
-    UseMenu(*form, "活动开启时通知");
-    EXPECT_FALSE(notifications.started);
-    EXPECT_EQ(Utf8Ini(), before + "[程序设置]\r\n活动开启时通知=0\r\n");
-}
-
 // The submenu of warnings ahead ticks the choice that equals the stored list, and none for another
 // list; a choice that cannot be saved leaves the tick where it was. The sound is ticked likewise.
 TEST_F(Form1MenuTest, WarningsAheadAndTheirSoundAreKeptInTheFile) {
     const auto form = Shown({u"[程序设置]", u"活动开启时通知=1", u"提前提醒=10,5"});
-    QMenu* warnings = form->findChild<QMenu*>(QStringLiteral("warningMenu"));
+    const auto warnings = [&] { return form->findChild<QMenu*>(QStringLiteral("warningMenu")); };
     const auto ticked = [&] {
         UseMenu(*form);  // the ticks are brought up to date as the menu opens
         QStringList texts;
-        for (QAction* choice : warnings->actions()) {
+        for (QAction* choice : warnings()->actions()) {
             if (choice->isChecked())
                 texts << choice->text();
         }
         return texts;
     };
     const auto choose = [&](const QString& text) {
-        for (QAction* choice : warnings->actions()) {
+        for (QAction* choice : warnings()->actions()) {
             if (choice->text() == text)
                 choice->trigger();
         }

@@ -35,7 +35,7 @@ TEST_F(Form1StartupTest, AReloadReportsNewProblemsAtOnceAndTicksRepeatNothing) {
 
     WriteIni({u"[固定时间任务日程]", u"坏=8|每日", u"也坏=11:50,x|每日", u"[持续时间设置]",
               u"持续时间=5"});
-    form->刷新任务();
+    ShownController().刷新任务();
     ASSERT_EQ(dialogs.shown.size(), 2u) << "at once, not from the event loop";
     EXPECT_TRUE(dialogs.shown[1].text.contains(QStringLiteral("任务“也坏”")));
     EXPECT_EQ(Text(*form, "upcomingLabel"), QStringLiteral("*30分钟内开启*\n1. 也坏 11:50开启"));

@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include "desktop/ActivityNotifications.h"
+#include "desktop/DesktopNotificationService.h"
 #include "tests/app/StatusWindowFixture.h"
+#include "tests/status/StatusProgram.h"
 
 namespace {
 
@@ -78,10 +80,9 @@ TEST_F(NotificationsOnSessionBus, WarningsAndOpeningsArriveWithinTwoSecondsOfThe
         time.second = second % 60;
         return time;
     };
-    Schedule schedule(ScheduleFile({Ini()}, clock));
-    StatusBoard board(schedule, Executable());
-    board.LoadAtStartup();
-    Form1 form(dialogs, board, schedule, clock, {}, *desktop);
+    DesktopNotificationService service(*desktop);
+    StatusProgram program(Ini(), Executable(), clock, service);
+    Form1 form(program.controller, dialogs, {});
 
     Receive(2, elapsed);
     // The service lists no sound: the program plays it, and no sound is named.
@@ -97,7 +98,7 @@ TEST_F(NotificationsOnSessionBus, WarningsAndOpeningsArriveWithinTwoSecondsOfThe
     arrivals.clear();
     setForward = 60 - static_cast<int>(elapsed.elapsed() / 1000);
     const qint64 setAt = elapsed.elapsed();
-    form.LookAgain();
+    program.controller.LookAgain();
     Receive(2, elapsed);
     EXPECT_EQ(calls, (QStringList{kSent.arg("早会 已开启", "11:50-11:55", ""),
                                   kSent.arg("午餐 已开启", "11:50-12:30", "")}));

@@ -16,9 +16,10 @@
 
 #include "app/Form1.h"
 #include "schedule/LocalTime.h"
-#include "status/StatusBoard.h"
+#include "status/StatusController.h"
 #include "store/Schedule.h"
-#include "tests/app/RecordingNotifications.h"
+#include "tests/status/RecordingDesktop.h"
+#include "tests/status/StatusProgram.h"
 #include "tests/support/RecordingDialogs.h"
 #include "tests/support/TestFile.h"
 #include "text/Cp936.h"
@@ -30,8 +31,8 @@ inline LocalTime MondayAt(int hour, int minute) {
 }
 
 // A status window on a GM.ini in a scratch folder, loaded as at start-up, with a clock the test
-// sets, an editor opener that only counts, notifications that are recorded, and the user's
-// configuration (where start at login is written) in the scratch folder too.
+// sets, an editor opener that only counts, a notification service that never answers, and the
+// user's configuration (where start at login is written) in the scratch folder too.
 class StatusWindowTest : public ::testing::Test {
   protected:
     StatusWindowTest() {
@@ -55,18 +56,15 @@ class StatusWindowTest : public ::testing::Test {
 
     // A status window on the file (GM.ini of the scratch folder when empty).
     std::unique_ptr<Form1> Open(std::filesystem::path ini = {}) {
-        const Clock clock = [this] { return now; };
-        schedules.push_back(std::make_unique<Schedule>(
-            ScheduleFile(IniLocation{ini.empty() ? Ini() : ini}, clock)));
-        boards.push_back(std::make_unique<StatusBoard>(*schedules.back(), Executable()));
-        boards.back()->LoadAtStartup();
-        return std::make_unique<Form1>(
-            dialogs, *boards.back(), *schedules.back(), clock, [this](QWidget*) { OpenEditor(); },
-            notifications);
+        programs.push_back(std::make_unique<StatusProgram>(
+            ini.empty() ? Ini() : ini, Executable(), [this] { return now; }, desktop));
+        return std::make_unique<Form1>(programs.back()->controller, dialogs,
+                                       [this](QWidget*) { OpenEditor(); });
     }
     std::filesystem::path Executable() const { return Folder() / "quillot"; }
-    // The schedule of the last window opened.
-    Schedule& ShownSchedule() const { return *schedules.back(); }
+    // The schedule and the controller of the last window opened.
+    Schedule& ShownSchedule() const { return programs.back()->schedule; }
+    StatusController& ShownController() const { return programs.back()->controller; }
 
     static QLabel* Label(const Form1& form, const char* name) {
         return form.findChild<QLabel*>(QString::fromLatin1(name));
@@ -78,7 +76,6 @@ class StatusWindowTest : public ::testing::Test {
 
     LocalTime now = MondayAt(11, 40);
     RecordingDialogs dialogs;
-    RecordingNotifications notifications;
     int editorOpenings = 0;
     std::function<void()> onEditorOpened;
 
@@ -91,7 +88,7 @@ class StatusWindowTest : public ::testing::Test {
 
     QTemporaryDir folder;
     QByteArray previousConfig;
+    RecordingDesktop desktop;
     // Those of every window opened, which may outlive the next one.
-    std::vector<std::unique_ptr<Schedule>> schedules;
-    std::vector<std::unique_ptr<StatusBoard>> boards;
+    std::vector<std::unique_ptr<StatusProgram>> programs;
 };

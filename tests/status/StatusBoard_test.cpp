@@ -3,7 +3,9 @@
 
 #include "status/StatusBoard.h"
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -57,13 +59,15 @@ class StatusBoardTest : public testing::Test {
         WriteTestFile(ini, EncodeCp936(text));
     }
 
-    // The start-up's load, with a notification service there; notifications are turned on when
-    // the file does not have them on.
+    // The start-up's load, with a notification service there; notifications are turned on in the
+    // settings when the file does not have them on, and the board is told.
     void Start() {
-        board.LoadAtStartup();
-        board.NotificationServiceAnswered(true);
-        if (!board.Notifying()) {
-            EXPECT_EQ(board.TurnNotifications(true, true), u"");
+        StartupLoad loaded = schedule.LoadAtStartup();
+        settings.emplace(schedule, std::move(loaded.settings), folder / "quillot");
+        board.emplace(schedule, *settings, std::move(loaded.report));
+        board->NotificationServiceAnswered(true);
+        if (!board->Notifying()) {
+            EXPECT_EQ(settings->TurnNotifications(true), u"");
         }
     }
 
@@ -77,8 +81,8 @@ class StatusBoardTest : public testing::Test {
             if (step.load == Load::Startup)
                 Start();
             if (step.load == Load::Reload)
-                board.Reload();
-            const StatusLook look = board.Look({2024y / 1 / 1, step.hour, step.minute, 0});
+                board->Reload();
+            const StatusLook look = board->Look({2024y / 1 / 1, step.hour, step.minute, 0});
             EXPECT_EQ(look.texts.now, List(u"*当前可参与*", u"当前可参与：无", step.now))
                 << step.what;
             EXPECT_EQ(look.texts.soon, List(u"*30分钟内开启*", u"30分钟内开启：无", step.soon))
@@ -100,7 +104,7 @@ class StatusBoardTest : public testing::Test {
     void Follow(const std::vector<Moment>& moments) {
         for (const Moment& m : moments) {
             const StatusLook look =
-                board.Look({2024y / std::chrono::January / m.day, m.hour, m.minute, m.second});
+                board->Look({2024y / std::chrono::January / m.day, m.hour, m.minute, m.second});
             EXPECT_EQ(Sent(look.notifications), m.sent) << m.what;
             EXPECT_EQ(look.secondsToNextLook, m.secondsToNextLook) << m.what;
         }
@@ -123,7 +127,8 @@ class StatusBoardTest : public testing::Test {
     TempFolder folder;
     std::filesystem::path ini = folder / "GM.ini";
     Schedule schedule{ScheduleFile{{ini}, FixedClock()}};
-    StatusBoard board{schedule, folder / "quillot"};
+    std::optional<Settings> settings;
+    std::optional<StatusBoard> board;  // from the start-up's load on
 };
 
 using enum Load;
@@ -295,9 +300,9 @@ TEST_F(StatusBoardTest, AWarningAtTheSecondTheClockIsSetBackToAndNoneFromTheTime
          {u"早会 5 分钟后开启 | 11:05开启"},
          5 * 60},
     });
-    EXPECT_EQ(board.TurnNotifications(false, true), u"");
+    EXPECT_EQ(settings->TurnNotifications(false), u"");
     Follow({{"turned off ten seconds before a warning", 1d, 11, 54, 50, {}, std::nullopt}});
-    EXPECT_EQ(board.TurnNotifications(true, true), u"");
+    EXPECT_EQ(settings->TurnNotifications(true), u"");
     Follow({
         {"turned on after it", 1d, 11, 55, 30, {}, 4 * 60 + 30},
         {"set back across it", 1d, 11, 55, 0, {}, 5 * 60},
@@ -309,7 +314,7 @@ TEST_F(StatusBoardTest, AWarningDueBeforeTheStartIsNotSentNorAnythingWhileOff) {
     Write({u"[固定时间任务日程]", u"早会=09:00|每日", u"[程序设置]", u"活动开启时通知=1"});
     Start();
     Follow({{"five minutes ahead was half a minute ago", 1d, 8, 55, 30, {}, 4 * 60 + 30}});
-    board.NotificationServiceAnswered(false);
+    board->NotificationServiceAnswered(false);
     Follow({{"no service: nothing sent, nothing aimed at", 1d, 9, 0, 0, {}, std::nullopt}});
 }
 

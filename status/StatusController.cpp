@@ -1,0 +1,122 @@
+#include "status/StatusController.h"
+
+#include <utility>
+
+StatusController::StatusController(StatusBoard& board, Settings& settings, Schedule& schedule,
+                                   Clock clock, NotificationService& desktop)
+    : board(board),
+      settings(settings),
+      schedule(schedule),
+      clock(std::move(clock)),
+      desktop(desktop) {}
+
+void StatusController::Attach(StatusView& shown) {
+    view = &shown;
+    attachment = std::make_shared<const bool>(true);
+    schedule.Listen(*this);
+    EvaluateStatus();
+    if (const std::optional<WindowPosition> kept = settings.Values().windowPosition)
+        view->Place(*kept);
+    // Notifications that were on stay on where the desktop can show them.
+    if (settings.Values().notifyOnOpening) {
+        AskService([this](bool available) {
+            board.NotificationServiceAnswered(available);
+            NotificationsTurned({});
+        });
+    }
+}
+
+void StatusController::Detach() {
+    schedule.StopListening(*this);
+    attachment.reset();
+    view = nullptr;
+}
+
+void StatusController::刷新任务() {
+    board.Reload();
+    EvaluateStatus();
+}
+
+void StatusController::ScheduleChanged(ScheduleChange change) {
+    if (StatusBoard::ShowsAtOnce(change))
+        刷新任务();
+}
+
+void StatusController::LookAgain() {
+    EvaluateStatus();
+}
+
+void StatusController::EvaluateStatus() {
+    StatusLook look = board.Look(clock());
+    view->ShowTexts(look.texts.now, look.texts.soon);
+    for (const Notification& notification : look.notifications)
+        desktop.Show(notification);
+    view->LookAgainIn(look.secondsToNextLook);
+    Report(look.report);
+}
+
+void StatusController::MenuOpens() {
+    ShowTicks();
+}
+
+void StatusController::TurnNotifications(bool on) {
+    if (!on) {
+        NotificationsTurned(settings.TurnNotifications(false));
+        return;
+    }
+    AskService([this](bool available) {
+        NotificationsTurned(available ? settings.TurnNotifications(true)
+                                      : u"此桌面没有通知服务，无法显示活动开启通知。");
+    });
+}
+
+void StatusController::AskService(std::function<void(bool available)> answered) {
+    desktop.Start(
+        [weak = std::weak_ptr(attachment), answered = std::move(answered)](bool available) {
+            if (!weak.expired())
+                answered(available);
+        });
+}
+
+void StatusController::NotificationsTurned(const std::u16string& message) {
+    if (!board.Notifying())
+        desktop.Stop();
+    ShowTicks();
+    Report(message);
+    LookAgain();
+}
+
+void StatusController::ChooseWarningLeads(const std::vector<int>& leads) {
+    Report(settings.SetWarningLeads(leads));
+    ShowTicks();
+    LookAgain();
+}
+
+void StatusController::TurnWarningSound(bool on) {
+    Report(settings.SetWarningSound(on));
+    ShowTicks();
+}
+
+void StatusController::TurnLoginStart(bool on) {
+    const std::u16string failure = settings.TurnLoginStart(on);
+    if (!failure.empty()) {
+        // The tick goes back to what the system still holds.
+        ShowTicks();
+        Report(failure);
+    }
+}
+
+void StatusController::KeepWindowPosition(WindowPosition position) {
+    Report(settings.KeepWindowPosition(position));
+}
+
+void StatusController::ShowTicks() {
+    const ProgramSettings& values = settings.Values();
+    view->ShowTicks(
+        {board.Notifying(), values.warningLeads, values.warningSound, settings.StartsAtLogin()});
+}
+
+void StatusController::Report(const std::u16string& message) {
+    if (!message.empty())
+        view->Inform(message);
+}

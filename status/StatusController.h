@@ -1,0 +1,74 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "schedule/LocalTime.h"
+#include "status/NotificationService.h"
+#include "status/StatusBoard.h"
+#include "status/StatusView.h"
+#include "store/Schedule.h"
+#include "store/Settings.h"
+
+// What the status window does, without the window: it looks at the clock and has the view show
+// the board's lists, sends the notifications to the desktop, reloads when the schedule changes in
+// a way that shows at once, and carries out what the menu and a drag ask for. Turning
+// notifications on asks the desktop's service first; they are on only once it has answered that
+// it is there, and stay off with a message otherwise. Every message goes to the view.
+class StatusController : private ScheduleListener {
+  public:
+    StatusController(StatusBoard& board, Settings& settings, Schedule& schedule, Clock clock,
+                     NotificationService& desktop);
+    StatusController(const StatusController&) = delete;
+    StatusController& operator=(const StatusController&) = delete;
+
+    // From now on the view shows the status, beginning with a look at the clock now, and hears of
+    // the changes of the schedule; notifications that were on ask for the desktop's service.
+    void Attach(StatusView& view);
+    // The view is going: it is told nothing more, and an answer of the service still to come is
+    // dropped.
+    void Detach();
+
+    // Has the board reload the activities from GM.ini and evaluates again (the duration stays as
+    // read at start-up). Problems are reported when they differ from those reported last.
+    void 刷新任务();
+    // Looks at the clock again now: at the minute's refresh, at the moment the view was asked to
+    // look again, after the wall clock was set or the computer woke.
+    void LookAgain();
+
+    // The menu is opening: its ticks, start at login as the system holds it now.
+    void MenuOpens();
+    void TurnNotifications(bool on);
+    void ChooseWarningLeads(const std::vector<int>& leads);
+    void TurnWarningSound(bool on);
+    void TurnLoginStart(bool on);
+    // The window was dragged there.
+    void KeepWindowPosition(WindowPosition position);
+
+  private:
+    // Reloads at once when the board says a change shows at once.
+    void ScheduleChanged(ScheduleChange change) override;
+    // Shows the texts of the board's look at the clock's time, sends what the look says to send,
+    // has the view look again when it says and reports the problems it reports.
+    void EvaluateStatus();
+    // Asks the desktop's service; answered runs with its answer while the view is still there.
+    void AskService(std::function<void(bool available)> answered);
+    // The answer to a change of notifications: the service, the ticks, a message, and the next
+    // look aimed at the next opening or warning.
+    void NotificationsTurned(const std::u16string& message);
+    void ShowTicks();
+    void Report(const std::u16string& message);
+
+    StatusBoard& board;
+    Settings& settings;
+    Schedule& schedule;
+    Clock clock;
+    NotificationService& desktop;
+    StatusView* view = nullptr;
+    // One for each view attached: the service's answers hold it weakly, so that an answer that
+    // comes after its view has gone is dropped.
+    std::shared_ptr<const bool> attachment;
+};
