@@ -55,7 +55,7 @@ QString DisplayText(const std::u16string& text) {
 
 }  // namespace
 
-Form1::Form1(Dialogs& dialogs, StatusBoard& board, Schedule& schedule, Clock clock,
+Form1::Form1(Dialogs& dialogs, StatusBoard& board, ScheduleStore& schedule, Clock clock,
              std::function<void(QWidget*)> openEditor, ActivityNotifications& notifications,
              QWidget* parent)
     : QWidget(parent),

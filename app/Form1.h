@@ -8,7 +8,7 @@
 
 #include "schedule/LocalTime.h"
 #include "schedule/StatusTexts.h"
-#include "store/Schedule.h"
+#include "store/ScheduleStore.h"
 
 class ActivityNotifications;
 class AutoSizeLabel;
@@ -37,7 +37,7 @@ class Form1 : public QWidget, private ScheduleListener {
     // that look reports are shown in a message box as soon as the event loop runs; notifications
     // that were on ask for the desktop's service. openEditor shows the task editor modally over
     // the window it is given.
-    Form1(Dialogs& dialogs, StatusBoard& board, Schedule& schedule, Clock clock,
+    Form1(Dialogs& dialogs, StatusBoard& board, ScheduleStore& schedule, Clock clock,
           std::function<void(QWidget*)> openEditor, ActivityNotifications& notifications,
           QWidget* parent = nullptr);
     ~Form1() override;
@@ -104,7 +104,7 @@ class Form1 : public QWidget, private ScheduleListener {
 
     Dialogs& dialogs;
     StatusBoard& board;
-    Schedule& schedule;
+    ScheduleStore& schedule;
     Clock clock;
     std::function<void(QWidget*)> openEditor;
     ActivityNotifications& notifications;

@@ -13,7 +13,7 @@
 #include "platform/SingleInstance.h"
 #include "status/StatusBoard.h"
 #include "status/SystemClock.h"
-#include "store/Schedule.h"
+#include "store/ScheduleStore.h"
 #include "store/ini/IniLocation.h"
 #include "ui/Dialogs.h"
 
@@ -33,18 +33,21 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     SetApplicationIdentity(app);
     MessageBoxDialogs dialogs;
-    Schedule schedule(ScheduleFile(ResolveIniPath(executable), SystemLocalTime));
+    ScheduleStore schedule(ResolveIniPath(executable), SystemLocalTime);
     // Writes GM.ini when it is missing and loads it, before the status window is set up.
     StatusBoard board(schedule, executable);
     board.LoadAtStartup();
     const std::unique_ptr<ActivityNotifications> notifications = DesktopNotifications();
-    Form2* editor = nullptr;  // created at its first use, owned by the status window
-    const auto openEditor = [&](QWidget* statusWindow) {
+    Form2* editor = nullptr;        // created at its first use, owned by the status window
+    Form1* statusWindow = nullptr;  // the window that opens the editor, as soon as it exists
+    const auto openEditor = [&](QWidget* parent) {
         if (editor == nullptr)
-            editor = new Form2(dialogs, schedule, statusWindow);
+            editor = new Form2(
+                dialogs, schedule, [&] { statusWindow->刷新任务(); }, parent);
         editor->exec();
     };
     Form1 form1(dialogs, board, schedule, SystemLocalTime, openEditor, *notifications);
+    statusWindow = &form1;
     form1.show();
     // From the event loop, once the window is up: the system bus may take a moment to answer.
     std::unique_ptr<QObject> clockWatch;

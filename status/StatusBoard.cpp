@@ -6,7 +6,7 @@
 #include "store/FileErrorText.h"
 #include "store/ScheduleFileLayout.h"
 
-StatusBoard::StatusBoard(Schedule& schedule, std::filesystem::path executable)
+StatusBoard::StatusBoard(ScheduleStore& schedule, std::filesystem::path executable)
     : schedule(schedule), executable(std::move(executable)) {}
 
 void StatusBoard::LoadAtStartup() {

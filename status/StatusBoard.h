@@ -12,7 +12,7 @@
 #include "status/Notification.h"
 #include "status/NotificationPlan.h"
 #include "store/ProgramSettings.h"
-#include "store/Schedule.h"
+#include "store/ScheduleStore.h"
 
 // What the status window is to show and send after one look at the clock.
 struct StatusLook {
@@ -34,10 +34,10 @@ struct StatusLook {
 class StatusBoard {
   public:
     // executable is the program that starts at login when the user asks for it.
-    StatusBoard(Schedule& schedule, std::filesystem::path executable);
+    StatusBoard(ScheduleStore& schedule, std::filesystem::path executable);
 
-    // The start-up's load (Schedule::LoadAtStartup), which writes the default GM.ini when it is
-    // missing.
+    // The start-up's load (ScheduleStore::LoadAtStartup), which writes the default GM.ini when it
+    // is missing.
     void LoadAtStartup();
     // The load of 刷新任务: the activities again; the duration stays as read at start-up.
     void Reload();
@@ -76,7 +76,7 @@ class StatusBoard {
     std::u16string SaveSetting(std::u16string_view key, std::u16string_view value,
                                std::u16string_view failure);
 
-    Schedule& schedule;
+    ScheduleStore& schedule;
     std::filesystem::path executable;
     ProgramSettings settings;
     bool notifying = false;

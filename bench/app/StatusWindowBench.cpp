@@ -10,7 +10,7 @@
 #include "app/Form1.h"
 #include "desktop/ActivityNotifications.h"
 #include "status/StatusBoard.h"
-#include "store/Schedule.h"
+#include "store/ScheduleStore.h"
 #include "text/Cp936.h"
 #include "ui/Dialogs.h"
 
@@ -63,7 +63,7 @@ void BM_Reload(benchmark::State& state) {
         using namespace std::chrono;
         return LocalTime{year_month_day{year{2024}, month{1}, day{1}}, 12, 0, 0};
     };
-    Schedule schedule(ScheduleFile({ini}, clock));
+    ScheduleStore schedule({ini}, clock);
     StatusBoard board(schedule, "quillot");
     board.LoadAtStartup();
     NoNotifications notifications;

@@ -78,7 +78,7 @@ TEST_F(NotificationsOnSessionBus, WarningsAndOpeningsArriveWithinTwoSecondsOfThe
         time.second = second % 60;
         return time;
     };
-    Schedule schedule(ScheduleFile({Ini()}, clock));
+    ScheduleStore schedule({Ini()}, clock);
     StatusBoard board(schedule, Executable());
     board.LoadAtStartup();
     Form1 form(dialogs, board, schedule, clock, {}, *desktop);

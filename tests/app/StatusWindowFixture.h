@@ -17,7 +17,7 @@
 #include "app/Form1.h"
 #include "schedule/LocalTime.h"
 #include "status/StatusBoard.h"
-#include "store/Schedule.h"
+#include "store/ScheduleStore.h"
 #include "tests/app/RecordingNotifications.h"
 #include "tests/support/RecordingDialogs.h"
 #include "tests/support/TestFile.h"
@@ -56,8 +56,8 @@ class StatusWindowTest : public ::testing::Test {
     // A status window on the file (GM.ini of the scratch folder when empty).
     std::unique_ptr<Form1> Open(std::filesystem::path ini = {}) {
         const Clock clock = [this] { return now; };
-        schedules.push_back(std::make_unique<Schedule>(
-            ScheduleFile(IniLocation{ini.empty() ? Ini() : ini}, clock)));
+        schedules.push_back(
+            std::make_unique<ScheduleStore>(IniLocation{ini.empty() ? Ini() : ini}, clock));
         boards.push_back(std::make_unique<StatusBoard>(*schedules.back(), Executable()));
         boards.back()->LoadAtStartup();
         return std::make_unique<Form1>(
@@ -66,7 +66,7 @@ class StatusWindowTest : public ::testing::Test {
     }
     std::filesystem::path Executable() const { return Folder() / "quillot"; }
     // The schedule of the last window opened.
-    Schedule& ShownSchedule() const { return *schedules.back(); }
+    ScheduleStore& ShownSchedule() const { return *schedules.back(); }
 
     static QLabel* Label(const Form1& form, const char* name) {
         return form.findChild<QLabel*>(QString::fromLatin1(name));
@@ -92,6 +92,6 @@ class StatusWindowTest : public ::testing::Test {
     QTemporaryDir folder;
     QByteArray previousConfig;
     // Those of every window opened, which may outlive the next one.
-    std::vector<std::unique_ptr<Schedule>> schedules;
+    std::vector<std::unique_ptr<ScheduleStore>> schedules;
     std::vector<std::unique_ptr<StatusBoard>> boards;
 };

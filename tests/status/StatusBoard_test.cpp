@@ -122,7 +122,7 @@ class StatusBoardTest : public testing::Test {
 
     TempFolder folder;
     std::filesystem::path ini = folder / "GM.ini";
-    Schedule schedule{ScheduleFile{{ini}, FixedClock()}};
+    ScheduleStore schedule{{ini}, FixedClock()};
     StatusBoard board{schedule, folder / "quillot"};
 };
 
