@@ -16,7 +16,7 @@
 #include "status/StatusBoard.h"
 #include "status/StatusController.h"
 #include "status/SystemClock.h"
-#include "store/Schedule.h"
+#include "store/ScheduleStore.h"
 #include "store/Settings.h"
 #include "store/ini/IniLocation.h"
 #include "ui/Dialogs.h"
@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     SetApplicationIdentity(app);
     MessageBoxDialogs dialogs;
-    Schedule schedule(ScheduleFile(ResolveIniPath(executable), SystemLocalTime));
+    ScheduleStore schedule(ResolveIniPath(executable), SystemLocalTime);
     // Writes GM.ini when it is missing and loads it, before the status window is set up.
     StartupLoad loaded = schedule.LoadAtStartup();
     Settings settings(schedule, std::move(loaded.settings), executable);
@@ -48,7 +48,8 @@ int main(int argc, char** argv) {
     Form2* editor = nullptr;  // created at its first use, owned by the status window
     const auto openEditor = [&](QWidget* statusWindow) {
         if (editor == nullptr)
-            editor = new Form2(dialogs, schedule, statusWindow);
+            editor = new Form2(
+                dialogs, schedule, [&] { controller.刷新任务(); }, statusWindow);
         editor->exec();
     };
     Form1 form1(controller, dialogs, openEditor);

@@ -5,7 +5,7 @@
 
 #include "platform/Files.h"
 #include "store/DefaultIni.h"
-#include "store/ScheduleFile.h"
+#include "store/ScheduleReading.h"
 #include "text/Cp936.h"
 
 ScheduleSnapshot ReadScheduleSnapshot(const IniLocation& location, const LocalTime& now,

@@ -20,7 +20,7 @@ struct ScheduleSnapshot {
 
 // Reads the file once and never creates or changes anything. When there is no ordinary file at the
 // path, the schedule is that of the default file created at that moment, which the start-up
-// (ScheduleFile::LoadAtStartup) would write. problem is what the start-up would tell of the file
+// (ScheduleStore::LoadAtStartup) would write. problem is what the start-up would tell of the file
 // itself: that it could not create the folder or write the default file, as far as can be told
 // without writing (see PreviewIniPath and CheckFileReplaceable), or that the file cannot be read.
 ScheduleSnapshot ReadScheduleSnapshot(const IniLocation& location, const LocalTime& now,

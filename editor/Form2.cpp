@@ -49,8 +49,12 @@ QPushButton* Button(const QString& caption, const QString& objectName, QWidget* 
 
 }  // namespace
 
-Form2::Form2(Dialogs& dialogs, Schedule& schedule, QWidget* parent)
-    : QDialog(parent), dialogs(dialogs), schedule(schedule) {
+Form2::Form2(Dialogs& dialogs, ScheduleStore& schedule, std::function<void()> refreshStatus,
+             QWidget* parent)
+    : QDialog(parent),
+      dialogs(dialogs),
+      schedule(schedule),
+      refreshStatus(std::move(refreshStatus)) {
     CreateControls();
     ArrangeControls();
     ConnectControls();
@@ -68,9 +72,8 @@ Form2::~Form2() {
     schedule.StopListening(*this);
 }
 
-void Form2::ScheduleChanged(ScheduleChange change) {
-    if (change != ScheduleChange::Kept)
-        加载现有任务列表();
+void Form2::ScheduleChanged(ScheduleChange) {
+    加载现有任务列表();
 }
 
 void Form2::CreateControls() {

@@ -3,12 +3,13 @@
 #include <QDialog>
 
 #include <array>
+#include <functional>
 #include <string>
 #include <system_error>
 #include <vector>
 
 #include "schedule/ActivityValue.h"
-#include "store/Schedule.h"
+#include "store/ScheduleStore.h"
 
 class Dialogs;
 class QButtonGroup;
@@ -23,12 +24,15 @@ class QRadioButton;
 // The task editor, captioned "任务生成": lists the activities of GM.ini, deletes them, loads one
 // back for editing, and composes and saves activities. Shown modally from the status window, with
 // the focus in the name box. Every control carries its role as object name (taskNameBox,
-// weekdayChecks1 .. weekdayChecks7, saveButton, ...). Saves and deletes go through the schedule,
-// which tells the status window too.
+// weekdayChecks1 .. weekdayChecks7, saveButton, ...). Saves and deletes go through the schedule
+// store, which tells the status window too.
 class Form2 : public QDialog, private ScheduleListener {
     Q_OBJECT
   public:
-    Form2(Dialogs& dialogs, Schedule& schedule, QWidget* parent = nullptr);
+    // refreshStatus reloads the status window (刷新任务). A delete question reloads it whatever
+    // the answer; the store tells it only of a delete that was written.
+    Form2(Dialogs& dialogs, ScheduleStore& schedule, std::function<void()> refreshStatus,
+          QWidget* parent = nullptr);
     ~Form2() override;
 
   protected:
@@ -72,7 +76,8 @@ class Form2 : public QDialog, private ScheduleListener {
     QString FileFailure(const QString& what, std::error_code error, FileAccess access) const;
 
     Dialogs& dialogs;
-    Schedule& schedule;
+    ScheduleStore& schedule;
+    std::function<void()> refreshStatus;
 
     QLabel* fixedTaskLabel = nullptr;
     QListWidget* fixedTaskList = nullptr;

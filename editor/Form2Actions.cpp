@@ -176,9 +176,13 @@ void Form2::DeleteTask(const QListWidget* list) {
     const QListWidgetItem& line = *selected.first();
     const std::u16string name = Data(line, NameData);
     const ActivityKind kind = KindOf(line);  // the line goes when the lists are refilled
-    const bool confirmed = dialogs.Ask(
-        this, QStringLiteral("确定删除任务：") + ToQString(name) + QStringLiteral("？"));
-    if (std::error_code error = schedule.AnswerDelete(kind, name, confirmed)) {
+    if (!dialogs.Ask(this,
+                     QStringLiteral("确定删除任务：") + ToQString(name) + QStringLiteral("？"))) {
+        refreshStatus();
+        return;
+    }
+    if (std::error_code error = schedule.DeleteActivity(kind, name)) {
+        refreshStatus();
         dialogs.Inform(
             this, FileFailure(QStringLiteral("任务未删除，无法写入 "), error, FileAccess::Write));
     }

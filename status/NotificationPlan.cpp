@@ -18,12 +18,12 @@ constexpr days kMemory{7};
 
 }  // namespace
 
-std::vector<Notification> NotificationPlan::Look(const Schedule& schedule,
+std::vector<Notification> NotificationPlan::Look(const Basis& basis,
                                                  const std::vector<OpenEntry>& open,
                                                  LocalMoment now, bool sending) {
     std::vector<Notification> due = Opened(open, now, sending);
     // Warnings that come due while not sending are counted all the same, and never sent later.
-    std::vector<Notification> warnings = Warnings(schedule, now);
+    std::vector<Notification> warnings = Warnings(basis, now);
     if (sending)
         due.insert(due.end(), warnings.begin(), warnings.end());
     lastLook = now;
@@ -47,7 +47,7 @@ std::vector<Notification> NotificationPlan::Opened(const std::vector<OpenEntry>&
     return opened;
 }
 
-std::vector<Notification> NotificationPlan::Warnings(const Schedule& schedule, LocalMoment now) {
+std::vector<Notification> NotificationPlan::Warnings(const Basis& basis, LocalMoment now) {
     // For each lead, the openings whose warning came since the last look and that are still
     // ahead. At the first look, and at one after the clock was set back, only those due this very
     // second: what was told before stays told. After a sleep several leads of one opening may be
@@ -55,12 +55,12 @@ std::vector<Notification> NotificationPlan::Warnings(const Schedule& schedule, L
     const bool afresh = !lastLook || now < *lastLook;
     std::vector<Opening> due;
     std::set<OpeningKey> inDue;
-    for (const int lead : schedule.leads) {
+    for (const int lead : basis.leads) {
         const minutes ahead{lead};
         const LocalMoment after =
             afresh ? now + ahead - seconds{1} : std::max(*lastLook + ahead, now);
         for (Opening& opening :
-             OpeningsBetween(schedule.tasks, schedule.durationMinutes, after, now + ahead)) {
+             OpeningsBetween(basis.tasks, basis.durationMinutes, after, now + ahead)) {
             OpeningKey key{opening.kind, opening.name, opening.moment};
             if (!warned.emplace(key, lead).second)
                 continue;
@@ -87,13 +87,12 @@ void NotificationPlan::Forget(LocalMoment now) {
                   [&](const WarningKey& key) { return std::get<2>(std::get<0>(key)) < before; });
 }
 
-std::optional<LocalMoment> NotificationPlan::NextMoment(const Schedule& schedule, LocalMoment now) {
-    std::optional<LocalMoment> next =
-        FirstOpeningAfter(schedule.tasks, schedule.durationMinutes, now);
-    for (const int lead : schedule.leads) {
+std::optional<LocalMoment> NotificationPlan::NextMoment(const Basis& basis, LocalMoment now) {
+    std::optional<LocalMoment> next = FirstOpeningAfter(basis.tasks, basis.durationMinutes, now);
+    for (const int lead : basis.leads) {
         const minutes ahead{lead};
         if (const auto opening =
-                FirstOpeningAfter(schedule.tasks, schedule.durationMinutes, now + ahead)) {
+                FirstOpeningAfter(basis.tasks, basis.durationMinutes, now + ahead)) {
             if (!next || *opening - ahead < *next)
                 next = *opening - ahead;
         }

@@ -19,7 +19,8 @@
 // still true then: what is still open, and warnings of openings still ahead.
 class NotificationPlan {
   public:
-    struct Schedule {
+    // What the plan looks at: the activities, the duration and the warning leads.
+    struct Basis {
         const std::vector<cTask>& tasks;
         std::int16_t durationMinutes;
         const std::vector<int>& leads;  // minutes before an opening, largest first
@@ -29,12 +30,12 @@ class NotificationPlan {
     // look opened before the program started, and a warning whose moment came before it is not
     // sent. While not sending, the looks still count what opened and what was to be warned, so
     // that nothing from that time is told later.
-    std::vector<Notification> Look(const Schedule& schedule, const std::vector<OpenEntry>& open,
+    std::vector<Notification> Look(const Basis& basis, const std::vector<OpenEntry>& open,
                                    LocalMoment now, bool sending);
 
     // The next moment at which an opening or a warning is due after now; nothing when no entry
     // opens within a week.
-    static std::optional<LocalMoment> NextMoment(const Schedule& schedule, LocalMoment now);
+    static std::optional<LocalMoment> NextMoment(const Basis& basis, LocalMoment now);
 
   private:
     using OpeningKey = std::tuple<ActivityKind, std::u16string, LocalMoment>;
@@ -42,7 +43,7 @@ class NotificationPlan {
 
     std::vector<Notification> Opened(const std::vector<OpenEntry>& open, LocalMoment now,
                                      bool sending);
-    std::vector<Notification> Warnings(const Schedule& schedule, LocalMoment now);
+    std::vector<Notification> Warnings(const Basis& basis, LocalMoment now);
     void Forget(LocalMoment now);
 
     std::set<OpeningKey> told;

@@ -4,7 +4,7 @@
 
 #include "store/ScheduleFileLayout.h"
 
-StatusBoard::StatusBoard(Schedule& schedule, Settings& settings, std::u16string startupReport)
+StatusBoard::StatusBoard(ScheduleStore& schedule, Settings& settings, std::u16string startupReport)
     : schedule(schedule), settings(settings), untoldReport(std::move(startupReport)) {
     settings.Listen(*this);
 }
@@ -29,8 +29,8 @@ StatusLook StatusBoard::Look(const LocalTime& now) {
                     {},
                     std::exchange(untoldReport, {}),
                     std::nullopt};
-    const NotificationPlan::Schedule planned{allTasks, durationMinutes,
-                                             settings.Values().warningLeads};
+    const NotificationPlan::Basis planned{allTasks, durationMinutes,
+                                          settings.Values().warningLeads};
     const LocalMoment moment = MomentOf(now);
     // The look right after notifications were turned on counts what came while they were off,
     // and sends nothing of it.

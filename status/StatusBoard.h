@@ -10,7 +10,7 @@
 #include "schedule/cTask.h"
 #include "status/Notification.h"
 #include "status/NotificationPlan.h"
-#include "store/Schedule.h"
+#include "store/ScheduleStore.h"
 #include "store/Settings.h"
 
 // What the status window is to show and send after one look at the clock.
@@ -32,9 +32,9 @@ struct StatusLook {
 // look gives and decides nothing itself.
 class StatusBoard : private SettingsListener {
   public:
-    // startupReport is what the start-up's load (Schedule::LoadAtStartup) has to tell, told at the
-    // first look.
-    StatusBoard(Schedule& schedule, Settings& settings, std::u16string startupReport);
+    // startupReport is what the start-up's load (ScheduleStore::LoadAtStartup) has to tell, told at
+    // the first look.
+    StatusBoard(ScheduleStore& schedule, Settings& settings, std::u16string startupReport);
     StatusBoard(const StatusBoard&) = delete;
     StatusBoard& operator=(const StatusBoard&) = delete;
     ~StatusBoard();
@@ -59,7 +59,7 @@ class StatusBoard : private SettingsListener {
   private:
     void SettingChanged(std::u16string_view key) override;
 
-    Schedule& schedule;
+    ScheduleStore& schedule;
     Settings& settings;
     bool notifying = false;
     bool turnedOn = false;  // since the last look

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-StatusController::StatusController(StatusBoard& board, Settings& settings, Schedule& schedule,
+StatusController::StatusController(StatusBoard& board, Settings& settings, ScheduleStore& schedule,
                                    Clock clock, NotificationService& desktop)
     : board(board),
       settings(settings),

@@ -10,7 +10,7 @@
 #include "status/NotificationService.h"
 #include "status/StatusBoard.h"
 #include "status/StatusView.h"
-#include "store/Schedule.h"
+#include "store/ScheduleStore.h"
 #include "store/Settings.h"
 
 // What the status window does, without the window: it looks at the clock and has the view show
@@ -20,7 +20,7 @@
 // it is there, and stay off with a message otherwise. Every message goes to the view.
 class StatusController : private ScheduleListener {
   public:
-    StatusController(StatusBoard& board, Settings& settings, Schedule& schedule, Clock clock,
+    StatusController(StatusBoard& board, Settings& settings, ScheduleStore& schedule, Clock clock,
                      NotificationService& desktop);
     StatusController(const StatusController&) = delete;
     StatusController& operator=(const StatusController&) = delete;
@@ -64,7 +64,7 @@ class StatusController : private ScheduleListener {
 
     StatusBoard& board;
     Settings& settings;
-    Schedule& schedule;
+    ScheduleStore& schedule;
     Clock clock;
     NotificationService& desktop;
     StatusView* view = nullptr;

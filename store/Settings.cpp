@@ -7,7 +7,8 @@
 #include "store/FileErrorText.h"
 #include "store/ScheduleFileLayout.h"
 
-Settings::Settings(Schedule& schedule, ProgramSettings values, std::filesystem::path executable)
+Settings::Settings(ScheduleStore& schedule, ProgramSettings values,
+                   std::filesystem::path executable)
     : schedule(schedule), values(std::move(values)), executable(std::move(executable)) {}
 
 std::u16string Settings::TurnNotifications(bool on) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "store/ProgramSettings.h"
-#include "store/Schedule.h"
+#include "store/ScheduleStore.h"
 
 // Who uses the program's settings and hears of each one changed.
 class SettingsListener {
@@ -24,9 +24,9 @@ class SettingsListener {
 // listener.
 class Settings {
   public:
-    // values are those of the start-up's load (Schedule::LoadAtStartup); executable is the program
-    // that starts at login when the user asks for it.
-    Settings(Schedule& schedule, ProgramSettings values, std::filesystem::path executable);
+    // values are those of the start-up's load (ScheduleStore::LoadAtStartup); executable is the
+    // program that starts at login when the user asks for it.
+    Settings(ScheduleStore& schedule, ProgramSettings values, std::filesystem::path executable);
     Settings(const Settings&) = delete;
     Settings& operator=(const Settings&) = delete;
 
@@ -52,7 +52,7 @@ class Settings {
     std::u16string Save(std::u16string_view key, std::u16string_view value,
                         std::u16string_view failure, Apply apply);
 
-    Schedule& schedule;
+    ScheduleStore& schedule;
     ProgramSettings values;
     std::filesystem::path executable;
     bool positionFailureTold = false;

@@ -12,7 +12,7 @@
 #include "status/NotificationService.h"
 #include "status/StatusBoard.h"
 #include "status/StatusController.h"
-#include "store/Schedule.h"
+#include "store/ScheduleStore.h"
 #include "store/Settings.h"
 #include "text/Cp936.h"
 #include "ui/Dialogs.h"
@@ -66,7 +66,7 @@ void BM_Reload(benchmark::State& state) {
         using namespace std::chrono;
         return LocalTime{year_month_day{year{2024}, month{1}, day{1}}, 12, 0, 0};
     };
-    Schedule schedule(ScheduleFile({ini}, clock));
+    ScheduleStore schedule({ini}, clock);
     StartupLoad loaded = schedule.LoadAtStartup();
     Settings settings(schedule, std::move(loaded.settings), "quillot");
     StatusBoard board(schedule, settings, std::move(loaded.report));

@@ -69,7 +69,7 @@ BENCHMARK(BM_ComputeStatusTexts)->Unit(benchmark::kMicrosecond);
 void BM_PlanNotifications(benchmark::State& state) {
     const std::vector<cTask> tasks = LargeSchedule(1000, 10);
     const std::vector<int> leads = {10, 5};
-    const NotificationPlan::Schedule schedule{tasks, 5, leads};
+    const NotificationPlan::Basis schedule{tasks, 5, leads};
     const LocalTime friday{2026y / 12 / 11, 23, 59, 30};
     const StatusTexts texts = ComputeStatusTexts(tasks, 5, friday);
     NotificationPlan plan;

@@ -7,15 +7,17 @@
 
 namespace {
 
-// The editor's changes reach the status window through the schedule they share: a delete shows at
-// once, a save at the next reload.
+// The editor's changes reach the status window through the store they share, and the editor's
+// refresh: a delete question shows the file at once, answered yes or no; a save shows at the next
+// reload.
 TEST_F(StatusWindowTest, DeleteInTheEditorShowsAtOnceASaveAtTheNextReload) {
     now = MondayAt(12, 3);
     const auto form = Open();  // writes the default schedule
     const QString before = Text(*form, "currentLabel");
     ASSERT_TRUE(before.contains(QStringLiteral("红包刷新时间")));
 
-    Form2 editor(dialogs, ShownSchedule(), form.get());
+    Form2 editor(
+        dialogs, ShownSchedule(), [this] { ShownController().刷新任务(); }, form.get());
     const auto press = [&](const char* name) {
         editor.findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
     };
@@ -30,6 +32,13 @@ TEST_F(StatusWindowTest, DeleteInTheEditorShowsAtOnceASaveAtTheNextReload) {
     auto* fixedList = editor.findChild<QListWidget*>(QStringLiteral("fixedTaskList"));
     ASSERT_EQ(fixedList->count(), 2);
     fixedList->setCurrentRow(0);
+    dialogs.answers.push_back(false);
+    press("deleteFixedButton");
+    EXPECT_EQ(Text(*form, "currentLabel"),
+              QStringLiteral("*当前可参与*\n1. 红包刷新时间 12:00-12:05\n2. 早会 12:00-12:05\n"
+                             "3. 就餐时间 12:00-12:30"))
+        << "a declined delete shows the file as it stands";
+
     dialogs.answers.push_back(true);
     press("deleteFixedButton");
 

@@ -17,7 +17,7 @@
 #include "app/Form1.h"
 #include "schedule/LocalTime.h"
 #include "status/StatusController.h"
-#include "store/Schedule.h"
+#include "store/ScheduleStore.h"
 #include "tests/status/RecordingDesktop.h"
 #include "tests/status/StatusProgram.h"
 #include "tests/support/RecordingDialogs.h"
@@ -63,7 +63,7 @@ class StatusWindowTest : public ::testing::Test {
     }
     std::filesystem::path Executable() const { return Folder() / "quillot"; }
     // The schedule and the controller of the last window opened.
-    Schedule& ShownSchedule() const { return programs.back()->schedule; }
+    ScheduleStore& ShownSchedule() const { return programs.back()->schedule; }
     StatusController& ShownController() const { return programs.back()->controller; }
 
     static QLabel* Label(const Form1& form, const char* name) {

@@ -23,8 +23,8 @@
 
 #include "editor/Form2.h"
 #include "store/DefaultIni.h"
-#include "store/Schedule.h"
 #include "store/ScheduleFileLayout.h"
+#include "store/ScheduleStore.h"
 #include "tests/support/RecordingDialogs.h"
 #include "tests/support/TestFile.h"
 #include "text/Cp936.h"
@@ -95,9 +95,9 @@ class EditorTest : public ::testing::Test {
     }
 
     void Open() {
-        schedule = std::make_unique<Schedule>(ScheduleFile({ini}, [] { return LocalTime{}; }));
+        schedule = std::make_unique<ScheduleStore>(IniLocation{ini}, [] { return LocalTime{}; });
         schedule->Listen(told);
-        form = std::make_unique<Form2>(dialogs, *schedule);
+        form = std::make_unique<Form2>(dialogs, *schedule, [this] { ++statusRefreshes; });
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -209,11 +209,13 @@ class EditorTest : public ::testing::Test {
     QTemporaryDir folder;
     std::filesystem::path ini;
     RecordingDialogs dialogs;
-    // The changes the schedule told, in order.
+    // The changes the store told, in order.
     struct Changes : ScheduleListener {
         void ScheduleChanged(ScheduleChange change) override { changes.push_back(change); }
         std::vector<ScheduleChange> changes;
     } told;
-    std::unique_ptr<Schedule> schedule;
+    // How often the editor asked the status window to reload.
+    int statusRefreshes = 0;
+    std::unique_ptr<ScheduleStore> schedule;
     std::unique_ptr<Form2> form;
 };

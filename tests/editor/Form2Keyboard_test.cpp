@@ -67,17 +67,14 @@ struct DeleteKeyCase {
     QStringList asked;
     QStringList left;
     std::vector<ScheduleChange> told;
+    int statusRefreshes;
 };
 
 TEST_F(Keyboard, DeleteKeyRunsTheListsDeleteOrRemove) {
     const DeleteKeyCase cases[] = {
-        {"fixedTaskList", true, {"确定删除任务：红包刷新时间？"}, {}, {ScheduleChange::Deleted}},
-        {"rangeTaskList",
-         false,
-         {"确定删除任务：就餐时间？"},
-         {kDefaultRangeLine},
-         {ScheduleChange::Kept}},
-        {"pendingTimeList", true, {}, {"09:00"}, {}},
+        {"fixedTaskList", true, {"确定删除任务：红包刷新时间？"}, {}, {ScheduleChange::Deleted}, 0},
+        {"rangeTaskList", false, {"确定删除任务：就餐时间？"}, {kDefaultRangeLine}, {}, 1},
+        {"pendingTimeList", true, {}, {"09:00"}, {}, 0},
     };
     for (const DeleteKeyCase& c : cases) {
         WriteDefaultFile();
@@ -92,7 +89,9 @@ TEST_F(Keyboard, DeleteKeyRunsTheListsDeleteOrRemove) {
         EXPECT_EQ(dialogs.texts(), c.asked) << c.list;
         EXPECT_EQ(Lines(c.list), c.left) << c.list;
         EXPECT_EQ(told.changes, c.told) << c.list;
+        EXPECT_EQ(statusRefreshes, c.statusRefreshes) << c.list;
         told.changes.clear();
+        statusRefreshes = 0;
         form.reset();
     }
 }

@@ -126,7 +126,7 @@ class StatusBoardTest : public testing::Test {
 
     TempFolder folder;
     std::filesystem::path ini = folder / "GM.ini";
-    Schedule schedule{ScheduleFile{{ini}, FixedClock()}};
+    ScheduleStore schedule{{ini}, FixedClock()};
     std::optional<Settings> settings;
     std::optional<StatusBoard> board;  // from the start-up's load on
 };

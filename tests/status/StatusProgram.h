@@ -7,7 +7,7 @@
 #include "status/NotificationService.h"
 #include "status/StatusBoard.h"
 #include "status/StatusController.h"
-#include "store/Schedule.h"
+#include "store/ScheduleStore.h"
 #include "store/Settings.h"
 
 // What the status window of one run of the program stands on, as the program sets it up: the
@@ -15,13 +15,13 @@
 struct StatusProgram {
     StatusProgram(const std::filesystem::path& ini, const std::filesystem::path& executable,
                   Clock clock, NotificationService& desktop)
-        : schedule(ScheduleFile(IniLocation{ini}, clock)),
+        : schedule(IniLocation{ini}, clock),
           loaded(schedule.LoadAtStartup()),
           settings(schedule, std::move(loaded.settings), executable),
           board(schedule, settings, std::move(loaded.report)),
           controller(board, settings, schedule, std::move(clock), desktop) {}
 
-    Schedule schedule;
+    ScheduleStore schedule;
     StartupLoad loaded;
     Settings settings;
     StatusBoard board;

@@ -32,7 +32,7 @@ class SettingsTest : public testing::Test {
 
     TempFolder folder;
     std::filesystem::path ini = folder / "GM.ini";
-    Schedule schedule{ScheduleFile{{ini}, FixedClock()}};
+    ScheduleStore schedule{{ini}, FixedClock()};
     Settings settings{schedule, schedule.LoadAtStartup().settings, folder / "quillot"};
 };
 

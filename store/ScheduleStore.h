@@ -8,15 +8,19 @@
 #include <vector>
 
 #include "schedule/ActivityValue.h"
+#include "schedule/LocalTime.h"
 #include "schedule/cTask.h"
+#include "store/Duration.h"
+#include "store/FileErrorText.h"
 #include "store/ProgramSettings.h"
-#include "store/ScheduleFile.h"
+#include "store/ScheduleProblems.h"
+#include "store/ini/IniLocation.h"
+#include "store/ini/IniReaders.h"
 
-// A change the task editor made to the schedule, or asked for and did not get.
+// A change the task editor made to the schedule.
 enum class ScheduleChange {
     Saved,    // an activity was stored, with the duration when one was given
     Deleted,  // an activity was removed
-    Kept,     // a delete was declined, or could not be written: the file is as it was
 };
 
 // Who shows the schedule and hears of each change made through it.
@@ -35,17 +39,21 @@ struct StartupLoad {
     std::u16string report;
 };
 
-// The schedule in memory and on disk: the activities and the duration as the status window shows
-// them, and GM.ini, through which every change of an activity goes. Those who show the schedule
-// listen; each change made here is told to every one of them, after the file was written.
-class Schedule {
+// The program's schedule file, GM.ini, and the schedule it holds: the path, resolved once at
+// start-up, the clock that dates the default file, the activities and the duration as the status
+// window shows them, and every read and write of the file. Only the default file is written
+// without being asked. Those who show the schedule listen; each change of an activity made here
+// is told to every one of them, after the file was written.
+class ScheduleStore {
   public:
-    explicit Schedule(ScheduleFile file);
-    Schedule(const Schedule&) = delete;
-    Schedule& operator=(const Schedule&) = delete;
+    ScheduleStore(IniLocation location, Clock clock);
+    ScheduleStore(const ScheduleStore&) = delete;
+    ScheduleStore& operator=(const ScheduleStore&) = delete;
 
-    // Writes the default file when it is missing, then reads the file once for the activities,
-    // the duration and the program's settings.
+    // Removes what writers killed part way left beside the file and writes the default file when
+    // it is missing, then reads the file once for the activities, the duration and the program's
+    // settings. When the file or its folder cannot be created, or the file cannot be read, nothing
+    // else is tried.
     StartupLoad LoadAtStartup();
     // The activities again (刷新任务); the duration stays as read at start-up. Returns what to tell
     // of the problems when they differ from those told last; otherwise nothing.
@@ -55,29 +63,32 @@ class Schedule {
     std::int16_t DurationMinutes() const { return durationMinutes; }
 
     // The editor's reading and writing. The activities of one kind are read from the file as it
-    // now stands; error is set when it cannot be read.
+    // now stands, in file order; error is set when it cannot be read.
     std::vector<IniKeyValue> Activities(ActivityKind kind, std::error_code& error) const;
-    // Stores the activity, and the duration when one is given, in one write. Returns the reason
-    // when the file could not be written; nothing is stored then.
+    // Each returns the reason when the file could not be written; it is then left as it was and
+    // nothing is told. An activity is saved together with the duration, when one is given, in one
+    // replace of the file.
     std::error_code SaveActivity(ActivityKind kind, std::u16string_view name,
                                  std::u16string_view definition,
                                  std::optional<std::int16_t> newDuration);
-    // The answer to the question whether to delete the activity: removes it when confirmed.
-    // Returns the reason when the file could not be written.
-    std::error_code AnswerDelete(ActivityKind kind, std::u16string_view name, bool confirmed);
+    std::error_code DeleteActivity(ActivityKind kind, std::u16string_view name);
 
-    // A key of the program's settings, as text; not a change of the schedule.
+    // A key of the program's settings (ProgramSettings.h), as text; not a change of the schedule.
     std::error_code SaveSetting(std::u16string_view key, std::u16string_view value) const;
-    // "<path>：<reason>", for a message.
+    // The file and why it could not be read or written, for a message: "<path>：<reason>".
     std::u16string DescribeFailure(std::error_code error, FileAccess access) const;
 
     void Listen(ScheduleListener& listener);
     void StopListening(ScheduleListener& listener);
 
   private:
+    FileProblem CreateWhenMissing() const;
+    // What the user is told of the problems (see ComposeStartupReport); empty when there are none.
+    std::u16string Report(const StartupProblems& problems) const;
     void Tell(ScheduleChange change);
 
-    ScheduleFile file;
+    IniLocation location;
+    Clock clock;
     std::vector<cTask> allTasks;
     std::int16_t durationMinutes = kFallbackDurationMinutes;
     ScheduleProblems toldProblems;

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "platform/Files.h"
-#include "store/ScheduleFile.h"
+#include "store/ScheduleStore.h"
 #include "tests/store/SavedSchedule.h"
 
 namespace {
@@ -31,10 +31,10 @@ std::u16string Definition(unsigned step) {
 int main(int argc, char** argv) {
     if (argc != 4)
         return 2;
-    const ScheduleFile file({argv[1]}, [] { return LocalTime{}; });
+    ScheduleStore store({argv[1]}, [] { return LocalTime{}; });
     std::error_code error;
     SavedActivities activities;
-    for (IniKeyValue& activity : file.Activities(ActivityKind::FixedTimes, error))
+    for (IniKeyValue& activity : store.Activities(ActivityKind::FixedTimes, error))
         activities.emplace_back(std::move(activity.name), std::move(activity.value));
     if (error || activities.empty() ||
         ReadFileBytes(argv[1], error) != RenderSavedSchedule(activities)) {
@@ -50,18 +50,18 @@ int main(int argc, char** argv) {
             deleted.push_back(activities[at].first);
             activities.erase(activities.begin() + static_cast<std::ptrdiff_t>(at));
             Log(log, activities);
-            error = file.DeleteActivity(ActivityKind::FixedTimes, deleted.back());
+            error = store.DeleteActivity(ActivityKind::FixedTimes, deleted.back());
         } else if (kind == 1 && !deleted.empty()) {
             activities.emplace_back(deleted.back(), u"09:30|每日");  // goes to the section's end
             deleted.pop_back();
             Log(log, activities);
-            error = file.SaveActivity(ActivityKind::FixedTimes, activities.back().first,
-                                      activities.back().second, std::nullopt);
+            error = store.SaveActivity(ActivityKind::FixedTimes, activities.back().first,
+                                       activities.back().second, std::nullopt);
         } else {
             activities[at].second = Definition(step);
             Log(log, activities);
-            error = file.SaveActivity(ActivityKind::FixedTimes, activities[at].first,
-                                      activities[at].second, std::nullopt);
+            error = store.SaveActivity(ActivityKind::FixedTimes, activities[at].first,
+                                       activities[at].second, std::nullopt);
         }
         if (error)
             return 4;
