@@ -15,9 +15,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Quillot developers")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # The libraries come from the binary; Qt needs its platform plugins to open a window at all, and the
-# Chinese texts need a font that has them.
+# Chinese texts need a font that has them. libcanberra, which plays the reminder sound, is loaded
+# when a sound is first asked for, so the binary does not name it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libcanberra0")
 # The sound of reminders is the freedesktop sound theme's "alarm-clock-elapsed".
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
     "qt6-wayland, fonts-noto-cjk | fonts-wqy-microhei | fonts-wqy-zenhei, sound-theme-freedesktop")

@@ -1,6 +1,4 @@
-#include <QDBusConnection>
 #include <QSocketNotifier>
-#include <QThread>
 
 #include <sys/timerfd.h>
 #include <unistd.h>
@@ -13,9 +11,10 @@
 
 namespace {
 
-// A timer on the wall clock, far ahead, that the kernel cancels when the clock is set.
+// A timer on the wall clock, far ahead, that the kernel cancels when the clock is set and when the
+// computer wakes, which moves the wall clock against the monotonic one ("resume is equivalent to
+// clock_was_set()" in the kernel's timekeeping): no bus to listen to, no thread to connect to one.
 class LinuxClockWatch final : public QObject {
-    Q_OBJECT
   public:
     explicit LinuxClockWatch(std::function<void()> onChange) : changed(std::move(onChange)) {
         timer = timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
@@ -23,28 +22,10 @@ class LinuxClockWatch final : public QObject {
             auto* notifier = new QSocketNotifier(timer, QSocketNotifier::Read, this);
             connect(notifier, &QSocketNotifier::activated, this, &LinuxClockWatch::TimerRead);
         }
-        // Connecting to the system bus waits for its answers, or for its time-out where a bus
-        // does not answer: in a thread of its own, never in the window's. The signal is matched by
-        // its path, interface and name, without asking the bus who owns logind's name: whoever
-        // else sent it would only bring a look at the clock, which tells nothing twice.
-        subscribing.reset(QThread::create([this] {
-            QDBusConnection::systemBus().connect(
-                QString(), QStringLiteral("/org/freedesktop/login1"),
-                QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"),
-                this, SLOT(PrepareForSleep(bool)));
-        }));
-        subscribing->start();
     }
     ~LinuxClockWatch() override {
-        subscribing->wait();
         if (timer >= 0)
             close(timer);
-    }
-
-  private slots:
-    void PrepareForSleep(bool sleeping) {
-        if (!sleeping)
-            changed();
     }
 
   private:
@@ -60,14 +41,13 @@ class LinuxClockWatch final : public QObject {
         std::uint64_t expirations = 0;
         if (read(timer, &expirations, sizeof expirations) < 0 && errno == EAGAIN)
             return;
-        // Cancelled by a setting of the clock (ECANCELED), or ten years on: aim again.
+        // Cancelled by a setting of the clock or a wake (ECANCELED), or ten years on: aim again.
         Arm();
         changed();
     }
 
     std::function<void()> changed;
     int timer = -1;
-    std::unique_ptr<QThread> subscribing;
 };
 
 }  // namespace
@@ -75,5 +55,3 @@ class LinuxClockWatch final : public QObject {
 std::unique_ptr<QObject> WatchClockAndSleep(std::function<void()> changed) {
     return std::make_unique<LinuxClockWatch>(std::move(changed));
 }
-
-#include "ClockWatch_linux.moc"

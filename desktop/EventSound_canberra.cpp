@@ -1,5 +1,7 @@
 #include "desktop/EventSound.h"
 
+#include <QLibrary>
+
 #include <canberra.h>
 
 #include <condition_variable>
@@ -13,9 +15,33 @@
 
 namespace {
 
-// One thread, started by the first sound, owns the libcanberra context for the program's life:
-// creating it and connecting to the sound server may take a moment, or fail after one, and never
-// in the caller's thread. The thread is stopped and joined when the program ends.
+// libcanberra's functions, loaded with the first sound rather than linked: a start that plays
+// nothing maps neither it nor the libraries it brings. Without the library, or without one of the
+// functions, every pointer is null.
+struct Canberra {
+    decltype(&ca_context_create) create = nullptr;
+    decltype(&ca_context_change_props) changeProps = nullptr;
+    decltype(&ca_context_play) play = nullptr;
+    decltype(&ca_context_destroy) destroy = nullptr;
+
+    static Canberra Load() {
+        // Stays loaded for the program's life, as a linked library would.
+        QLibrary library(QStringLiteral("canberra"), 0);
+        Canberra canberra{
+            reinterpret_cast<decltype(create)>(library.resolve("ca_context_create")),
+            reinterpret_cast<decltype(changeProps)>(library.resolve("ca_context_change_props")),
+            reinterpret_cast<decltype(play)>(library.resolve("ca_context_play")),
+            reinterpret_cast<decltype(destroy)>(library.resolve("ca_context_destroy"))};
+        if (!canberra.create || !canberra.changeProps || !canberra.play || !canberra.destroy)
+            return {};
+        return canberra;
+    }
+};
+
+// One thread, started by the first sound, loads libcanberra and owns its context for the
+// program's life: loading, creating the context and connecting to the sound server may take a
+// moment, or fail after one, and never in the caller's thread. The thread is stopped and joined
+// when the program ends.
 class SoundPlayer {
   public:
     void Play() {
@@ -29,9 +55,10 @@ class SoundPlayer {
   private:
     void Run(const std::stop_token& stop) {
         const std::string name = EncodeUtf8(kAppTitle);
+        const Canberra canberra = Canberra::Load();
         ca_context* context = nullptr;
-        if (ca_context_create(&context) == CA_SUCCESS)
-            ca_context_change_props(context, CA_PROP_APPLICATION_NAME, name.c_str(), nullptr);
+        if (canberra.create && canberra.create(&context) == CA_SUCCESS)
+            canberra.changeProps(context, CA_PROP_APPLICATION_NAME, name.c_str(), nullptr);
         else
             context = nullptr;
         std::unique_lock lock(mutex);
@@ -41,13 +68,13 @@ class SoundPlayer {
             lock.unlock();
             // Does not wait for the sound to end; without a device or a server it plays nothing.
             if (context != nullptr) {
-                ca_context_play(context, 0, CA_PROP_EVENT_ID, "alarm-clock-elapsed",
-                                CA_PROP_EVENT_DESCRIPTION, name.c_str(), nullptr);
+                canberra.play(context, 0, CA_PROP_EVENT_ID, "alarm-clock-elapsed",
+                              CA_PROP_EVENT_DESCRIPTION, name.c_str(), nullptr);
             }
             lock.lock();
         }
         if (context != nullptr)
-            ca_context_destroy(context);
+            canberra.destroy(context);
     }
 
     std::mutex mutex;
