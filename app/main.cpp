@@ -1,7 +1,5 @@
 #include <QApplication>
 
-#include <QTimer>
-
 #include <utility>
 
 #include "app/ApplicationIdentity.h"
@@ -55,9 +53,6 @@ int main(int argc, char** argv) {
     Form1 form1(controller, dialogs, openEditor);
     notifications->CarryMenu([&]() -> QMenu& { return form1.Menu(); });
     form1.show();
-    // From the event loop, once the window is up: the system bus may take a moment to answer.
-    std::unique_ptr<QObject> clockWatch;
-    QTimer::singleShot(0, &form1,
-                       [&] { clockWatch = WatchClockAndSleep([&] { controller.LookAgain(); }); });
+    const std::unique_ptr<QObject> clockWatch = WatchClockAndSleep([&] { controller.LookAgain(); });
     return app.exec();
 }
