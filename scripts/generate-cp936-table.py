@@ -7,7 +7,7 @@ Run from anywhere, with Python 3 and nothing else:
     python3 scripts/generate-cp936-table.py
 
 and commit the file it writes. It prints the FNV-1a fingerprint of the table; the build turns the
-file into a C++ array (text/CMakeLists.txt) and tests/platform/Cp936_test.cpp checks the whole
+file into a C++ array (text/CMakeLists.txt) and tests/text/Cp936_test.cpp checks the whole
 table against the fingerprint of Windows' own table (WholeTwoByteTableMatchesWindows).
 
 Format: 126 rows, one for each lead byte 0x81..0xFE; each row holds 190 little-endian 16-bit

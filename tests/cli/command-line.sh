@@ -3,7 +3,7 @@
 # mistakes, and --status in text and JSON against prepared GM.ini files at a fixed moment (Monday
 # 2026-12-07 11:40, through faketime), beside the program and per user, while a status window of
 # the same program runs. Checks that the status options create and change nothing.
-# Usage: tests/app/command-line.sh <quillot> <version>
+# Usage: tests/cli/command-line.sh <quillot> <version>
 set -euo pipefail
 program=$1
 version=$2
