@@ -9,7 +9,7 @@
 
 #include "fuzz/FuzzCheck.h"
 #include "schedule/StatusTexts.h"
-#include "schedule/TaskEntries.h"
+#include "schedule/ActivityEntries.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "schedule/ScheduleText.h"
 #include "schedule/SoonText.h"
-#include "schedule/TaskEntries.h"
+#include "schedule/ActivityEntries.h"
 
 namespace {
 
@@ -100,7 +100,7 @@ StatusTexts ComputeStatusTexts(const std::vector<cTask>& tasks, std::int16_t dur
         {static_cast<std::int16_t>(now.hour), static_cast<std::int16_t>(now.minute)});
     for (const cTask& task : tasks) {
         evaluation.BeginTask(task);
-        VisitTaskForToday(task, durationMinutes, todayName, evaluation);
+        VisitActivityForToday(task, durationMinutes, todayName, evaluation);
     }
     return std::move(evaluation).Finish();
 }

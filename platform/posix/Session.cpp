@@ -199,11 +199,10 @@ EntryKeys ReadEntryKeys(std::string_view bytes) {
 }  // namespace
 
 bool StartsAtLogin(const fs::path& executable) {
-    std::error_code error;
-    const std::optional<std::string> bytes = ReadFileBytes(AutostartFile(), error);
-    if (!bytes)
+    const Outcome<std::string> read = ReadFileBytes(AutostartFile());
+    if (read.problem)
         return false;
-    const EntryKeys keys = ReadEntryKeys(*bytes);
+    const EntryKeys keys = ReadEntryKeys(read.value);
     return !keys.hidden && ExecProgram(keys.exec) == executable.native();
 }
 
