@@ -77,8 +77,9 @@ CommandLine ParseCommandLine(const std::vector<std::u16string>& arguments) {
             continue;
         }
         if (argument.starts_with(u"--status=")) {
-            return {Request::Unknown, UnknownMessage(u"选项“--status”的取值" + Quoted(argument.substr(9)) +
-                                              u"无法识别，可用 text 或 json。")};
+            return {Request::Unknown,
+                    UnknownMessage(u"选项“--status”的取值" + Quoted(argument.substr(9)) +
+                                   u"无法识别，可用 text 或 json。")};
         }
         // Qt reads "--name" as "-name".
         const std::u16string_view name = argument.substr(argument.starts_with(u"--") ? 2 : 1);
@@ -86,7 +87,8 @@ CommandLine ParseCommandLine(const std::vector<std::u16string>& arguments) {
             continue;
         if (Contains(kQtOptionsWithValue, name)) {
             if (++i == arguments.size()) {
-                return {Request::Unknown, UnknownMessage(u"选项" + Quoted(argument) + u"缺少取值。")};
+                return {Request::Unknown,
+                        UnknownMessage(u"选项" + Quoted(argument) + u"缺少取值。")};
             }
             continue;
         }

@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "editor/Form2.h"
 #include "editor/ActivityDefinition.h"
 #include "editor/ActivityNameCheck.h"
+#include "editor/Form2.h"
 #include "editor/TimeEntry.h"
 #include "text/TextTrim.h"
 #include "ui/Dialogs.h"
@@ -63,7 +63,8 @@ void Form2::加载现有任务列表() {
     if (!error)
         error = FillTaskList(rangeTaskList, ActivityKind::TimeRanges);
     if (error)
-        dialogs.Inform(this, FileErrorMessage(QStringLiteral("无法读取 "), error, FileAccess::Read));
+        dialogs.Inform(this,
+                       FileErrorMessage(QStringLiteral("无法读取 "), error, FileAccess::Read));
 }
 
 std::error_code Form2::FillTaskList(QListWidget* list, ActivityKind kind) {
@@ -107,9 +108,8 @@ void Form2::WeekdayClicked() {
 void Form2::AddTime() {
     const std::u16string startHour = Text(startHourBox), startMinute = Text(startMinuteBox),
                          endHour = Text(endHourBox), endMinute = Text(endMinuteBox);
-    const Outcome<std::u16string, TimeEntryProblem> entry =
-        ComposeTimeEntry({startHour, startMinute, endHour, endMinute}, ChosenKind(),
-                         sameDayOption->isChecked());
+    const Outcome<std::u16string, TimeEntryProblem> entry = ComposeTimeEntry(
+        {startHour, startMinute, endHour, endMinute}, ChosenKind(), sameDayOption->isChecked());
     if (entry.problem != TimeEntryProblem::None) {
         dialogs.Inform(this, ToQString(DescribeTimeEntryProblem(entry.problem)));
         const TimeEntryFocus focus = FocusAfter(entry.problem);
@@ -165,8 +165,8 @@ void Form2::SaveTask() {
     }
     if (std::error_code error = schedule.SaveActivity(ChosenKind(), name, definition.value,
                                                       DurationToStore(Text(durationBox)))) {
-        dialogs.Inform(
-            this, FileErrorMessage(QStringLiteral("任务未保存，无法写入 "), error, FileAccess::Write));
+        dialogs.Inform(this, FileErrorMessage(QStringLiteral("任务未保存，无法写入 "), error,
+                                              FileAccess::Write));
         return;
     }
     dialogs.Inform(this, QStringLiteral("保存成功！"));
@@ -187,8 +187,8 @@ void Form2::DeleteTask(const QListWidget* list) {
     }
     if (std::error_code error = schedule.DeleteActivity(kind, name)) {
         refreshStatus();
-        dialogs.Inform(
-            this, FileErrorMessage(QStringLiteral("任务未删除，无法写入 "), error, FileAccess::Write));
+        dialogs.Inform(this, FileErrorMessage(QStringLiteral("任务未删除，无法写入 "), error,
+                                              FileAccess::Write));
     }
 }
 

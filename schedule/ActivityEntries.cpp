@@ -60,7 +60,7 @@ class ProblemCollector final : public EntryVisitor {
 }  // namespace
 
 bool VisitActivityForToday(const cTask& task, std::int16_t durationMinutes,
-                       std::u16string_view todayName, EntryVisitor& visitor) {
+                           std::u16string_view todayName, EntryVisitor& visitor) {
     if (!RunsOn(task.星期, todayName))
         return false;
     std::u16string storage;

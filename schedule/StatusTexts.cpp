@@ -2,9 +2,9 @@
 
 #include <utility>
 
+#include "schedule/ActivityEntries.h"
 #include "schedule/ScheduleText.h"
 #include "schedule/SoonText.h"
-#include "schedule/ActivityEntries.h"
 
 namespace {
 

@@ -117,8 +117,7 @@ void StatusController::ShowTicks() {
         {board.Notifying(), values.warningLeads, values.warningSound, settings.StartsAtLogin()});
 }
 
-std::u16string StatusController::SaveMessage(std::u16string_view key,
-                                             std::error_code error) const {
+std::u16string StatusController::SaveMessage(std::u16string_view key, std::error_code error) const {
     return error ? settings.DescribeSaveError(key, error) : std::u16string();
 }
 

@@ -68,7 +68,8 @@ class ScheduleStore {
 
     // A key of the program's settings (ProgramSettings.h), as text; not a change of the schedule.
     std::error_code SaveSetting(std::u16string_view key, std::u16string_view value) const;
-    // The message for problems of the file (see DescribeStartupProblems); empty when there are none.
+    // The message for problems of the file (see DescribeStartupProblems); empty when there are
+    // none.
     std::u16string DescribeProblems(const StartupProblems& problems) const;
     // The file and why it could not be read or written, for a message: "<path>：<reason>".
     std::u16string DescribeFileError(std::error_code error, FileAccess access) const;

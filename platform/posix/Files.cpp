@@ -223,7 +223,8 @@ Outcome<std::string> ReadFileBytes(const fs::path& path) {
         return {{}, LastError()};
     }
     if (!S_ISREG(info.st_mode)) {
-        return {{}, std::make_error_code(S_ISDIR(info.st_mode) ? std::errc::is_a_directory
+        return {{},
+                std::make_error_code(S_ISDIR(info.st_mode) ? std::errc::is_a_directory
                                                            : std::errc::invalid_argument)};
     }
     std::string bytes;

@@ -33,9 +33,9 @@ void ParseLine(IniDocument& document, std::size_t index) {
     const std::size_t equals = content.find(u'=');
     if (equals == std::u16string_view::npos || document.sections.empty())
         return;
-    document.sections.back().keys.push_back(IniKey{
-        std::u16string(TrimIniBlanks(content.substr(0, equals))),
-        std::u16string(StripOuterQuotes(TrimIniBlanks(content.substr(equals + 1)))), index});
+    document.sections.back().keys.push_back(
+        IniKey{std::u16string(TrimIniBlanks(content.substr(0, equals))),
+               std::u16string(StripOuterQuotes(TrimIniBlanks(content.substr(equals + 1)))), index});
 }
 
 // The first item of that name (spaces around the argument ignored), or null: a section among the
