@@ -37,9 +37,9 @@ int main(int argc, char** argv) {
     MessageBoxDialogs dialogs;
     ScheduleStore schedule(ResolveIniPath(executable), SystemLocalTime);
     // Writes GM.ini when it is missing and loads it, before the status window is set up.
-    StartupLoad loaded = schedule.LoadAtStartup();
-    Settings settings(schedule, std::move(loaded.settings), executable);
-    StatusBoard board(schedule, settings, std::move(loaded.report));
+    Outcome<ProgramSettings, StartupProblems> loaded = schedule.LoadAtStartup();
+    Settings settings(schedule, std::move(loaded.value), executable);
+    StatusBoard board(schedule, settings, loaded.problem);
     const std::unique_ptr<ActivityNotifications> notifications = DesktopNotifications();
     DesktopNotificationService desktop(*notifications);
     StatusController controller(board, settings, schedule, SystemLocalTime, desktop);

@@ -30,7 +30,8 @@ bool Contains(const std::array<std::u16string_view, N>& names, std::u16string_vi
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-std::u16string Mistake(std::u16string_view what) {
+// The line for standard error that tells what is unknown.
+std::u16string UnknownMessage(std::u16string_view what) {
     std::u16string line = u"quillot：";
     line.append(what).append(u"用法见 quillot --help。\n");
     return line;
@@ -53,7 +54,7 @@ CommandLine ParseCommandLine(const std::vector<std::u16string>& arguments) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::u16string_view argument = arguments[i];
         if (optionsEnded || argument.size() < 2 || argument[0] != u'-') {
-            return {Request::Mistake, Mistake(u"无法识别的参数" + Quoted(argument) + u"。")};
+            return {Request::Unknown, UnknownMessage(u"无法识别的参数" + Quoted(argument) + u"。")};
         }
         if (argument == u"--") {
             optionsEnded = true;
@@ -76,8 +77,9 @@ CommandLine ParseCommandLine(const std::vector<std::u16string>& arguments) {
             continue;
         }
         if (argument.starts_with(u"--status=")) {
-            return {Request::Mistake, Mistake(u"选项“--status”的取值" + Quoted(argument.substr(9)) +
-                                              u"无法识别，可用 text 或 json。")};
+            return {Request::Unknown,
+                    UnknownMessage(u"选项“--status”的取值" + Quoted(argument.substr(9)) +
+                                   u"无法识别，可用 text 或 json。")};
         }
         // Qt reads "--name" as "-name".
         const std::u16string_view name = argument.substr(argument.starts_with(u"--") ? 2 : 1);
@@ -85,7 +87,8 @@ CommandLine ParseCommandLine(const std::vector<std::u16string>& arguments) {
             continue;
         if (Contains(kQtOptionsWithValue, name)) {
             if (++i == arguments.size()) {
-                return {Request::Mistake, Mistake(u"选项" + Quoted(argument) + u"缺少取值。")};
+                return {Request::Unknown,
+                        UnknownMessage(u"选项" + Quoted(argument) + u"缺少取值。")};
             }
             continue;
         }
@@ -94,7 +97,7 @@ CommandLine ParseCommandLine(const std::vector<std::u16string>& arguments) {
             Contains(kQtOptionsWithJoinedValue, name.substr(0, equals))) {
             continue;
         }
-        return {Request::Mistake, Mistake(u"无法识别的选项" + Quoted(argument) + u"。")};
+        return {Request::Unknown, UnknownMessage(u"无法识别的选项" + Quoted(argument) + u"。")};
     }
     if (help)
         return {Request::Help, {}};

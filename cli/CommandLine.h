@@ -12,15 +12,15 @@ struct CommandLine {
         Version,     // -v, --version
         StatusText,  // --status, --status=text
         StatusJson,  // --status=json
-        Mistake,     // an option, value or argument the program does not know
+        Unknown,     // an option, value or argument the program does not know
     };
     Request request = Request::Window;
-    std::u16string mistake;  // for Mistake: the line for standard error, ended by LF
+    std::u16string message;  // for Unknown: the line for standard error, ended by LF
 };
 
 // The arguments after the program's name. The options that Qt reads for the window (-platform,
 // -display, -style …, with one dash or two) are left to Qt; anything else that is not one of the
-// program's own options is a mistake, and the first mistake is told; "--" ends the options, so
+// program's own options is unknown, and the first one unknown is told; "--" ends the options, so
 // that anything after it is an argument, which the program takes none of. Otherwise help comes
 // before the version, the version before the status, and of two status forms the last one counts.
 CommandLine ParseCommandLine(const std::vector<std::u16string>& arguments);

@@ -5,17 +5,17 @@
 #include "cli/StatusOutput.h"
 #include "platform/Process.h"
 #include "status/SystemClock.h"
-#include "store/StartupReport.h"
+#include "store/StartupMessage.h"
 #include "store/ini/IniLocation.h"
 
 namespace {
 
 constexpr int kAnswered = 0;
 constexpr int kFailed = 1;
-constexpr int kMistake = 2;
+constexpr int kUnknown = 2;
 
 int Print(std::u16string_view text) {
-    return WriteConsoleText(ConsoleStream::Output, text) ? kAnswered : kFailed;
+    return WriteConsoleText(ConsoleStream::Output, text) ? kFailed : kAnswered;
 }
 
 // The status as the window would show it now, from the GM.ini it would use, or what the window
@@ -23,15 +23,14 @@ int Print(std::u16string_view text) {
 int PrintStatus(bool json) {
     const IniLocation location = PreviewIniPath(ExecutablePath());
     const LocalTime now = SystemLocalTime();
-    FileProblem problem;
-    const ScheduleSnapshot schedule = ReadScheduleSnapshot(location, now, problem);
-    if (problem) {
-        const StartupProblems problems{{problem, {}, {}}, {}, {}, {}, {}};
+    const Outcome<ScheduleSnapshot, FileProblem> schedule = ReadScheduleSnapshot(location, now);
+    if (schedule.problem) {
         WriteConsoleText(ConsoleStream::Error,
-                         ComposeStartupReport(location.file, problems) + u"\n");
+                         DescribeFileProblem(location.file, schedule.problem) + u"\n");
         return kFailed;
     }
-    const StatusTexts texts = ComputeStatusTexts(schedule.tasks, schedule.durationMinutes, now);
+    const StatusTexts texts =
+        ComputeStatusTexts(schedule.value.tasks, schedule.value.durationMinutes, now);
     return Print(json ? StatusAsJson(texts) : StatusAsText(texts));
 }
 
@@ -50,9 +49,9 @@ std::optional<int> AnswerCommandLine(int argc, const char* const* argv) {
             return PrintStatus(false);
         case CommandLine::Request::StatusJson:
             return PrintStatus(true);
-        case CommandLine::Request::Mistake:
+        case CommandLine::Request::Unknown:
             break;
     }
-    WriteConsoleText(ConsoleStream::Error, line.mistake);
-    return kMistake;
+    WriteConsoleText(ConsoleStream::Error, line.message);
+    return kUnknown;
 }

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-// Answers the command-line options that need no window (-h, -v, --status and mistakes) on the
+// Answers the command-line options that need no window (-h, -v, --status and unknown ones) on the
 // standard streams, before anything of the window is set up: no display is needed, nothing is
 // created or changed, and the single-instance check is not made. Returns the exit code then;
 // nothing when the status window is to open.

@@ -7,7 +7,7 @@ namespace {
 
 constexpr std::u16string_view kLineBreak = u"\r\n";
 
-// The lines of a report text, whose lines are separated by CR LF.
+// The lines of a list text, whose lines are separated by CR LF.
 std::vector<std::u16string_view> LinesOf(std::u16string_view text) {
     std::vector<std::u16string_view> lines;
     for (std::size_t start = 0;;) {

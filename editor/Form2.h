@@ -73,7 +73,7 @@ class Form2 : public QDialog, private ScheduleListener {
 
     ActivityKind ChosenKind() const;
     std::vector<std::u16string> PendingEntries() const;
-    QString FileFailure(const QString& what, std::error_code error, FileAccess access) const;
+    QString FileErrorMessage(const QString& what, std::error_code error, FileAccess access) const;
 
     Dialogs& dialogs;
     ScheduleStore& schedule;

@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "editor/ActivityDefinition.h"
+#include "editor/ActivityNameCheck.h"
 #include "editor/Form2.h"
-#include "editor/TaskDefinition.h"
-#include "editor/TaskNameCheck.h"
 #include "editor/TimeEntry.h"
 #include "text/TextTrim.h"
 #include "ui/Dialogs.h"
@@ -63,18 +63,19 @@ void Form2::加载现有任务列表() {
     if (!error)
         error = FillTaskList(rangeTaskList, ActivityKind::TimeRanges);
     if (error)
-        dialogs.Inform(this, FileFailure(QStringLiteral("无法读取 "), error, FileAccess::Read));
+        dialogs.Inform(this,
+                       FileErrorMessage(QStringLiteral("无法读取 "), error, FileAccess::Read));
 }
 
 std::error_code Form2::FillTaskList(QListWidget* list, ActivityKind kind) {
-    std::error_code error;
-    for (const IniKeyValue& entry : schedule.Activities(kind, error)) {
-        auto* line = new QListWidgetItem(ToQString(entry.name + u"=" + entry.value), list);
-        line->setData(NameData, ToQString(entry.name));
+    const Outcome<std::vector<IniKeyValue>> activities = schedule.Activities(kind);
+    for (const IniKeyValue& key : activities.value) {
+        auto* line = new QListWidgetItem(ToQString(key.name + u"=" + key.value), list);
+        line->setData(NameData, ToQString(key.name));
         line->setData(KindData, static_cast<int>(kind));
-        line->setData(ValueData, ToQString(entry.value));
+        line->setData(ValueData, ToQString(key.value));
     }
-    return error;
+    return activities.problem;
 }
 
 void Form2::ClearTimeBoxes() {
@@ -107,17 +108,18 @@ void Form2::WeekdayClicked() {
 void Form2::AddTime() {
     const std::u16string startHour = Text(startHourBox), startMinute = Text(startMinuteBox),
                          endHour = Text(endHourBox), endMinute = Text(endMinuteBox);
-    TimeEntryOutcome outcome = ComposeTimeEntry({startHour, startMinute, endHour, endMinute},
-                                                ChosenKind(), sameDayOption->isChecked());
-    if (!outcome.accepted()) {
-        dialogs.Inform(this, ToQString(outcome.refusal));
-        if (outcome.focus == TimeEntryFocus::StartHour)
+    const Outcome<std::u16string, TimeEntryProblem> entry = ComposeTimeEntry(
+        {startHour, startMinute, endHour, endMinute}, ChosenKind(), sameDayOption->isChecked());
+    if (entry.problem != TimeEntryProblem::None) {
+        dialogs.Inform(this, ToQString(DescribeTimeEntryProblem(entry.problem)));
+        const TimeEntryFocus focus = FocusAfter(entry.problem);
+        if (focus == TimeEntryFocus::StartHour)
             startHourBox->setFocus();
-        if (outcome.focus == TimeEntryFocus::EndHour)
+        if (focus == TimeEntryFocus::EndHour)
             endHourBox->setFocus();
         return;
     }
-    pendingTimeList->addItem(ToQString(outcome.entry));
+    pendingTimeList->addItem(ToQString(entry.value));
     ClearTimeBoxes();
     startHourBox->setFocus();
 }
@@ -140,29 +142,31 @@ std::vector<std::u16string> Form2::PendingEntries() const {
     return entries;
 }
 
-QString Form2::FileFailure(const QString& what, std::error_code error, FileAccess access) const {
-    return what + ToQString(schedule.DescribeFailure(error, access));
+QString Form2::FileErrorMessage(const QString& what, std::error_code error,
+                                FileAccess access) const {
+    return what + ToQString(schedule.DescribeFileError(error, access));
 }
 
 void Form2::SaveTask() {
     const std::u16string name(TrimSpaces(Text(taskNameBox)));
-    if (std::u16string refusal = TaskNameRefusal(name); !refusal.empty()) {
-        dialogs.Inform(this, ToQString(refusal));
+    if (const NameProblem problem = CheckActivityName(name)) {
+        dialogs.Inform(this, ToQString(DescribeNameProblem(problem)));
         taskNameBox->setFocus();
         return;
     }
     ActivityDefinition activity{PendingEntries(), {dailyCheck->isChecked(), {}}};
     for (std::size_t i = 0; i < activity.days.weekdays.size(); ++i)
         activity.days.weekdays[i] = weekdayChecks[i]->isChecked();
-    TaskDefinition definition = ComposeTaskDefinition(activity);
-    if (!definition.ok()) {
-        dialogs.Inform(this, ToQString(definition.refusal));
+    const Outcome<std::u16string, DefinitionProblem> definition =
+        ComposeActivityDefinition(activity);
+    if (definition.problem != DefinitionProblem::None) {
+        dialogs.Inform(this, ToQString(DescribeDefinitionProblem(definition.problem)));
         return;
     }
     if (std::error_code error = schedule.SaveActivity(ChosenKind(), name, definition.value,
                                                       DurationToStore(Text(durationBox)))) {
-        dialogs.Inform(
-            this, FileFailure(QStringLiteral("任务未保存，无法写入 "), error, FileAccess::Write));
+        dialogs.Inform(this, FileErrorMessage(QStringLiteral("任务未保存，无法写入 "), error,
+                                              FileAccess::Write));
         return;
     }
     dialogs.Inform(this, QStringLiteral("保存成功！"));
@@ -183,8 +187,8 @@ void Form2::DeleteTask(const QListWidget* list) {
     }
     if (std::error_code error = schedule.DeleteActivity(kind, name)) {
         refreshStatus();
-        dialogs.Inform(
-            this, FileFailure(QStringLiteral("任务未删除，无法写入 "), error, FileAccess::Write));
+        dialogs.Inform(this, FileErrorMessage(QStringLiteral("任务未删除，无法写入 "), error,
+                                              FileAccess::Write));
     }
 }
 

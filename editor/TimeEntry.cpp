@@ -22,10 +22,6 @@ std::optional<ClockTime> ReadClock(std::u16string_view hourText, std::u16string_
     return ClockTime{*hour, *minute};
 }
 
-TimeEntryOutcome Refuse(std::u16string message, TimeEntryFocus focus) {
-    return TimeEntryOutcome{{}, std::move(message), focus};
-}
-
 }  // namespace
 
 std::optional<std::int16_t> 补两位数字(std::u16string_view text) {
@@ -43,23 +39,49 @@ std::optional<std::int16_t> 补两位数字(std::u16string_view text) {
     return std::nullopt;
 }
 
-TimeEntryOutcome ComposeTimeEntry(const TimeEntryBoxes& boxes, ActivityKind kind, bool sameDay) {
+Outcome<std::u16string, TimeEntryProblem> ComposeTimeEntry(const TimeEntryBoxes& boxes,
+                                                           ActivityKind kind, bool sameDay) {
     if (IsBlank(boxes.startHour))
-        return Refuse(u"开始小时不能为空！", TimeEntryFocus::StartHour);
+        return {{}, TimeEntryProblem::StartHourBlank};
     std::optional<ClockTime> start = ReadClock(boxes.startHour, boxes.startMinute);
     if (!start)
-        return Refuse(u"时间超出范围！", TimeEntryFocus::Unchanged);
+        return {{}, TimeEntryProblem::StartOutOfRange};
     std::u16string entry = FormatClock(*start);
     if (kind == ActivityKind::TimeRanges) {
         if (IsBlank(boxes.endHour))
-            return Refuse(u"结束小时不能为空！", TimeEntryFocus::EndHour);
+            return {{}, TimeEntryProblem::EndHourBlank};
         std::optional<ClockTime> end = ReadClock(boxes.endHour, boxes.endMinute);
         if (!end)
-            return Refuse(u"结束时间超出范围！", TimeEntryFocus::Unchanged);
+            return {{}, TimeEntryProblem::EndOutOfRange};
         entry += u"-" + FormatClock(*end);
-        if (sameDay && MinuteOfDay(*start) >= MinuteOfDay(*end)) {
-            return Refuse(u"当日时段不能开始≥结束！", TimeEntryFocus::Unchanged);
-        }
+        if (sameDay && MinuteOfDay(*start) >= MinuteOfDay(*end))
+            return {{}, TimeEntryProblem::StartNotBeforeEnd};
     }
-    return TimeEntryOutcome{std::move(entry), {}, TimeEntryFocus::Unchanged};
+    return {std::move(entry), TimeEntryProblem::None};
+}
+
+std::u16string DescribeTimeEntryProblem(TimeEntryProblem problem) {
+    switch (problem) {
+        case TimeEntryProblem::StartHourBlank:
+            return u"开始小时不能为空！";
+        case TimeEntryProblem::StartOutOfRange:
+            return u"时间超出范围！";
+        case TimeEntryProblem::EndHourBlank:
+            return u"结束小时不能为空！";
+        case TimeEntryProblem::EndOutOfRange:
+            return u"结束时间超出范围！";
+        case TimeEntryProblem::StartNotBeforeEnd:
+            return u"当日时段不能开始≥结束！";
+        case TimeEntryProblem::None:
+            break;
+    }
+    return {};
+}
+
+TimeEntryFocus FocusAfter(TimeEntryProblem problem) {
+    if (problem == TimeEntryProblem::StartHourBlank)
+        return TimeEntryFocus::StartHour;
+    if (problem == TimeEntryProblem::EndHourBlank)
+        return TimeEntryFocus::EndHour;
+    return TimeEntryFocus::Unchanged;
 }

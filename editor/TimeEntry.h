@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "schedule/ActivityValue.h"
+#include "text/Outcome.h"
 
 // Turning the hour and minute boxes of the task editor into one time entry.
 
@@ -22,17 +23,25 @@ struct TimeEntryBoxes {
     std::u16string_view endMinute;
 };
 
-// The box that takes the focus after a refusal.
-enum class TimeEntryFocus { Unchanged, StartHour, EndHour };
-
-struct TimeEntryOutcome {
-    std::u16string entry;    // "HH:mm" or "HH:mm-HH:mm" when accepted
-    std::u16string refusal;  // the message to show when refused
-    TimeEntryFocus focus = TimeEntryFocus::Unchanged;
-    bool accepted() const { return refusal.empty(); }
+// What keeps the boxes from making an entry.
+enum class TimeEntryProblem {
+    None,
+    StartHourBlank,
+    StartOutOfRange,
+    EndHourBlank,
+    EndOutOfRange,
+    StartNotBeforeEnd,  // a same-day range
 };
 
 // Checks the boxes in the order a user meets them (start hour, start range, end hour, end range,
-// same-day order) and composes the entry. The end boxes are read only for time ranges; sameDay
-// refuses a range whose start is not before its end.
-TimeEntryOutcome ComposeTimeEntry(const TimeEntryBoxes& boxes, ActivityKind kind, bool sameDay);
+// same-day order) and composes the entry, "HH:mm" or "HH:mm-HH:mm". The end boxes are read only
+// for time ranges; sameDay does not take a range whose start is not before its end.
+Outcome<std::u16string, TimeEntryProblem> ComposeTimeEntry(const TimeEntryBoxes& boxes,
+                                                           ActivityKind kind, bool sameDay);
+
+// The message for the problem; empty for none.
+std::u16string DescribeTimeEntryProblem(TimeEntryProblem problem);
+
+// The box that takes the focus after the problem is told.
+enum class TimeEntryFocus { Unchanged, StartHour, EndHour };
+TimeEntryFocus FocusAfter(TimeEntryProblem problem);

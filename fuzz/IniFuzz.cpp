@@ -64,11 +64,11 @@ Snapshot Read(const fs::path& ini, const IniDocument& document) {
         const std::u16string name = FoldIniName(section.name);
         if (snapshot.contains(name))
             continue;
-        std::error_code error;
         auto& keys = snapshot[name];
-        for (const IniKeyValue& key : ReadIniKeys(section.name, ini, error))
+        const Outcome<std::vector<IniKeyValue>> read = ReadIniKeys(section.name, ini);
+        for (const IniKeyValue& key : read.value)
             keys.try_emplace(FoldIniName(key.name), key.value);
-        Check(!error, "the file can be read");
+        Check(!read.problem, "the file can be read");
     }
     return snapshot;
 }
@@ -131,10 +131,9 @@ Write NextWrite(FuzzedDataProvider& data, const IniDocument& document) {
         write.section = SectionName(ConsumeText(data, 24));
     }
     const IniSection* section = FindIniSection(document, write.section);
-    if (section != nullptr && !section->entries.empty() && data.ConsumeBool()) {
+    if (section != nullptr && !section->keys.empty() && data.ConsumeBool()) {
         write.key = KeyName(
-            section
-                ->entries[data.ConsumeIntegralInRange<std::size_t>(0, section->entries.size() - 1)]
+            section->keys[data.ConsumeIntegralInRange<std::size_t>(0, section->keys.size() - 1)]
                 .name);
     } else {
         write.key = KeyName(ConsumeText(data, 24));
@@ -155,11 +154,11 @@ Snapshot Expected(Snapshot snapshot, const IniDocument& before, const Write& wri
     keys.erase(key);
     if (const IniSection* section = FindIniSection(before, write.section)) {
         bool first = true;
-        for (const IniEntry& entry : section->entries) {
-            if (!IniNamesEqual(entry.name, write.key))
+        for (const IniKey& line : section->keys) {
+            if (!IniNamesEqual(line.name, write.key))
                 continue;
             if (!first) {
-                keys[key] = entry.value;
+                keys[key] = line.value;
                 break;
             }
             first = false;
@@ -222,8 +221,8 @@ bool UntouchedLinesKept(const IniDocument& before, const IniDocument& after, con
 
     std::string_view touched;
     if (const IniSection* section = FindIniSection(before, write.section)) {
-        if (const IniEntry* entry = FindIniEntry(*section, write.key))
-            touched = old[entry->line];
+        if (const IniKey* line = FindIniKey(*section, write.key))
+            touched = old[line->line];
     }
     if (gone.size() == 1 && gone[0] == touched)
         return true;
@@ -292,19 +291,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     FuzzedDataProvider data(bytes, size);
     Check(!ReplaceFileAtomically(ini, data.ConsumeRandomLengthString(4096)), "GM.ini is written");
 
-    std::error_code error;
-    const std::optional<IniDocument> read = ReadIniDocument(ini, error);
-    Check(read && !error, "GM.ini is read");
-    ReadStartupSchedule(*read);
+    const Outcome<std::optional<IniDocument>> read = ReadIniDocument(ini);
+    Check(read.value && !read.problem, "GM.ini is read");
+    ReadStartupSchedule(*read.value);
 
-    IniDocument before = ParseIniDocument(ReadFileBytes(ini, error).value_or(""));
+    IniDocument before = ParseIniDocument(ReadFileBytes(ini).value);
     for (int writes = 0; writes < 8 && data.remaining_bytes() > 0; ++writes) {
         const Write write = NextWrite(data, before);
         const Snapshot expected = Expected(Read(ini, before), before, write);
         Check(!WriteIniValue(write.section, write.key, write.value, ini), "the write succeeds");
 
-        IniDocument after = ParseIniDocument(ReadFileBytes(ini, error).value_or(""));
-        Check(!error, "GM.ini is read after the write");
+        const Outcome<std::string> written = ReadFileBytes(ini);
+        Check(!written.problem, "GM.ini is read after the write");
+        IniDocument after = ParseIniDocument(written.value);
         if (ReadIniValue(write.section, write.key, after) !=
             ValueIn(expected, write.section, write.key)) {
             Fail("the key reads back as written, or as absent after a remove", write, before,

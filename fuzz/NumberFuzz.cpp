@@ -56,13 +56,13 @@ void CheckTimeEntry(FuzzedDataProvider& data) {
     const std::u16string startMinute = ConsumeText(data, 24);
     const std::u16string endHour = ConsumeText(data, 24);
     const std::u16string endMinute = ConsumeText(data, 24);
-    const TimeEntryOutcome outcome =
+    const Outcome<std::u16string, TimeEntryProblem> outcome =
         ComposeTimeEntry({startHour, startMinute, endHour, endMinute}, kind, sameDay);
-    if (!outcome.accepted()) {
-        Check(outcome.entry.empty(), "a refused entry has no text");
+    if (outcome.problem != TimeEntryProblem::None) {
+        Check(outcome.value.empty(), "an entry with a problem has no text");
         return;
     }
-    const std::u16string_view entry = outcome.entry;
+    const std::u16string_view entry = outcome.value;
     Check(IsClockOfOneDay(entry.substr(0, 5)), "an accepted start is a clock time of one day");
     if (kind == ActivityKind::FixedTimes) {
         Check(entry.size() == 5, "a fixed entry is one clock time");

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "fuzz/FuzzCheck.h"
+#include "schedule/ActivityEntries.h"
 #include "schedule/StatusTexts.h"
-#include "schedule/TaskEntries.h"
 
 namespace {
 

@@ -80,9 +80,9 @@ fs::path TemporaryName(const fs::path& target, unsigned long long pid) {
 void ForEachTemporary(const fs::path& target,
                       const std::function<void(const fs::path&, unsigned long long)>& visit) {
     std::error_code error;
-    fs::directory_iterator entries(target.parent_path(), error);
-    for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
-        const fs::path& path = entries->path();
+    fs::directory_iterator files(target.parent_path(), error);
+    for (; !error && files != fs::directory_iterator(); files.increment(error)) {
+        const fs::path& path = files->path();
         if (const std::optional<unsigned long long> pid = TemporaryWriter(path.filename(), target))
             visit(path, *pid);
     }

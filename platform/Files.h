@@ -1,21 +1,22 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
+
+#include "text/Outcome.h"
 
 // Reading and replacing files, and who may write where.
 
 // True when an ordinary file (not a folder) exists at the path.
 bool IsRegularFile(const std::filesystem::path& path);
 
-// The whole content of a file; empty with error set when it cannot be read (a missing file gives
+// The whole content of a file, or why it cannot be read (a missing file gives
 // std::errc::no_such_file_or_directory). Only an ordinary file is read: a folder gives
 // std::errc::is_a_directory, and anything else that is no ordinary file (a named pipe, a device)
 // std::errc::invalid_argument, without waiting for a writer or for input.
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::error_code& error);
+Outcome<std::string> ReadFileBytes(const std::filesystem::path& path);
 
 // Replaces the file with exactly these bytes, or leaves it as it was: the bytes go to a temporary
 // file in the same folder (without a name while it is written, where the system offers that), are

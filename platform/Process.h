@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 // The running program: its executable, its arguments, its console and its one instance.
@@ -21,8 +22,8 @@ enum class ConsoleStream { Output, Error };
 // Writes the text to the program's standard output or standard error, as UTF-8. On Windows the
 // program has no console of its own: when the stream was not given to it as a file, a pipe or a
 // console, it attaches to the console of the process that started it and writes there. A console
-// gets the text as UTF-16. False when not all of it could be written.
-bool WriteConsoleText(ConsoleStream stream, std::u16string_view text);
+// gets the text as UTF-16. Returns why, when not all of it could be written.
+std::error_code WriteConsoleText(ConsoleStream stream, std::u16string_view text);
 
 // Holds the right to be the one running instance of an executable path, until destroyed or until
 // the process ends (the operating system releases it even after a crash).

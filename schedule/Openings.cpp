@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "schedule/ActivityEntries.h"
 #include "schedule/ScheduleText.h"
 #include "schedule/SoonText.h"
-#include "schedule/TaskEntries.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ void VisitDay(const std::vector<cTask>& tasks, std::int16_t durationMinutes, loc
         DayStarts starts(firstMinute, [&](std::int32_t start, const EntryView& entry) {
             receive(task, start, entry);
         });
-        VisitTaskForToday(task, durationMinutes, dayName, starts);
+        VisitActivityForToday(task, durationMinutes, dayName, starts);
     }
 }
 

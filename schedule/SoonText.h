@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "schedule/ActivityEntries.h"
 #include "schedule/ActivityValue.h"
-#include "schedule/TaskEntries.h"
 
 // An entry as the list of what opens within 30 minutes shows it: a fixed time point as its start
 // and "开启" ("12:05开启"), a range as written ("12:05-12:20").

@@ -2,9 +2,9 @@
 
 #include <utility>
 
+#include "schedule/ActivityEntries.h"
 #include "schedule/ScheduleText.h"
 #include "schedule/SoonText.h"
-#include "schedule/TaskEntries.h"
 
 namespace {
 
@@ -15,10 +15,10 @@ constexpr std::u16string_view kNowEmpty = u"当前可参与：无";
 constexpr std::u16string_view kSoonHeader = u"*30分钟内开启*";
 constexpr std::u16string_view kSoonEmpty = u"30分钟内开启：无";
 
-// One list of the report: the header, then "N. name display" lines, each after a line break.
-class ReportList {
+// One list of the status texts: the header, then "N. name display" lines, each after a line break.
+class StatusList {
   public:
-    ReportList(std::u16string_view header, std::u16string_view emptyText)
+    StatusList(std::u16string_view header, std::u16string_view emptyText)
         : text(header), emptyText(emptyText) {}
 
     void AddLine(std::u16string_view name, std::u16string_view display) {
@@ -84,8 +84,8 @@ class StatusEvaluation final : public EntryVisitor {
   private:
     ClockTime current;
     const cTask* task = nullptr;
-    ReportList now{kNowHeader, kNowEmpty};
-    ReportList soon{kSoonHeader, kSoonEmpty};
+    StatusList now{kNowHeader, kNowEmpty};
+    StatusList soon{kSoonHeader, kSoonEmpty};
     std::vector<OpenEntry> open;
     std::vector<OpenEntry> opening;
 };
@@ -100,7 +100,7 @@ StatusTexts ComputeStatusTexts(const std::vector<cTask>& tasks, std::int16_t dur
         {static_cast<std::int16_t>(now.hour), static_cast<std::int16_t>(now.minute)});
     for (const cTask& task : tasks) {
         evaluation.BeginTask(task);
-        VisitTaskForToday(task, durationMinutes, todayName, evaluation);
+        VisitActivityForToday(task, durationMinutes, todayName, evaluation);
     }
     return std::move(evaluation).Finish();
 }

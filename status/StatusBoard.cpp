@@ -4,8 +4,11 @@
 
 #include "store/ScheduleFileLayout.h"
 
-StatusBoard::StatusBoard(ScheduleStore& schedule, Settings& settings, std::u16string startupReport)
-    : schedule(schedule), settings(settings), untoldReport(std::move(startupReport)) {
+StatusBoard::StatusBoard(ScheduleStore& schedule, Settings& settings,
+                         const StartupProblems& startupProblems)
+    : schedule(schedule),
+      settings(settings),
+      untoldMessage(schedule.DescribeProblems(startupProblems)) {
     settings.Listen(*this);
 }
 
@@ -14,8 +17,11 @@ StatusBoard::~StatusBoard() {
 }
 
 void StatusBoard::Reload() {
-    if (std::u16string report = schedule.Reload(); !report.empty())
-        untoldReport = std::move(report);
+    if (const std::optional<ScheduleProblems> problems = schedule.Reload()) {
+        if (std::u16string message = schedule.DescribeProblems({.schedule = *problems});
+            !message.empty())
+            untoldMessage = std::move(message);
+    }
 }
 
 bool StatusBoard::ShowsAtOnce(ScheduleChange change) {
@@ -27,7 +33,7 @@ StatusLook StatusBoard::Look(const LocalTime& now) {
     const std::int16_t durationMinutes = schedule.DurationMinutes();
     StatusLook look{ComputeStatusTexts(allTasks, durationMinutes, now),
                     {},
-                    std::exchange(untoldReport, {}),
+                    std::exchange(untoldMessage, {}),
                     std::nullopt};
     const NotificationPlan::Basis planned{allTasks, durationMinutes,
                                           settings.Values().warningLeads};

@@ -18,23 +18,22 @@ struct StatusLook {
     StatusTexts texts;
     // What to send to the desktop now, in order; only while notifications are on.
     std::vector<Notification> notifications;
-    // What to tell the user of the schedule's problems: those of the start-up at the first look,
-    // later those of a reload when they differ from the ones told last. Empty when there is
-    // nothing new to tell.
-    std::u16string report;
+    // The message of the schedule's problems: those of the start-up at the first look, later those
+    // of a reload when they differ from the ones told last. Empty when there is nothing new to
+    // tell.
+    std::u16string message;
     // Seconds from the look to the next opening or warning, while notifications are on and one
     // comes within a week: when to look again, besides the minute's refresh.
     std::optional<std::int32_t> secondsToNextLook;
 };
 
-// The status window without the window: turns the schedule it is given into what the window shows
-// and sends, one look at a time, with the program's settings as they stand. The window draws what a
-// look gives and decides nothing itself.
+// The status window without the window: what it shows and sends, one look at a time.
 class StatusBoard : private SettingsListener {
   public:
-    // startupReport is what the start-up's load (ScheduleStore::LoadAtStartup) has to tell, told at
-    // the first look.
-    StatusBoard(ScheduleStore& schedule, Settings& settings, std::u16string startupReport);
+    // startupProblems are those of the start-up's load (ScheduleStore::LoadAtStartup), told at the
+    // first look.
+    StatusBoard(ScheduleStore& schedule, Settings& settings,
+                const StartupProblems& startupProblems);
     StatusBoard(const StatusBoard&) = delete;
     StatusBoard& operator=(const StatusBoard&) = delete;
     ~StatusBoard();
@@ -46,7 +45,7 @@ class StatusBoard : private SettingsListener {
     // just removed. A save does not: a new or changed activity shows at the next refresh or start,
     // like a new duration, which only the start-up reads; users of the program know it so.
     static bool ShowsAtOnce(ScheduleChange change);
-    // Evaluates the activities at the moment: the texts, what to send, what to report and when to
+    // Evaluates the activities at the moment: the texts, what to send, what to tell and when to
     // look again.
     StatusLook Look(const LocalTime& now);
 
@@ -63,6 +62,6 @@ class StatusBoard : private SettingsListener {
     Settings& settings;
     bool notifying = false;
     bool turnedOn = false;  // since the last look
-    std::u16string untoldReport;
+    std::u16string untoldMessage;
     NotificationPlan plan;
 };

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "store/ScheduleFileLayout.h"
+
 StatusController::StatusController(StatusBoard& board, Settings& settings, ScheduleStore& schedule,
                                    Clock clock, NotificationService& desktop)
     : board(board),
@@ -52,7 +54,7 @@ void StatusController::EvaluateStatus() {
     for (const Notification& notification : look.notifications)
         desktop.Show(notification);
     view->LookAgainIn(look.secondsToNextLook);
-    Report(look.report);
+    Inform(look.message);
 }
 
 void StatusController::MenuOpens() {
@@ -61,11 +63,11 @@ void StatusController::MenuOpens() {
 
 void StatusController::TurnNotifications(bool on) {
     if (!on) {
-        NotificationsTurned(settings.TurnNotifications(false));
+        NotificationsTurned(SaveMessage(kNotifyKey, settings.TurnNotifications(false)));
         return;
     }
     AskService([this](bool available) {
-        NotificationsTurned(available ? settings.TurnNotifications(true)
+        NotificationsTurned(available ? SaveMessage(kNotifyKey, settings.TurnNotifications(true))
                                       : u"此桌面没有通知服务，无法显示活动开启通知。");
     });
 }
@@ -82,32 +84,31 @@ void StatusController::NotificationsTurned(const std::u16string& message) {
     if (!board.Notifying())
         desktop.Stop();
     ShowTicks();
-    Report(message);
+    Inform(message);
     LookAgain();
 }
 
 void StatusController::ChooseWarningLeads(const std::vector<int>& leads) {
-    Report(settings.SetWarningLeads(leads));
+    Inform(SaveMessage(kWarningLeadsKey, settings.SetWarningLeads(leads)));
     ShowTicks();
     LookAgain();
 }
 
 void StatusController::TurnWarningSound(bool on) {
-    Report(settings.SetWarningSound(on));
+    Inform(SaveMessage(kWarningSoundKey, settings.SetWarningSound(on)));
     ShowTicks();
 }
 
 void StatusController::TurnLoginStart(bool on) {
-    const std::u16string failure = settings.TurnLoginStart(on);
-    if (!failure.empty()) {
+    if (const std::error_code error = settings.TurnLoginStart(on)) {
         // The tick goes back to what the system still holds.
         ShowTicks();
-        Report(failure);
+        Inform(Settings::DescribeLoginStartError(on, error));
     }
 }
 
 void StatusController::KeepWindowPosition(WindowPosition position) {
-    Report(settings.KeepWindowPosition(position));
+    Inform(SaveMessage(kWindowPositionKey, settings.KeepWindowPosition(position)));
 }
 
 void StatusController::ShowTicks() {
@@ -116,7 +117,11 @@ void StatusController::ShowTicks() {
         {board.Notifying(), values.warningLeads, values.warningSound, settings.StartsAtLogin()});
 }
 
-void StatusController::Report(const std::u16string& message) {
+std::u16string StatusController::SaveMessage(std::u16string_view key, std::error_code error) const {
+    return error ? settings.DescribeSaveError(key, error) : std::u16string();
+}
+
+void StatusController::Inform(const std::u16string& message) {
     if (!message.empty())
         view->Inform(message);
 }

@@ -4,6 +4,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "schedule/LocalTime.h"
@@ -13,11 +15,8 @@
 #include "store/ScheduleStore.h"
 #include "store/Settings.h"
 
-// What the status window does, without the window: it looks at the clock and has the view show
-// the board's lists, sends the notifications to the desktop, reloads when the schedule changes in
-// a way that shows at once, and carries out what the menu and a drag ask for. Turning
-// notifications on asks the desktop's service first; they are on only once it has answered that
-// it is there, and stay off with a message otherwise. Every message goes to the view.
+// What the status window does, without the window: the view shows, the controller decides. Every
+// message goes to the view.
 class StatusController : private ScheduleListener {
   public:
     StatusController(StatusBoard& board, Settings& settings, ScheduleStore& schedule, Clock clock,
@@ -33,7 +32,7 @@ class StatusController : private ScheduleListener {
     void Detach();
 
     // Has the board reload the activities from GM.ini and evaluates again (the duration stays as
-    // read at start-up). Problems are reported when they differ from those reported last.
+    // read at start-up). Problems are told when they differ from those told last.
     void 刷新任务();
     // Looks at the clock again now: at the minute's refresh, at the moment the view was asked to
     // look again, after the wall clock was set or the computer woke.
@@ -52,7 +51,7 @@ class StatusController : private ScheduleListener {
     // Reloads at once when the board says a change shows at once.
     void ScheduleChanged(ScheduleChange change) override;
     // Shows the texts of the board's look at the clock's time, sends what the look says to send,
-    // has the view look again when it says and reports the problems it reports.
+    // has the view look again when it says and tells the message it gives.
     void EvaluateStatus();
     // Asks the desktop's service; answered runs with its answer while the view is still there.
     void AskService(std::function<void(bool available)> answered);
@@ -60,7 +59,9 @@ class StatusController : private ScheduleListener {
     // look aimed at the next opening or warning.
     void NotificationsTurned(const std::u16string& message);
     void ShowTicks();
-    void Report(const std::u16string& message);
+    // The message for the setting's save that failed; empty when it did not.
+    std::u16string SaveMessage(std::u16string_view key, std::error_code error) const;
+    void Inform(const std::u16string& message);
 
     StatusBoard& board;
     Settings& settings;

@@ -44,26 +44,21 @@ std::optional<std::vector<int>> ParseWarningLeads(std::u16string_view text) {
 
 }  // namespace
 
-bool InterpretSwitch(const std::optional<std::u16string>& stored,
-                     std::optional<std::u16string>& unusable) {
-    unusable.reset();
+Outcome<bool, UnusableValue> InterpretSwitch(const std::optional<std::u16string>& stored) {
     if (!stored || *stored == u"0")
-        return false;
+        return {false, std::nullopt};
     if (*stored == u"1")
-        return true;
-    unusable = *stored;
-    return false;
+        return {true, std::nullopt};
+    return {false, stored};
 }
 
-std::vector<int> InterpretWarningLeads(const std::optional<std::u16string>& stored,
-                                       std::optional<std::u16string>& unusable) {
-    unusable.reset();
+Outcome<std::vector<int>, UnusableValue> InterpretWarningLeads(
+    const std::optional<std::u16string>& stored) {
     if (!stored)
-        return {kDefaultWarningLeadMinutes};
+        return {{kDefaultWarningLeadMinutes}, std::nullopt};
     if (std::optional<std::vector<int>> leads = ParseWarningLeads(*stored))
-        return *std::move(leads);
-    unusable = *stored;
-    return {kDefaultWarningLeadMinutes};
+        return {*std::move(leads), std::nullopt};
+    return {{kDefaultWarningLeadMinutes}, stored};
 }
 
 std::u16string FormatWarningLeads(const std::vector<int>& leads) {

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "text/Outcome.h"
+
 // The program's own settings, kept in GM.ini beside the schedule in a section that the loader and
 // the task editor pass over (store/ScheduleFileLayout.h).
 
@@ -26,16 +28,18 @@ struct ProgramSettings {
     std::optional<WindowPosition> windowPosition;
 };
 
+// The problem of a stored setting that cannot be used: its value, as read.
+using UnusableValue = std::optional<std::u16string>;
+
 // What a stored on/off value means: "1" on, "0" or a missing key off. Any other value counts as
-// off too, and is returned in unusable for the report.
-bool InterpretSwitch(const std::optional<std::u16string>& stored,
-                     std::optional<std::u16string>& unusable);
+// off too, and is the problem.
+Outcome<bool, UnusableValue> InterpretSwitch(const std::optional<std::u16string>& stored);
 
 // What the stored warning leads mean: whole minutes from 1 to 120 separated by commas, largest
 // first and each once; "0" alone none. A missing key, and any other value, mean 5 minutes; the
-// other value is returned in unusable for the report.
-std::vector<int> InterpretWarningLeads(const std::optional<std::u16string>& stored,
-                                       std::optional<std::u16string>& unusable);
+// other value is the problem.
+Outcome<std::vector<int>, UnusableValue> InterpretWarningLeads(
+    const std::optional<std::u16string>& stored);
 std::u16string FormatWarningLeads(const std::vector<int>& leads);
 
 // "x,y" (spaces around either number allowed) as a position, or nothing.

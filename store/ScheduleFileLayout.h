@@ -6,7 +6,7 @@
 
 // GM.ini, the one file that holds the schedule and the program's settings. It is written in code
 // page 936 with CR LF line ends and read the way Windows reads private-profile files
-// (store/IniReaders.h); the comment lines at its head come from store/DefaultIni.cpp.
+// (store/ini/IniReaders.h); the comment lines at its head come from store/DefaultIni.cpp.
 //
 //   [固定时间任务日程]                 activities at fixed clock times
 //   晨读=08:00,12:00|星期一,星期三     name = clock times "|" days

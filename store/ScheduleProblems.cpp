@@ -1,7 +1,7 @@
 #include "store/ScheduleProblems.h"
 
+#include "schedule/ActivityEntries.h"
 #include "schedule/ActivityValue.h"
-#include "schedule/TaskEntries.h"
 #include "store/ScheduleFileLayout.h"
 
 std::vector<UnreadableEntry> FindUnreadableEntries(const std::vector<cTask>& tasks) {

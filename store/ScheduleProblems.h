@@ -8,7 +8,20 @@
 #include "schedule/ScheduleText.h"
 #include "schedule/cTask.h"
 #include "store/Duration.h"
-#include "store/TaskLoader.h"
+#include "store/ProgramSettings.h"
+
+// An activity that LoadTasks had to leave out.
+struct LoadProblem {
+    enum class Kind {
+        NoSeparator,    // the value holds no "|"
+        EmptyValue,     // the value is empty
+        DuplicateName,  // the name was already loaded from this section
+    };
+    Kind kind = Kind::NoSeparator;
+    std::u16string section;
+    std::u16string name;
+    friend bool operator==(const LoadProblem&, const LoadProblem&) = default;
+};
 
 // A time entry of a loaded activity that cannot be read; the activity's other entries still count.
 struct UnreadableEntry {
@@ -37,7 +50,7 @@ struct FileProblem {
 };
 
 // What a load of the activities could not use. Compared after a reload, so that the same problems
-// are not reported twice.
+// are not told twice.
 struct ScheduleProblems {
     FileProblem file;
     std::vector<LoadProblem> skipped;
@@ -51,7 +64,7 @@ struct ScheduleProblems {
 struct StartupProblems {
     ScheduleProblems schedule{};
     DurationSetting duration{};
-    std::optional<std::u16string> unusableNotifyValue{};
-    std::optional<std::u16string> unusableLeadsValue{};
-    std::optional<std::u16string> unusableSoundValue{};
+    UnusableValue unusableNotifyValue{};
+    UnusableValue unusableLeadsValue{};
+    UnusableValue unusableSoundValue{};
 };

@@ -21,7 +21,7 @@ ProgramSettings ReadSettings(const IniDocument& document, StartupProblems& probl
         {kWarningSoundKey, &sound},
         {kWindowPositionKey, &position}};
     if (const IniSection* section = FindIniSection(document, kSettingsSection)) {
-        for (const IniEntry& setting : section->entries) {
+        for (const IniKey& setting : section->keys) {
             for (const auto& [key, value] : keys) {
                 if (!*value && IniNamesEqual(setting.name, key))
                     *value = setting.value;
@@ -29,9 +29,15 @@ ProgramSettings ReadSettings(const IniDocument& document, StartupProblems& probl
         }
     }
     ProgramSettings settings;
-    settings.notifyOnOpening = InterpretSwitch(notify, problems.unusableNotifyValue);
-    settings.warningLeads = InterpretWarningLeads(leads, problems.unusableLeadsValue);
-    settings.warningSound = InterpretSwitch(sound, problems.unusableSoundValue);
+    Outcome<bool, UnusableValue> notifying = InterpretSwitch(notify);
+    Outcome<std::vector<int>, UnusableValue> warningLeads = InterpretWarningLeads(leads);
+    Outcome<bool, UnusableValue> sounding = InterpretSwitch(sound);
+    settings.notifyOnOpening = notifying.value;
+    settings.warningLeads = std::move(warningLeads.value);
+    settings.warningSound = sounding.value;
+    problems.unusableNotifyValue = std::move(notifying.problem);
+    problems.unusableLeadsValue = std::move(warningLeads.problem);
+    problems.unusableSoundValue = std::move(sounding.problem);
     if (position)
         settings.windowPosition = ParseWindowPosition(*position);
     return settings;
@@ -39,22 +45,23 @@ ProgramSettings ReadSettings(const IniDocument& document, StartupProblems& probl
 
 }  // namespace
 
-ScheduleProblems ReadActivities(std::vector<cTask>& tasks, const IniDocument& document) {
-    ScheduleProblems problems;
-    problems.skipped = LoadTasks(tasks, document);
-    problems.unreadable = FindUnreadableEntries(tasks);
-    return problems;
+Outcome<std::vector<cTask>, ScheduleProblems> ReadActivities(const IniDocument& document) {
+    Outcome<std::vector<cTask>, std::vector<LoadProblem>> loaded = LoadTasks(document);
+    ScheduleProblems problems{{}, std::move(loaded.problem), FindUnreadableEntries(loaded.value)};
+    return {std::move(loaded.value), std::move(problems)};
 }
 
 DurationSetting ReadDuration(const IniDocument& document) {
     return InterpretDuration(ReadIniValue(kDurationSection, kDurationKey, document));
 }
 
-StartupSchedule ReadStartupSchedule(const IniDocument& document) {
-    StartupSchedule loaded;
-    loaded.problems.schedule = ReadActivities(loaded.tasks, document);
-    loaded.problems.duration = ReadDuration(document);
-    loaded.durationMinutes = loaded.problems.duration.minutes;
-    loaded.settings = ReadSettings(document, loaded.problems);
+Outcome<StartupSchedule, StartupProblems> ReadStartupSchedule(const IniDocument& document) {
+    Outcome<StartupSchedule, StartupProblems> loaded;
+    Outcome<std::vector<cTask>, ScheduleProblems> activities = ReadActivities(document);
+    loaded.value.tasks = std::move(activities.value);
+    loaded.problem.schedule = std::move(activities.problem);
+    loaded.problem.duration = ReadDuration(document);
+    loaded.value.durationMinutes = loaded.problem.duration.minutes;
+    loaded.value.settings = ReadSettings(document, loaded.problem);
     return loaded;
 }

@@ -9,7 +9,7 @@
 #include "store/DefaultIni.h"
 #include "store/ScheduleFileLayout.h"
 #include "store/ScheduleReading.h"
-#include "store/StartupReport.h"
+#include "store/StartupMessage.h"
 #include "store/ini/IniDocument.h"
 #include "store/ini/IniWriter.h"
 #include "text/PathText.h"
@@ -17,18 +17,18 @@
 namespace {
 
 // The one read of the file at start-up.
-StartupSchedule Load(const std::filesystem::path& file) {
-    std::error_code error;
-    const std::optional<IniDocument> document = ReadIniDocument(file, error);
-    if (!document) {
+Outcome<StartupSchedule, StartupProblems> Load(const std::filesystem::path& file) {
+    const Outcome<std::optional<IniDocument>> read = ReadIniDocument(file);
+    if (!read.value) {
         // Unreadable, or gone since it was written.
-        StartupSchedule unread;
-        unread.problems.schedule.file = {
+        Outcome<StartupSchedule, StartupProblems> unread;
+        unread.problem.schedule.file = {
             FileProblem::Kind::NotRead,
-            error ? error : std::make_error_code(std::errc::no_such_file_or_directory)};
+            read.problem ? read.problem
+                         : std::make_error_code(std::errc::no_such_file_or_directory)};
         return unread;
     }
-    return ReadStartupSchedule(*document);
+    return ReadStartupSchedule(*read.value);
 }
 
 }  // namespace
@@ -36,16 +36,16 @@ StartupSchedule Load(const std::filesystem::path& file) {
 ScheduleStore::ScheduleStore(IniLocation location, Clock clock)
     : location(std::move(location)), clock(std::move(clock)) {}
 
-StartupLoad ScheduleStore::LoadAtStartup() {
-    StartupSchedule loaded;
+Outcome<ProgramSettings, StartupProblems> ScheduleStore::LoadAtStartup() {
+    Outcome<StartupSchedule, StartupProblems> loaded;
     if (const FileProblem problem = CreateWhenMissing())
-        loaded.problems.schedule.file = problem;
+        loaded.problem.schedule.file = problem;
     else
         loaded = Load(location.file);
-    allTasks = std::move(loaded.tasks);
-    durationMinutes = loaded.durationMinutes;
-    toldProblems = loaded.problems.schedule;
-    return {std::move(loaded.settings), Report(loaded.problems)};
+    allTasks = std::move(loaded.value.tasks);
+    durationMinutes = loaded.value.durationMinutes;
+    returnedProblems = loaded.problem.schedule;
+    return {std::move(loaded.value.settings), std::move(loaded.problem)};
 }
 
 FileProblem ScheduleStore::CreateWhenMissing() const {
@@ -57,29 +57,26 @@ FileProblem ScheduleStore::CreateWhenMissing() const {
     return {};
 }
 
-std::u16string ScheduleStore::Reload() {
-    std::vector<cTask> tasks;
-    ScheduleProblems problems;
-    std::error_code error;
-    const std::optional<IniDocument> document = ReadIniDocument(location.file, error);
-    if (error)
-        problems.file = {FileProblem::Kind::NotRead, error};
-    else if (document)
-        problems = ReadActivities(tasks, *document);
-    allTasks = std::move(tasks);
-    if (problems == toldProblems)
-        return {};
-    toldProblems = std::move(problems);
-    return Report(StartupProblems{.schedule = toldProblems});
+std::optional<ScheduleProblems> ScheduleStore::Reload() {
+    Outcome<std::vector<cTask>, ScheduleProblems> activities;
+    const Outcome<std::optional<IniDocument>> read = ReadIniDocument(location.file);
+    if (read.problem)
+        activities.problem.file = {FileProblem::Kind::NotRead, read.problem};
+    else if (read.value)
+        activities = ReadActivities(*read.value);
+    allTasks = std::move(activities.value);
+    if (activities.problem == returnedProblems)
+        return std::nullopt;
+    returnedProblems = activities.problem;
+    return std::move(activities.problem);
 }
 
-std::u16string ScheduleStore::Report(const StartupProblems& problems) const {
-    return ComposeStartupReport(location.file, problems);
+std::u16string ScheduleStore::DescribeProblems(const StartupProblems& problems) const {
+    return DescribeStartupProblems(location.file, problems);
 }
 
-std::vector<IniKeyValue> ScheduleStore::Activities(ActivityKind kind,
-                                                   std::error_code& error) const {
-    return ReadIniKeys(SectionOf(kind), location.file, error);
+Outcome<std::vector<IniKeyValue>> ScheduleStore::Activities(ActivityKind kind) const {
+    return ReadIniKeys(SectionOf(kind), location.file);
 }
 
 std::error_code ScheduleStore::SaveActivity(ActivityKind kind, std::u16string_view name,
@@ -107,8 +104,8 @@ std::error_code ScheduleStore::SaveSetting(std::u16string_view key,
     return WriteIniValue(kSettingsSection, key, value, location.file);
 }
 
-std::u16string ScheduleStore::DescribeFailure(std::error_code error, FileAccess access) const {
-    return PathText(location.file) + u"：" + DescribeFileError(error, access);
+std::u16string ScheduleStore::DescribeFileError(std::error_code error, FileAccess access) const {
+    return PathText(location.file) + u"：" + ::DescribeFileError(error, access);
 }
 
 void ScheduleStore::Listen(ScheduleListener& listener) {

@@ -16,6 +16,7 @@
 #include "store/ScheduleProblems.h"
 #include "store/ini/IniLocation.h"
 #include "store/ini/IniReaders.h"
+#include "text/Outcome.h"
 
 // A change the task editor made to the schedule.
 enum class ScheduleChange {
@@ -32,18 +33,10 @@ class ScheduleListener {
     ~ScheduleListener() = default;
 };
 
-// What the start-up gives the program besides the schedule: its settings and what to tell the
-// user of the file, composed (empty when there is nothing to tell).
-struct StartupLoad {
-    ProgramSettings settings;
-    std::u16string report;
-};
-
 // The program's schedule file, GM.ini, and the schedule it holds: the path, resolved once at
-// start-up, the clock that dates the default file, the activities and the duration as the status
-// window shows them, and every read and write of the file. Only the default file is written
-// without being asked. Those who show the schedule listen; each change of an activity made here
-// is told to every one of them, after the file was written.
+// start-up, the activities and the duration as the status window shows them, and every read and
+// write of the file. Only the default file is written without being asked. Each change of an
+// activity made here is told to every listener, after the file was written.
 class ScheduleStore {
   public:
     ScheduleStore(IniLocation location, Clock clock);
@@ -52,19 +45,19 @@ class ScheduleStore {
 
     // Removes what writers killed part way left beside the file and writes the default file when
     // it is missing, then reads the file once for the activities, the duration and the program's
-    // settings. When the file or its folder cannot be created, or the file cannot be read, nothing
-    // else is tried.
-    StartupLoad LoadAtStartup();
-    // The activities again (刷新任务); the duration stays as read at start-up. Returns what to tell
-    // of the problems when they differ from those told last; otherwise nothing.
-    std::u16string Reload();
+    // settings, which it returns. When the file or its folder cannot be created, or the file cannot
+    // be read, nothing else is tried.
+    Outcome<ProgramSettings, StartupProblems> LoadAtStartup();
+    // The activities again (刷新任务); the duration stays as read at start-up. Returns the problems
+    // when they differ from those returned last; otherwise nothing.
+    std::optional<ScheduleProblems> Reload();
 
     const std::vector<cTask>& Tasks() const { return allTasks; }
     std::int16_t DurationMinutes() const { return durationMinutes; }
 
     // The editor's reading and writing. The activities of one kind are read from the file as it
-    // now stands, in file order; error is set when it cannot be read.
-    std::vector<IniKeyValue> Activities(ActivityKind kind, std::error_code& error) const;
+    // now stands, in file order.
+    Outcome<std::vector<IniKeyValue>> Activities(ActivityKind kind) const;
     // Each returns the reason when the file could not be written; it is then left as it was and
     // nothing is told. An activity is saved together with the duration, when one is given, in one
     // replace of the file.
@@ -75,22 +68,23 @@ class ScheduleStore {
 
     // A key of the program's settings (ProgramSettings.h), as text; not a change of the schedule.
     std::error_code SaveSetting(std::u16string_view key, std::u16string_view value) const;
+    // The message for problems of the file (see DescribeStartupProblems); empty when there are
+    // none.
+    std::u16string DescribeProblems(const StartupProblems& problems) const;
     // The file and why it could not be read or written, for a message: "<path>：<reason>".
-    std::u16string DescribeFailure(std::error_code error, FileAccess access) const;
+    std::u16string DescribeFileError(std::error_code error, FileAccess access) const;
 
     void Listen(ScheduleListener& listener);
     void StopListening(ScheduleListener& listener);
 
   private:
     FileProblem CreateWhenMissing() const;
-    // What the user is told of the problems (see ComposeStartupReport); empty when there are none.
-    std::u16string Report(const StartupProblems& problems) const;
     void Tell(ScheduleChange change);
 
     IniLocation location;
     Clock clock;
     std::vector<cTask> allTasks;
     std::int16_t durationMinutes = kFallbackDurationMinutes;
-    ScheduleProblems toldProblems;
+    ScheduleProblems returnedProblems;
     std::vector<ScheduleListener*> listeners;
 };

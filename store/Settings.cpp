@@ -11,39 +11,49 @@ Settings::Settings(ScheduleStore& schedule, ProgramSettings values,
                    std::filesystem::path executable)
     : schedule(schedule), values(std::move(values)), executable(std::move(executable)) {}
 
-std::u16string Settings::TurnNotifications(bool on) {
-    return Save(kNotifyKey, on ? u"1" : u"0", u"无法保存通知设置：",
-                [&] { values.notifyOnOpening = on; });
+std::error_code Settings::TurnNotifications(bool on) {
+    return Save(kNotifyKey, on ? u"1" : u"0", [&] { values.notifyOnOpening = on; });
 }
 
-std::u16string Settings::SetWarningLeads(std::vector<int> leads) {
-    return Save(kWarningLeadsKey, FormatWarningLeads(leads), u"无法保存提前提醒设置：",
+std::error_code Settings::SetWarningLeads(std::vector<int> leads) {
+    return Save(kWarningLeadsKey, FormatWarningLeads(leads),
                 [&] { values.warningLeads = std::move(leads); });
 }
 
-std::u16string Settings::SetWarningSound(bool on) {
-    return Save(kWarningSoundKey, on ? u"1" : u"0", u"无法保存提醒声音设置：",
-                [&] { values.warningSound = on; });
+std::error_code Settings::SetWarningSound(bool on) {
+    return Save(kWarningSoundKey, on ? u"1" : u"0", [&] { values.warningSound = on; });
 }
 
-std::u16string Settings::KeepWindowPosition(WindowPosition position) {
+std::error_code Settings::KeepWindowPosition(WindowPosition position) {
     if (values.windowPosition == position)
         return {};
-    std::u16string failure = Save(kWindowPositionKey, FormatWindowPosition(position),
-                                  u"无法记住窗口位置：", [&] { values.windowPosition = position; });
-    if (!failure.empty() && std::exchange(positionFailureTold, true))
-        failure.clear();
-    return failure;
+    std::error_code error = Save(kWindowPositionKey, FormatWindowPosition(position),
+                                 [&] { values.windowPosition = position; });
+    if (error && std::exchange(positionErrorReturned, true))
+        error.clear();
+    return error;
+}
+
+std::u16string Settings::DescribeSaveError(std::u16string_view key, std::error_code error) const {
+    constexpr std::pair<std::u16string_view, std::u16string_view> kWhat[] = {
+        {kNotifyKey, u"无法保存通知设置："},
+        {kWarningLeadsKey, u"无法保存提前提醒设置："},
+        {kWarningSoundKey, u"无法保存提醒声音设置："},
+        {kWindowPositionKey, u"无法记住窗口位置："}};
+    const auto* what = std::find_if(std::begin(kWhat), std::end(kWhat),
+                                    [&](const auto& setting) { return setting.first == key; });
+    return std::u16string(what->second) + schedule.DescribeFileError(error, FileAccess::Write);
 }
 
 bool Settings::StartsAtLogin() const {
     return ::StartsAtLogin(executable);
 }
 
-std::u16string Settings::TurnLoginStart(bool on) {
-    const std::error_code error = SetStartAtLogin(executable, on);
-    if (!error)
-        return {};
+std::error_code Settings::TurnLoginStart(bool on) {
+    return SetStartAtLogin(executable, on);
+}
+
+std::u16string Settings::DescribeLoginStartError(bool on, std::error_code error) {
     return (on ? u"无法设置登录时启动。\n原因：" : u"无法取消登录时启动。\n原因：") +
            DescribeFileError(error, FileAccess::Write) + u"。";
 }
@@ -57,10 +67,9 @@ void Settings::StopListening(SettingsListener& listener) {
 }
 
 template <typename Apply>
-std::u16string Settings::Save(std::u16string_view key, std::u16string_view value,
-                              std::u16string_view failure, Apply apply) {
+std::error_code Settings::Save(std::u16string_view key, std::u16string_view value, Apply apply) {
     if (const std::error_code error = schedule.SaveSetting(key, value))
-        return std::u16string(failure) + schedule.DescribeFailure(error, FileAccess::Write);
+        return error;
     apply();
     for (SettingsListener* listener : listeners)
         listener->SettingChanged(key);

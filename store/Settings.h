@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "store/ProgramSettings.h"
@@ -20,8 +21,7 @@ class SettingsListener {
 
 // The program's settings: the values read from GM.ini at start-up, each written back to the file
 // as it changes, and start at login, which the system keeps. A change that cannot be stored leaves
-// the setting as it was and returns a message saying why; a change stored is told to every
-// listener.
+// the setting as it was and returns why; a change stored is told to every listener.
 class Settings {
   public:
     // values are those of the start-up's load (ScheduleStore::LoadAtStartup); executable is the
@@ -32,16 +32,21 @@ class Settings {
 
     const ProgramSettings& Values() const { return values; }
 
-    std::u16string TurnNotifications(bool on);
-    std::u16string SetWarningLeads(std::vector<int> leads);
-    std::u16string SetWarningSound(bool on);
-    // Keeps where the window was dragged; no write when it is where it was kept. A failure is
-    // told once: a window dragged often would otherwise say it at every drag.
-    std::u16string KeepWindowPosition(WindowPosition position);
+    std::error_code TurnNotifications(bool on);
+    std::error_code SetWarningLeads(std::vector<int> leads);
+    std::error_code SetWarningSound(bool on);
+    // Keeps where the window was dragged; no write when it is where it was kept. Only the first
+    // failure is returned: a window dragged often would otherwise have it told at every drag.
+    std::error_code KeepWindowPosition(WindowPosition position);
+    // The message for a change of the setting of that key (one of the four above) that could not
+    // be stored.
+    std::u16string DescribeSaveError(std::u16string_view key, std::error_code error) const;
 
     // Start at login is kept by the system, not in GM.ini: it is read each time it is asked.
     bool StartsAtLogin() const;
-    std::u16string TurnLoginStart(bool on);
+    std::error_code TurnLoginStart(bool on);
+    // The message for a turn of start at login (on or off) that the system refused.
+    static std::u16string DescribeLoginStartError(bool on, std::error_code error);
 
     void Listen(SettingsListener& listener);
     void StopListening(SettingsListener& listener);
@@ -49,12 +54,11 @@ class Settings {
   private:
     // Writes the key's value; on success applies the change and tells the listeners.
     template <typename Apply>
-    std::u16string Save(std::u16string_view key, std::u16string_view value,
-                        std::u16string_view failure, Apply apply);
+    std::error_code Save(std::u16string_view key, std::u16string_view value, Apply apply);
 
     ScheduleStore& schedule;
     ProgramSettings values;
     std::filesystem::path executable;
-    bool positionFailureTold = false;
+    bool positionErrorReturned = false;
     std::vector<SettingsListener*> listeners;
 };

@@ -10,52 +10,41 @@
 namespace {
 
 // Adds one record per activity of the section, or a problem for each one it cannot load.
-void LoadSection(const IniDocument& document, ActivityKind kind, std::vector<cTask>& allTasks,
-                 std::vector<LoadProblem>& problems) {
+void LoadSection(const IniDocument& document, ActivityKind kind,
+                 Outcome<std::vector<cTask>, std::vector<LoadProblem>>& loaded) {
     const std::u16string_view sectionName = SectionOf(kind);
     const IniSection* section = FindIniSection(document, sectionName);
     if (section == nullptr)
         return;
-    std::unordered_set<std::u16string> loaded;
-    loaded.reserve(section->entries.size());
-    for (const IniEntry& entry : section->entries) {
-        if (IsBlank(entry.name))
+    std::unordered_set<std::u16string> names;
+    names.reserve(section->keys.size());
+    for (const IniKey& key : section->keys) {
+        if (IsBlank(key.name))
             continue;
-        const auto report = [&](LoadProblem::Kind kind) {
-            problems.push_back(LoadProblem{kind, std::u16string(sectionName), entry.name});
+        const auto skip = [&](LoadProblem::Kind kind) {
+            loaded.problem.push_back(LoadProblem{kind, std::u16string(sectionName), key.name});
         };
-        if (!loaded.insert(FoldIniName(entry.name)).second) {
-            report(LoadProblem::Kind::DuplicateName);
+        if (!names.insert(FoldIniName(key.name)).second) {
+            skip(LoadProblem::Kind::DuplicateName);
             continue;
         }
-        const ActivityValuePieces pieces = SplitActivityValue(entry.value);
-        if (entry.value.empty()) {
-            report(LoadProblem::Kind::EmptyValue);
+        const ActivityValuePieces pieces = SplitActivityValue(key.value);
+        if (key.value.empty()) {
+            skip(LoadProblem::Kind::EmptyValue);
         } else if (!pieces.separated) {
-            report(LoadProblem::Kind::NoSeparator);
+            skip(LoadProblem::Kind::NoSeparator);
         } else {
-            allTasks.push_back(cTask{entry.name, std::u16string(pieces.times),
-                                     std::u16string(pieces.weekdays), kind});
+            loaded.value.push_back(cTask{key.name, std::u16string(pieces.times),
+                                         std::u16string(pieces.weekdays), kind});
         }
     }
 }
 
 }  // namespace
 
-std::vector<LoadProblem> LoadTasks(std::vector<cTask>& allTasks, const std::filesystem::path& file,
-                                   std::error_code& error) {
-    const std::optional<IniDocument> document = ReadIniDocument(file, error);
-    if (!document) {
-        allTasks.clear();
-        return {};
-    }
-    return LoadTasks(allTasks, *document);
-}
-
-std::vector<LoadProblem> LoadTasks(std::vector<cTask>& allTasks, const IniDocument& document) {
-    allTasks.clear();
-    std::vector<LoadProblem> problems;
-    LoadSection(document, ActivityKind::FixedTimes, allTasks, problems);
-    LoadSection(document, ActivityKind::TimeRanges, allTasks, problems);
-    return problems;
+Outcome<std::vector<cTask>, std::vector<LoadProblem>> LoadTasks(const IniDocument& document) {
+    Outcome<std::vector<cTask>, std::vector<LoadProblem>> allTasks;
+    LoadSection(document, ActivityKind::FixedTimes, allTasks);
+    LoadSection(document, ActivityKind::TimeRanges, allTasks);
+    return allTasks;
 }

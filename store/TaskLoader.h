@@ -1,31 +1,13 @@
 #pragma once
 
-#include <filesystem>
-#include <string>
-#include <system_error>
 #include <vector>
 
 #include "schedule/cTask.h"
+#include "store/ScheduleProblems.h"
 #include "store/ini/IniDocument.h"
+#include "text/Outcome.h"
 
-// Something LoadTasks had to leave out.
-struct LoadProblem {
-    enum class Kind {
-        NoSeparator,    // the value holds no "|"
-        EmptyValue,     // the value is empty
-        DuplicateName,  // the name was already loaded from this section
-    };
-    Kind kind = Kind::NoSeparator;
-    std::u16string section;
-    std::u16string name;
-    friend bool operator==(const LoadProblem&, const LoadProblem&) = default;
-};
-
-// Empties allTasks and fills it from the two activity sections: the fixed section first, then the
-// range section, each in file order. Never stops half-way; returns what it skipped. A missing
-// file loads nothing; error is set when the file exists but cannot be read.
-std::vector<LoadProblem> LoadTasks(std::vector<cTask>& allTasks, const std::filesystem::path& file,
-                                   std::error_code& error);
-
-// The same from a file already read.
-std::vector<LoadProblem> LoadTasks(std::vector<cTask>& allTasks, const IniDocument& document);
+// The records of the two activity sections of a file already read (allTasks): the fixed section
+// first, then the range section, each in file order. Never stops half-way; the problems are what
+// it skipped.
+Outcome<std::vector<cTask>, std::vector<LoadProblem>> LoadTasks(const IniDocument& document);

@@ -67,9 +67,9 @@ void BM_Reload(benchmark::State& state) {
         return LocalTime{year_month_day{year{2024}, month{1}, day{1}}, 12, 0, 0};
     };
     ScheduleStore schedule({ini}, clock);
-    StartupLoad loaded = schedule.LoadAtStartup();
-    Settings settings(schedule, std::move(loaded.settings), "quillot");
-    StatusBoard board(schedule, settings, std::move(loaded.report));
+    Outcome<ProgramSettings, StartupProblems> loaded = schedule.LoadAtStartup();
+    Settings settings(schedule, std::move(loaded.value), "quillot");
+    StatusBoard board(schedule, settings, loaded.problem);
     NoNotifications notifications;
     StatusController controller(board, settings, schedule, clock, notifications);
     Form1 form(controller, dialogs, {});

@@ -71,13 +71,13 @@ std::size_t Activities(std::int64_t added) {
 void BM_StatusCommand(benchmark::State& state) {
     const ScheduleFileOfSize file(state.range(0));
     const IniLocation location{file.Path()};
-    FileProblem problem;
     for (auto _ : state) {
-        const ScheduleSnapshot schedule = ReadScheduleSnapshot(location, kNow, problem);
-        const std::u16string json =
-            StatusAsJson(ComputeStatusTexts(schedule.tasks, schedule.durationMinutes, kNow));
+        const Outcome<ScheduleSnapshot, FileProblem> schedule =
+            ReadScheduleSnapshot(location, kNow);
+        const std::u16string json = StatusAsJson(
+            ComputeStatusTexts(schedule.value.tasks, schedule.value.durationMinutes, kNow));
         benchmark::DoNotOptimize(json);
-        if (problem || schedule.tasks.size() != Activities(state.range(0))) {
+        if (schedule.problem || schedule.value.tasks.size() != Activities(state.range(0))) {
             state.SkipWithError("the schedule did not load");
             break;
         }
@@ -88,13 +88,12 @@ void BM_StatusCommand(benchmark::State& state) {
 // evaluation of what it loaded, as the status window loads and evaluates its schedule.
 void BM_LoadTasksAndEvaluation(benchmark::State& state) {
     const ScheduleFileOfSize file(state.range(0));
-    std::error_code error;
     for (auto _ : state) {
-        std::vector<cTask> tasks;
-        LoadTasks(tasks, file.Path(), error);
+        const Outcome<std::optional<IniDocument>> read = ReadIniDocument(file.Path());
+        const std::vector<cTask> tasks = LoadTasks(read.value.value_or(ParseIniDocument({}))).value;
         const StatusTexts texts = ComputeStatusTexts(tasks, kFallbackDurationMinutes, kNow);
         benchmark::DoNotOptimize(texts);
-        if (error || tasks.size() != Activities(state.range(0))) {
+        if (read.problem || tasks.size() != Activities(state.range(0))) {
             state.SkipWithError("the schedule did not load");
             break;
         }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,12 +51,12 @@ void BM_LoadTasks(benchmark::State& state) {
     const std::string bytes = ScheduleBytes(activities);
     std::ofstream(path, std::ios::binary)
         .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    std::vector<cTask> tasks;
-    std::error_code error;
     for (auto _ : state) {
-        const std::vector<LoadProblem> problems = LoadTasks(tasks, path, error);
-        benchmark::DoNotOptimize(problems);
-        if (tasks.size() != static_cast<std::size_t>(activities)) {
+        const Outcome<std::optional<IniDocument>> read = ReadIniDocument(path);
+        const Outcome<std::vector<cTask>, std::vector<LoadProblem>> loaded =
+            LoadTasks(read.value.value_or(ParseIniDocument({})));
+        benchmark::DoNotOptimize(loaded);
+        if (loaded.value.size() != static_cast<std::size_t>(activities)) {
             state.SkipWithError("not every activity loaded");
             break;
         }

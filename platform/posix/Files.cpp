@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 #include <limits>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -213,32 +214,29 @@ std::error_code FindReplaceTarget(const fs::path& path, ReplaceTarget& target) {
 
 }  // namespace
 
-std::optional<std::string> ReadFileBytes(const fs::path& path, std::error_code& error) {
-    error.clear();
+Outcome<std::string> ReadFileBytes(const fs::path& path) {
     // Without O_NONBLOCK, opening a named pipe would wait for a writer. It changes nothing for an
     // ordinary file.
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat info;
     if (!file.IsOpen() || ::fstat(file.get(), &info) != 0) {
-        error = LastError();
-        return std::nullopt;
+        return {{}, LastError()};
     }
     if (!S_ISREG(info.st_mode)) {
-        error = std::make_error_code(S_ISDIR(info.st_mode) ? std::errc::is_a_directory
-                                                           : std::errc::invalid_argument);
-        return std::nullopt;
+        return {{},
+                std::make_error_code(S_ISDIR(info.st_mode) ? std::errc::is_a_directory
+                                                           : std::errc::invalid_argument)};
     }
     std::string bytes;
     char buffer[65536];
     for (;;) {
         ssize_t count = ::read(file.get(), buffer, sizeof buffer);
         if (count == 0)
-            return bytes;
+            return {std::move(bytes), {}};
         if (count < 0) {
             if (errno == EINTR)
                 continue;
-            error = LastError();
-            return std::nullopt;
+            return {{}, LastError()};
         }
         bytes.append(buffer, static_cast<std::size_t>(count));
     }

@@ -26,18 +26,20 @@ std::vector<std::u16string> CommandLineArguments(int argc, const char* const* ar
     return arguments;
 }
 
-bool WriteConsoleText(ConsoleStream stream, std::u16string_view text) {
+std::error_code WriteConsoleText(ConsoleStream stream, std::u16string_view text) {
     const int descriptor = stream == ConsoleStream::Output ? STDOUT_FILENO : STDERR_FILENO;
     const std::string bytes = EncodeUtf8(text);
     for (std::size_t written = 0; written < bytes.size();) {
         const ssize_t now = ::write(descriptor, bytes.data() + written, bytes.size() - written);
         if (now < 0 && errno == EINTR)
             continue;
-        if (now <= 0)
-            return false;
+        if (now < 0)
+            return {errno, std::generic_category()};
+        if (now == 0)
+            return std::make_error_code(std::errc::io_error);
         written += static_cast<std::size_t>(now);
     }
-    return true;
+    return {};
 }
 
 namespace {

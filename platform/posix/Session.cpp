@@ -27,9 +27,9 @@ fs::path HomeFolder() {
     if (fs::path home = AbsoluteFromEnvironment("HOME"); !home.empty())
         return home;
     std::vector<char> buffer(16384);
-    passwd entry{};
+    passwd account{};
     passwd* found = nullptr;
-    if (::getpwuid_r(::geteuid(), &entry, buffer.data(), buffer.size(), &found) != 0 ||
+    if (::getpwuid_r(::geteuid(), &account, buffer.data(), buffer.size(), &found) != 0 ||
         found == nullptr || found->pw_dir == nullptr || found->pw_dir[0] != '/') {
         return {};
     }
@@ -162,27 +162,27 @@ void ForEachLine(std::string_view text, Visit visit) {
 }
 
 // The autostart entry: the desktop entry, starting the program, with GNOME's autostart switch on.
-std::string AutostartEntry(const std::string& program) {
-    std::string entry;
+std::string AutostartText(const std::string& program) {
+    std::string text;
     ForEachLine(kDesktopEntry, [&](std::string_view line) {
         if (line.starts_with("Exec=")) {
-            entry.append("Exec=").append(ExecValue(program)).append("\n");
-            entry.append("X-GNOME-Autostart-enabled=true\n");
+            text.append("Exec=").append(ExecValue(program)).append("\n");
+            text.append("X-GNOME-Autostart-enabled=true\n");
         } else {
-            entry.append(line).append("\n");
+            text.append(line).append("\n");
         }
     });
-    return entry;
+    return text;
 }
 
 // The values of Exec and Hidden in the file's main group.
-struct EntryKeys {
+struct AutostartKeys {
     std::string exec;
     bool hidden = false;
 };
 
-EntryKeys ReadEntryKeys(std::string_view bytes) {
-    EntryKeys keys;
+AutostartKeys ReadAutostartKeys(std::string_view bytes) {
+    AutostartKeys keys;
     bool inGroup = false;
     ForEachLine(bytes, [&](std::string_view line) {
         if (!line.empty() && line[0] == '[') {
@@ -199,11 +199,10 @@ EntryKeys ReadEntryKeys(std::string_view bytes) {
 }  // namespace
 
 bool StartsAtLogin(const fs::path& executable) {
-    std::error_code error;
-    const std::optional<std::string> bytes = ReadFileBytes(AutostartFile(), error);
-    if (!bytes)
+    const Outcome<std::string> read = ReadFileBytes(AutostartFile());
+    if (read.problem)
         return false;
-    const EntryKeys keys = ReadEntryKeys(*bytes);
+    const AutostartKeys keys = ReadAutostartKeys(read.value);
     return !keys.hidden && ExecProgram(keys.exec) == executable.native();
 }
 
@@ -223,5 +222,5 @@ std::error_code SetStartAtLogin(const fs::path& executable, bool on) {
     fs::create_directories(file.parent_path(), error);
     if (error)
         return error;
-    return ReplaceFileAtomically(file, AutostartEntry(program));
+    return ReplaceFileAtomically(file, AutostartText(program));
 }

@@ -138,35 +138,30 @@ std::error_code FindReplaceTarget(const fs::path& path, fs::path& target, DWORD&
 
 }  // namespace
 
-std::optional<std::string> ReadFileBytes(const fs::path& path, std::error_code& error) {
-    error.clear();
+Outcome<std::string> ReadFileBytes(const fs::path& path) {
     DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        error = std::make_error_code(std::errc::is_a_directory);
-        return std::nullopt;
+        return {{}, std::make_error_code(std::errc::is_a_directory)};
     }
     FileHandle file(CreateFileW(path.c_str(), GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsOpen()) {
-        error = LastError();
-        return std::nullopt;
+        return {{}, LastError()};
     }
     // A pipe or a device would keep the read waiting for input.
     if (GetFileType(file.get()) != FILE_TYPE_DISK) {
-        error = std::make_error_code(std::errc::invalid_argument);
-        return std::nullopt;
+        return {{}, std::make_error_code(std::errc::invalid_argument)};
     }
     std::string bytes;
     char buffer[65536];
     for (;;) {
         DWORD count = 0;
         if (!ReadFile(file.get(), buffer, sizeof buffer, &count, nullptr)) {
-            error = LastError();
-            return std::nullopt;
+            return {{}, LastError()};
         }
         if (count == 0)
-            return bytes;
+            return {std::move(bytes), {}};
         bytes.append(buffer, count);
     }
 }

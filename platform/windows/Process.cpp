@@ -59,26 +59,28 @@ HANDLE GivenHandle(ConsoleStream stream) {
 }
 
 template <typename Unit, typename Write>
-bool WriteAll(const std::basic_string_view<Unit> units, Write write) {
+std::error_code WriteAll(const std::basic_string_view<Unit> units, Write write) {
     for (std::size_t written = 0; written < units.size();) {
         DWORD now = 0;
         const DWORD chunk =
             static_cast<DWORD>(std::min<std::size_t>(units.size() - written, 16384));
-        if (!write(units.data() + written, chunk, &now) || now == 0)
-            return false;
+        if (!write(units.data() + written, chunk, &now))
+            return {static_cast<int>(GetLastError()), std::system_category()};
+        if (now == 0)
+            return std::make_error_code(std::errc::io_error);
         written += now;
     }
-    return true;
+    return {};
 }
 
 }  // namespace
 
-bool WriteConsoleText(ConsoleStream stream, std::u16string_view text) {
+std::error_code WriteConsoleText(ConsoleStream stream, std::u16string_view text) {
     HANDLE handle = GivenHandle(stream);
     if (handle == INVALID_HANDLE_VALUE)
         handle = ParentConsole();
     if (handle == INVALID_HANDLE_VALUE)
-        return false;
+        return std::make_error_code(std::errc::bad_file_descriptor);
     DWORD mode = 0;
     if (GetConsoleMode(handle, &mode)) {
         return WriteAll(text, [&](const char16_t* units, DWORD count, DWORD* written) {

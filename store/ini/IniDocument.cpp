@@ -33,13 +33,13 @@ void ParseLine(IniDocument& document, std::size_t index) {
     const std::size_t equals = content.find(u'=');
     if (equals == std::u16string_view::npos || document.sections.empty())
         return;
-    document.sections.back().entries.push_back(IniEntry{
-        std::u16string(TrimIniBlanks(content.substr(0, equals))),
-        std::u16string(StripOuterQuotes(TrimIniBlanks(content.substr(equals + 1)))), index});
+    document.sections.back().keys.push_back(
+        IniKey{std::u16string(TrimIniBlanks(content.substr(0, equals))),
+               std::u16string(StripOuterQuotes(TrimIniBlanks(content.substr(equals + 1)))), index});
 }
 
 // The first item of that name (spaces around the argument ignored), or null: a section among the
-// document's sections or an entry among a section's entries.
+// document's sections or a key among a section's keys.
 template <typename Item>
 const Item* FindByName(const std::vector<Item>& items, std::u16string_view argument) {
     const std::u16string_view name = TrimIniArgument(argument);
@@ -62,20 +62,19 @@ IniDocument ParseIniDocument(std::string bytes) {
     return document;
 }
 
-std::optional<IniDocument> ReadIniDocument(const std::filesystem::path& path,
-                                           std::error_code& error) {
-    std::optional<std::string> bytes = ReadFileBytes(path, error);
-    if (error == std::errc::no_such_file_or_directory)
-        error.clear();
-    if (!bytes)
-        return std::nullopt;
-    return ParseIniDocument(std::move(*bytes));
+Outcome<std::optional<IniDocument>> ReadIniDocument(const std::filesystem::path& path) {
+    Outcome<std::string> read = ReadFileBytes(path);
+    if (read.problem == std::errc::no_such_file_or_directory)
+        return {};
+    if (read.problem)
+        return {std::nullopt, read.problem};
+    return {ParseIniDocument(std::move(read.value)), {}};
 }
 
 const IniSection* FindIniSection(const IniDocument& document, std::u16string_view section) {
     return FindByName(document.sections, section);
 }
 
-const IniEntry* FindIniEntry(const IniSection& section, std::u16string_view key) {
-    return FindByName(section.entries, key);
+const IniKey* FindIniKey(const IniSection& section, std::u16string_view key) {
+    return FindByName(section.keys, key);
 }

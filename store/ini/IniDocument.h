@@ -10,9 +10,10 @@
 
 #include "store/ini/IniEncoding.h"
 #include "store/ini/IniLines.h"
+#include "text/Outcome.h"
 
 // A key line: a line with "=" that is neither a comment nor a section header.
-struct IniEntry {
+struct IniKey {
     std::u16string name;   // before the first "=", blanks trimmed
     std::u16string value;  // after it, blanks trimmed, then one pair of outer quotes removed
     std::size_t line = 0;  // index into IniDocument::lines
@@ -22,11 +23,11 @@ struct IniEntry {
 struct IniSection {
     std::u16string name;  // up to the first "]" or the end of the line, blanks trimmed
     std::size_t headerLine = 0;
-    std::vector<IniEntry> entries;  // in file order, repeated names included
+    std::vector<IniKey> keys;  // in file order, repeated names included
 };
 
 // A schedule file's bytes, parsed once. Comments (first non-blank character ";"), lines without
-// "=" and everything before the first header belong to no entry; a NUL ends the text of its line.
+// "=" and everything before the first header belong to no key; a NUL ends the text of its line.
 struct IniDocument {
     std::string bytes;
     IniEncoding encoding = IniEncoding::Cp936;
@@ -36,13 +37,12 @@ struct IniDocument {
 
 IniDocument ParseIniDocument(std::string bytes);
 
-// Reads and parses the file. Empty when there is no file; error is set when it exists but cannot
-// be read.
-std::optional<IniDocument> ReadIniDocument(const std::filesystem::path& path,
-                                           std::error_code& error);
+// Reads and parses the file. No document when there is no file, or when it exists but cannot be
+// read, which is the problem then.
+Outcome<std::optional<IniDocument>> ReadIniDocument(const std::filesystem::path& path);
 
 // The first section of that name (spaces around the argument ignored), or null.
 const IniSection* FindIniSection(const IniDocument& document, std::u16string_view section);
 
 // The first key line of that name in the section (spaces around the argument ignored), or null.
-const IniEntry* FindIniEntry(const IniSection& section, std::u16string_view key);
+const IniKey* FindIniKey(const IniSection& section, std::u16string_view key);

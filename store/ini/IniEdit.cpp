@@ -68,26 +68,26 @@ std::string SetValue(const IniDocument& document, std::u16string_view sectionNam
         lines.append(KeyLine(TrimIniArgument(keyName), value)).append(u"\r\n");
         return splice.Append(lines);
     }
-    if (const IniEntry* entry = FindIniEntry(*section, keyName)) {
+    if (const IniKey* key = FindIniKey(*section, keyName)) {
         // The line keeps its line end; the last line gets one when it has none.
-        const IniLine& line = document.lines[entry->line];
-        std::string rewritten = splice.Encode(KeyLine(entry->name, value));
+        const IniLine& line = document.lines[key->line];
+        std::string rewritten = splice.Encode(KeyLine(key->name, value));
         if (!line.hasLineEnd())
             rewritten += splice.LineEnd();
         return splice.Replace(line.begin, line.textEnd, rewritten);
     }
     const std::size_t after =
-        section->entries.empty() ? section->headerLine : section->entries.back().line;
+        section->keys.empty() ? section->headerLine : section->keys.back().line;
     return splice.InsertAfter(after, KeyLine(TrimIniArgument(keyName), value));
 }
 
 std::optional<std::string> RemoveKey(const IniDocument& document, std::u16string_view sectionName,
                                      std::u16string_view keyName) {
     const IniSection* section = FindIniSection(document, sectionName);
-    const IniEntry* entry = section ? FindIniEntry(*section, keyName) : nullptr;
-    if (entry == nullptr)
+    const IniKey* key = section ? FindIniKey(*section, keyName) : nullptr;
+    if (key == nullptr)
         return std::nullopt;
-    const IniLine& line = document.lines[entry->line];
+    const IniLine& line = document.lines[key->line];
     return Splice(document).Replace(line.begin, line.end, {});
 }
 

@@ -6,20 +6,20 @@
 #include "store/ini/IniNames.h"
 #include "text/TextTrim.h"
 
-std::vector<IniKeyValue> ReadIniKeys(std::u16string_view section, const std::filesystem::path& file,
-                                     std::error_code& error) {
-    const std::optional<IniDocument> document = ReadIniDocument(file, error);
-    const IniSection* found = document ? FindIniSection(*document, section) : nullptr;
-    std::vector<IniKeyValue> keys;
+Outcome<std::vector<IniKeyValue>> ReadIniKeys(std::u16string_view section,
+                                              const std::filesystem::path& file) {
+    const Outcome<std::optional<IniDocument>> read = ReadIniDocument(file);
+    const IniSection* found = read.value ? FindIniSection(*read.value, section) : nullptr;
+    Outcome<std::vector<IniKeyValue>> keys{{}, read.problem};
     if (found == nullptr)
         return keys;
     std::unordered_map<std::u16string, const std::u16string*> firstValues;
-    for (const IniEntry& entry : found->entries) {
-        if (IsBlank(entry.name))
+    for (const IniKey& key : found->keys) {
+        if (IsBlank(key.name))
             continue;
         const std::u16string* value =
-            firstValues.try_emplace(FoldIniName(entry.name), &entry.value).first->second;
-        keys.push_back(IniKeyValue{entry.name, *value});
+            firstValues.try_emplace(FoldIniName(key.name), &key.value).first->second;
+        keys.value.push_back(IniKeyValue{key.name, *value});
     }
     return keys;
 }
@@ -27,8 +27,8 @@ std::vector<IniKeyValue> ReadIniKeys(std::u16string_view section, const std::fil
 std::optional<std::u16string> ReadIniValue(std::u16string_view section, std::u16string_view key,
                                            const IniDocument& document) {
     const IniSection* found = FindIniSection(document, section);
-    const IniEntry* entry = found ? FindIniEntry(*found, key) : nullptr;
-    if (entry == nullptr)
+    const IniKey* line = found ? FindIniKey(*found, key) : nullptr;
+    if (line == nullptr)
         return std::nullopt;
-    return entry->value;
+    return line->value;
 }

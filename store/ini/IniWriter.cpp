@@ -9,10 +9,10 @@
 
 std::error_code WriteIniValues(std::span<const IniChange> changes,
                                const std::filesystem::path& file) {
-    std::error_code error;
-    std::optional<IniDocument> document = ReadIniDocument(file, error);
-    if (error)
-        return error;
+    Outcome<std::optional<IniDocument>> read = ReadIniDocument(file);
+    if (read.problem)
+        return read.problem;
+    std::optional<IniDocument>& document = read.value;
     // A missing file is an empty one, except that removing from it creates nothing.
     if (!document)
         document = ParseIniDocument({});

@@ -63,8 +63,7 @@ class Form1MenuTest : public StatusWindowTest {
 
     // GM.ini as UTF-8, for messages and comparisons.
     std::string Utf8Ini() const {
-        std::error_code error;
-        const std::u16string text = DecodeCp936(ReadFileBytes(Ini(), error).value_or(""));
+        const std::u16string text = DecodeCp936(ReadFileBytes(Ini()).value);
         return QString::fromStdU16String(text).toStdString();
     }
 };

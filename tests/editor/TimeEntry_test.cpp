@@ -39,8 +39,8 @@ struct EntryCase {
     ActivityKind kind;
     bool sameDay;
     std::u16string startHour, startMinute, endHour, endMinute;
-    std::u16string entry;    // expected entry, or empty when refused
-    std::u16string refusal;  // expected message, or empty when accepted
+    std::u16string entry;    // expected entry, or empty when not made
+    std::u16string message;  // expected message, or empty when made
     TimeEntryFocus focus;
 };
 
@@ -90,14 +90,16 @@ TEST(ComposeTimeEntry, ChecksTheBoxesInOrderAndFormatsTheEntry) {
         {TimeRanges, true, u"8", u"", u"7", u"60", u"", endOutOfRange, kNone},
     };
     for (const EntryCase& c : cases) {
-        TimeEntryOutcome outcome = ComposeTimeEntry(
+        const Outcome<std::u16string, TimeEntryProblem> outcome = ComposeTimeEntry(
             {c.startHour, c.startMinute, c.endHour, c.endMinute}, c.kind, c.sameDay);
         const std::u16string context =
             c.startHour + u"|" + c.startMinute + u"|" + c.endHour + u"|" + c.endMinute;
-        EXPECT_EQ(outcome.entry, c.entry) << ::testing::PrintToString(context);
-        EXPECT_EQ(outcome.refusal, c.refusal) << ::testing::PrintToString(context);
-        EXPECT_EQ(outcome.accepted(), c.refusal.empty()) << ::testing::PrintToString(context);
-        EXPECT_EQ(outcome.focus, c.focus) << ::testing::PrintToString(context);
+        EXPECT_EQ(outcome.value, c.entry) << ::testing::PrintToString(context);
+        EXPECT_EQ(DescribeTimeEntryProblem(outcome.problem), c.message)
+            << ::testing::PrintToString(context);
+        EXPECT_EQ(outcome.problem == TimeEntryProblem::None, c.message.empty())
+            << ::testing::PrintToString(context);
+        EXPECT_EQ(FocusAfter(outcome.problem), c.focus) << ::testing::PrintToString(context);
     }
 }
 

@@ -11,6 +11,6 @@
 inline const std::string kOldBytes = "[s]\r\nk=old\r\n";
 
 inline std::string ReadBack(const std::filesystem::path& path) {
-    std::error_code error;
-    return ReadFileBytes(path, error).value_or("<unreadable: " + error.message() + ">");
+    const Outcome<std::string> read = ReadFileBytes(path);
+    return read.problem ? "<unreadable: " + read.problem.message() + ">" : read.value;
 }

@@ -84,9 +84,9 @@ TEST(FileBytesPosix, ReadOnlyFolderRefusesANewFile) {
 TEST(FileBytesPosix, ANamedPipeIsNotReadAndNotWaitedFor) {
     TempFolder folder;
     ASSERT_EQ(::mkfifo((folder / "GM.ini").c_str(), 0644), 0);
-    std::error_code error;
-    EXPECT_EQ(ReadFileBytes(folder / "GM.ini", error), std::nullopt);
-    EXPECT_EQ(error, std::errc::invalid_argument);
+    const Outcome<std::string> read = ReadFileBytes(folder / "GM.ini");
+    EXPECT_EQ(read.value, "");
+    EXPECT_EQ(read.problem, std::errc::invalid_argument);
 }
 
 // The file size limit makes the write stop part way, as a full disk would.

@@ -69,18 +69,18 @@ TEST(FileBytes, ReadingWhatIsNoFileFails) {
         {"folder", std::errc::is_a_directory},
     };
     for (const auto& c : cases) {
-        std::error_code error;
-        EXPECT_EQ(ReadFileBytes(folder / c.name, error), std::nullopt) << c.name;
-        EXPECT_EQ(error, c.expected) << c.name;
+        const Outcome<std::string> read = ReadFileBytes(folder / c.name);
+        EXPECT_EQ(read.value, "") << c.name;
+        EXPECT_EQ(read.problem, c.expected) << c.name;
     }
 }
 
 TEST(FileBytes, ReadingClearsAnEarlierError) {
     TempFolder folder;
     WriteTestFile(folder / "GM.ini", "abc");
-    std::error_code error = std::make_error_code(std::errc::io_error);
-    EXPECT_EQ(ReadFileBytes(folder / "GM.ini", error), "abc");
-    EXPECT_FALSE(error);
+    const Outcome<std::string> read = ReadFileBytes(folder / "GM.ini");
+    EXPECT_EQ(read.value, "abc");
+    EXPECT_FALSE(read.problem);
 }
 
 TEST(FileBytes, IsRegularFileOnlyForFiles) {

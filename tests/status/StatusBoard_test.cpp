@@ -1,4 +1,4 @@
-// The status board: what the status window shows, sends and reports, look by look, without a
+// The status board: what the status window shows, sends and tells, look by look, without a
 // window.
 
 #include "status/StatusBoard.h"
@@ -22,8 +22,8 @@ enum class Load { None, Startup, Reload };
 
 // One step of a board's life: GM.ini is given the lines (unless there are none), with
 // notifications on and no warnings, and loaded as told; the look at hour:minute of a Monday gives
-// the lists, the notifications sent ("summary | body") and the problems reported, each named by a
-// part of its line of the report.
+// the lists, the notifications sent ("summary | body") and the problems told, each named by a
+// part of its line of the message.
 struct Step {
     const char* what;
     Lines file;
@@ -31,7 +31,7 @@ struct Step {
     int hour, minute;
     Lines now, soon;
     Lines sent;
-    Lines reported;
+    Lines told;
 };
 
 // A list of the status window: the header and the lines, or the text of an empty list.
@@ -62,12 +62,12 @@ class StatusBoardTest : public testing::Test {
     // The start-up's load, with a notification service there; notifications are turned on in the
     // settings when the file does not have them on, and the board is told.
     void Start() {
-        StartupLoad loaded = schedule.LoadAtStartup();
-        settings.emplace(schedule, std::move(loaded.settings), folder / "quillot");
-        board.emplace(schedule, *settings, std::move(loaded.report));
+        Outcome<ProgramSettings, StartupProblems> loaded = schedule.LoadAtStartup();
+        settings.emplace(schedule, std::move(loaded.value), folder / "quillot");
+        board.emplace(schedule, *settings, loaded.problem);
         board->NotificationServiceAnswered(true);
         if (!board->Notifying()) {
-            EXPECT_EQ(settings->TurnNotifications(true), u"");
+            EXPECT_FALSE(settings->TurnNotifications(true));
         }
     }
 
@@ -88,7 +88,7 @@ class StatusBoardTest : public testing::Test {
             EXPECT_EQ(look.texts.soon, List(u"*30分钟内开启*", u"30分钟内开启：无", step.soon))
                 << step.what;
             EXPECT_EQ(Sent(look.notifications), step.sent) << step.what;
-            ExpectReported(look.report, step.reported, step.what);
+            ExpectTold(look.message, step.told, step.what);
         }
     }
 
@@ -111,15 +111,15 @@ class StatusBoardTest : public testing::Test {
     }
 
     // One line "· ..." per problem, in order, each holding its part.
-    static void ExpectReported(const std::u16string& report, const Lines& parts, const char* what) {
+    static void ExpectTold(const std::u16string& message, const Lines& parts, const char* what) {
         Lines lines;
-        for (std::size_t at = report.find(u"\n· "); at != std::u16string::npos;) {
-            const std::size_t next = report.find(u"\n· ", at + 1);
-            lines.push_back(report.substr(at, next - at));
+        for (std::size_t at = message.find(u"\n· "); at != std::u16string::npos;) {
+            const std::size_t next = message.find(u"\n· ", at + 1);
+            lines.push_back(message.substr(at, next - at));
             at = next;
         }
-        EXPECT_EQ(report.empty(), parts.empty()) << what;
-        ASSERT_EQ(lines.size(), parts.size()) << what << testing::PrintToString(report);
+        EXPECT_EQ(message.empty(), parts.empty()) << what;
+        ASSERT_EQ(lines.size(), parts.size()) << what << testing::PrintToString(message);
         for (std::size_t i = 0; i < parts.size(); ++i)
             EXPECT_NE(lines[i].find(parts[i]), std::u16string::npos) << what << " #" << i;
     }
@@ -148,7 +148,7 @@ TEST_F(StatusBoardTest, TheDefaultScheduleAcrossAnOpeningAndAClosing) {
     EXPECT_TRUE(std::filesystem::is_regular_file(ini));
 }
 
-TEST_F(StatusBoardTest, ProblemsAreReportedOnceAndAgainOnlyWhenTheyChange) {
+TEST_F(StatusBoardTest, ProblemsAreToldOnceAndAgainOnlyWhenTheyChange) {
     const Lines bad = {u"[固定时间任务日程]", u"无竖线=11:45",          u"早会=1150,11:55|每日",
                        u"[范围时间任务日程]", u"午餐=11:30-12:30|每日", u"[持续时间设置]",
                        u"持续时间=abc"};
@@ -300,9 +300,9 @@ TEST_F(StatusBoardTest, AWarningAtTheSecondTheClockIsSetBackToAndNoneFromTheTime
          {u"早会 5 分钟后开启 | 11:05开启"},
          5 * 60},
     });
-    EXPECT_EQ(settings->TurnNotifications(false), u"");
+    EXPECT_FALSE(settings->TurnNotifications(false));
     Follow({{"turned off ten seconds before a warning", 1d, 11, 54, 50, {}, std::nullopt}});
-    EXPECT_EQ(settings->TurnNotifications(true), u"");
+    EXPECT_FALSE(settings->TurnNotifications(true));
     Follow({
         {"turned on after it", 1d, 11, 55, 30, {}, 4 * 60 + 30},
         {"set back across it", 1d, 11, 55, 0, {}, 5 * 60},

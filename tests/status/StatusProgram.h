@@ -17,12 +17,12 @@ struct StatusProgram {
                   Clock clock, NotificationService& desktop)
         : schedule(IniLocation{ini}, clock),
           loaded(schedule.LoadAtStartup()),
-          settings(schedule, std::move(loaded.settings), executable),
-          board(schedule, settings, std::move(loaded.report)),
+          settings(schedule, std::move(loaded.value), executable),
+          board(schedule, settings, loaded.problem),
           controller(board, settings, schedule, std::move(clock), desktop) {}
 
     ScheduleStore schedule;
-    StartupLoad loaded;
+    Outcome<ProgramSettings, StartupProblems> loaded;
     Settings settings;
     StatusBoard board;
     StatusController controller;

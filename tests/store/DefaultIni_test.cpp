@@ -98,9 +98,9 @@ TEST(WriteDefaultIni, ReadOnlyFolderIsReportedAndNothingIsLeftBehind) {
 
 TEST(DefaultIniOnDemand, ListingKeysDoesNotCreateTheFile) {
     TempFolder folder;
-    std::error_code error;
-    EXPECT_TRUE(ReadIniKeys(kFixedSection, folder / "GM.ini", error).empty());
-    EXPECT_FALSE(error);
+    const Outcome<std::vector<IniKeyValue>> keys = ReadIniKeys(kFixedSection, folder / "GM.ini");
+    EXPECT_TRUE(keys.value.empty());
+    EXPECT_FALSE(keys.problem);
     EXPECT_FALSE(fs::exists(folder / "GM.ini"));
 }
 
@@ -108,10 +108,10 @@ TEST(DefaultIniOnDemand, FreshFileLoadsTheTwoSamples) {
     TempFolder folder;
     const fs::path path = folder / "GM.ini";
     ASSERT_FALSE(EnsureIniFile(path, FixedClock()));
-    std::vector<cTask> tasks;
-    std::error_code error;
-    EXPECT_TRUE(LoadTasks(tasks, path, error).empty());
-    EXPECT_FALSE(error);
+    const Outcome<std::optional<IniDocument>> read = ReadIniDocument(path);
+    ASSERT_TRUE(read.value);
+    const auto [tasks, skipped] = LoadTasks(*read.value);
+    EXPECT_TRUE(skipped.empty());
     ASSERT_EQ(tasks.size(), 2u);
     EXPECT_EQ(tasks[0].任务名, u"红包刷新时间");
     EXPECT_EQ(tasks[0].时间, u"00:00,08:00,12:00,16:00,20:00,22:00");

@@ -52,9 +52,8 @@ TEST(FileErrorText, DescribesWhatTheFileFunctionsReport) {
     };
     EXPECT_EQ(write(ReplaceFileAtomically(folder / "GM.ini", "x")), kFolder);
     EXPECT_EQ(write(ReplaceFileAtomically(folder / "none" / "GM.ini", "x")), kMissing);
-    std::error_code error;
-    ReadFileBytes(folder / "missing.ini", error);
-    EXPECT_EQ(DescribeFileError(error, FileAccess::Read), kMissing);
+    EXPECT_EQ(DescribeFileError(ReadFileBytes(folder / "missing.ini").problem, FileAccess::Read),
+              kMissing);
 }
 
 }  // namespace

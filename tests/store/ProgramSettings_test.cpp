@@ -28,14 +28,13 @@ TEST(ProgramSettings, WindowPositionIsTwoWholeNumbers) {
 }
 
 TEST(ProgramSettings, SwitchesAreOnForOneOnly) {
-    std::optional<std::u16string> unusable;
-    EXPECT_TRUE(InterpretSwitch(u"1", unusable));
-    EXPECT_FALSE(unusable);
-    EXPECT_FALSE(InterpretSwitch(u"0", unusable));
-    EXPECT_FALSE(InterpretSwitch(std::nullopt, unusable));
-    EXPECT_FALSE(unusable);
-    EXPECT_FALSE(InterpretSwitch(u"yes", unusable));
-    EXPECT_EQ(unusable, u"yes");
+    EXPECT_TRUE(InterpretSwitch(u"1").value);
+    EXPECT_FALSE(InterpretSwitch(u"1").problem);
+    EXPECT_FALSE(InterpretSwitch(u"0").value);
+    EXPECT_FALSE(InterpretSwitch(std::nullopt).value);
+    EXPECT_FALSE(InterpretSwitch(std::nullopt).problem);
+    EXPECT_FALSE(InterpretSwitch(u"yes").value);
+    EXPECT_EQ(InterpretSwitch(u"yes").problem, u"yes");
 }
 
 TEST(ProgramSettings, WarningLeadsAreWholeMinutesUpToTwoHours) {
@@ -52,13 +51,11 @@ TEST(ProgramSettings, WarningLeadsAreWholeMinutesUpToTwoHours) {
         {u"10，5", {5}, true},      {u"五", {5}, true},
     };
     for (const Case& c : cases) {
-        std::optional<std::u16string> unusable;
-        EXPECT_EQ(InterpretWarningLeads(c.stored, unusable), c.leads)
-            << testing::PrintToString(c.stored);
-        EXPECT_EQ(unusable.has_value(), c.unusable) << testing::PrintToString(c.stored);
+        const Outcome<std::vector<int>, UnusableValue> leads = InterpretWarningLeads(c.stored);
+        EXPECT_EQ(leads.value, c.leads) << testing::PrintToString(c.stored);
+        EXPECT_EQ(leads.problem.has_value(), c.unusable) << testing::PrintToString(c.stored);
         if (!c.unusable && c.stored) {
-            std::optional<std::u16string> again;
-            EXPECT_EQ(InterpretWarningLeads(FormatWarningLeads(c.leads), again), c.leads);
+            EXPECT_EQ(InterpretWarningLeads(FormatWarningLeads(c.leads)).value, c.leads);
         }
     }
 }

@@ -14,7 +14,7 @@
 #include <thread>
 
 #include "store/ScheduleStore.h"
-#include "store/StartupReport.h"
+#include "store/StartupMessage.h"
 #include "tests/store/SavedSchedule.h"
 #include "tests/store/StoreTestFiles.h"
 #include "tests/support/EndedProcess.h"
@@ -104,7 +104,7 @@ TEST(ScheduleStoreFaults, KilledWhileSavingLeavesTheOldOrTheNewFile) {
     WriteTestFile(ini, RenderSavedSchedule(activities));
     // The saved schedule has no duration: that is all a start-up may tell of it.
     const std::u16string onlyTheDuration =
-        ComposeStartupReport(ini, {.duration = InterpretDuration(std::nullopt)});
+        DescribeStartupProblems(ini, {.duration = InterpretDuration(std::nullopt)});
 
     std::mt19937 random(20240917);
     int interrupted = 0;
@@ -134,8 +134,8 @@ TEST(ScheduleStoreFaults, KilledWhileSavingLeavesTheOldOrTheNewFile) {
         changes += states.size() - 1;
         temporariesLeft += static_cast<int>(folder.Names().size()) - 1;
 
-        EXPECT_EQ(ScheduleStore({ini}, [] { return LocalTime{}; }).LoadAtStartup().report,
-                  onlyTheDuration);
+        ScheduleStore store({ini}, [] { return LocalTime{}; });
+        EXPECT_EQ(store.DescribeProblems(store.LoadAtStartup().problem), onlyTheDuration);
         ASSERT_EQ(folder.Names(), std::vector<std::string>{"GM.ini"}) << "kill " << kill;
     }
     std::cout << kills << " kills during " << changes << " changes: " << interrupted

@@ -32,17 +32,18 @@ int main(int argc, char** argv) {
     if (argc != 4)
         return 2;
     ScheduleStore store({argv[1]}, [] { return LocalTime{}; });
-    std::error_code error;
+    Outcome<std::vector<IniKeyValue>> read = store.Activities(ActivityKind::FixedTimes);
     SavedActivities activities;
-    for (IniKeyValue& activity : store.Activities(ActivityKind::FixedTimes, error))
+    for (IniKeyValue& activity : read.value)
         activities.emplace_back(std::move(activity.name), std::move(activity.value));
-    if (error || activities.empty() ||
-        ReadFileBytes(argv[1], error) != RenderSavedSchedule(activities)) {
+    if (read.problem || activities.empty() ||
+        ReadFileBytes(argv[1]).value != RenderSavedSchedule(activities)) {
         return 3;
     }
     const int log = ::open(argv[2], O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
     std::mt19937 random(static_cast<unsigned>(std::stoul(argv[3])));
     std::vector<std::u16string> deleted;
+    std::error_code error;
     for (unsigned step = 0;; ++step) {
         const std::size_t at = random() % activities.size();
         const unsigned kind = random() % 8;

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "store/StartupReport.h"
+#include "store/StartupMessage.h"
 #include "tests/store/StoreTestFiles.h"
 #include "text/Cp936.h"
 
@@ -25,11 +25,18 @@ class ScheduleStoreTest : public testing::Test {
         return *stores.back();
     }
     void Write(std::u16string_view text) { WriteTestFile(path, EncodeCp936(text)); }
-    // The report of a file problem alone, as the user reads it.
-    std::u16string FileReport(Kind kind, std::errc error) const {
-        StartupProblems problems;
-        problems.schedule.file = {kind, std::make_error_code(error)};
-        return ComposeStartupReport(path, problems);
+    // The message of a file problem alone, as the user reads it.
+    std::u16string FileMessage(Kind kind, std::errc error) const {
+        return DescribeFileProblem(path, {kind, std::make_error_code(error)});
+    }
+    // The message of the start-up's load.
+    static std::u16string StartupMessage(ScheduleStore& store) {
+        return store.DescribeProblems(store.LoadAtStartup().problem);
+    }
+    // The message of a reload: empty when its problems are those returned last.
+    static std::u16string ReloadMessage(ScheduleStore& store) {
+        const std::optional<ScheduleProblems> problems = store.Reload();
+        return problems ? store.DescribeProblems({.schedule = *problems}) : u"";
     }
 
     TempFolder folder;
@@ -44,7 +51,7 @@ class ScheduleStoreTest : public testing::Test {
 
 TEST_F(ScheduleStoreTest, StartupWritesTheMissingDefaultFileAndLoadsIt) {
     ScheduleStore& store = Store(path);
-    EXPECT_EQ(store.LoadAtStartup().report, u"");
+    EXPECT_EQ(StartupMessage(store), u"");
     EXPECT_EQ(clockReads, 1);
     ASSERT_EQ(store.Tasks().size(), 2u);
     EXPECT_EQ(store.Tasks()[0].任务名, u"红包刷新时间");
@@ -56,23 +63,23 @@ TEST_F(ScheduleStoreTest, StartupReportsWhatItCouldNotUseAndKeepsTheSettings) {
         u"[固定时间任务日程]\r\n坏\r\n缺=08:00\r\n早=0800,09:00|每日\r\n[持续时间设置]\r\n持续时间="
         u"x\r\n[程序设置]\r\n提前提醒=10,1\r\n");
     ScheduleStore& store = Store(path);
-    const StartupLoad loaded = store.LoadAtStartup();
+    const Outcome<ProgramSettings, StartupProblems> loaded = store.LoadAtStartup();
     EXPECT_EQ(store.Tasks().size(), 1u);
     EXPECT_EQ(store.DurationMinutes(), 5);
-    EXPECT_EQ(loaded.settings.warningLeads, (std::vector<int>{10, 1}));
+    EXPECT_EQ(loaded.value.warningLeads, (std::vector<int>{10, 1}));
     StartupProblems problems;
     problems.schedule.skipped = {{LoadProblem::Kind::NoSeparator, u"固定时间任务日程", u"缺"}};
     problems.schedule.unreadable = {
         {u"固定时间任务日程", u"早", u"0800", ScheduleError::MissingPiece}};
     problems.duration = {5, DurationSetting::Problem::NotANumber, u"x"};
-    EXPECT_EQ(loaded.report, ComposeStartupReport(path, problems));
+    EXPECT_EQ(store.DescribeProblems(loaded.problem), DescribeStartupProblems(path, problems));
 }
 
 TEST_F(ScheduleStoreTest, ADefaultFileThatCannotBeWrittenIsTriedOnceAndNothingElse) {
     path = folder / "missing" / "GM.ini";
     ScheduleStore& store = Store(path);
-    EXPECT_EQ(store.LoadAtStartup().report,
-              FileReport(Kind::NotCreated, std::errc::no_such_file_or_directory))
+    EXPECT_EQ(StartupMessage(store),
+              FileMessage(Kind::NotCreated, std::errc::no_such_file_or_directory))
         << "no line about the duration";
     EXPECT_EQ(clockReads, 1);
     EXPECT_TRUE(store.Tasks().empty());
@@ -81,28 +88,27 @@ TEST_F(ScheduleStoreTest, ADefaultFileThatCannotBeWrittenIsTriedOnceAndNothingEl
 }
 
 TEST_F(ScheduleStoreTest, AFolderThatCouldNotBeCreatedIsAllThatIsReported) {
-    EXPECT_EQ(
-        Store(path, std::make_error_code(std::errc::permission_denied)).LoadAtStartup().report,
-        FileReport(Kind::FolderNotCreated, std::errc::permission_denied));
+    EXPECT_EQ(StartupMessage(Store(path, std::make_error_code(std::errc::permission_denied))),
+              FileMessage(Kind::FolderNotCreated, std::errc::permission_denied));
     EXPECT_FALSE(fs::exists(path));
 }
 
 TEST_F(ScheduleStoreTest, AFolderInTheFilesPlaceIsReportedAndLeftAlone) {
     fs::create_directory(path);
-    const std::u16string report = Store(path).LoadAtStartup().report;
-    EXPECT_EQ(report, FileReport(Kind::NotCreated, std::errc::is_a_directory));
-    EXPECT_NE(report.find(u"GM.ini 是一个文件夹"), std::u16string::npos);
+    const std::u16string message = StartupMessage(Store(path));
+    EXPECT_EQ(message, FileMessage(Kind::NotCreated, std::errc::is_a_directory));
+    EXPECT_NE(message.find(u"GM.ini 是一个文件夹"), std::u16string::npos);
     EXPECT_TRUE(fs::is_empty(path));
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"GM.ini"});
 }
 
 TEST_F(ScheduleStoreTest, ReloadReadsTheActivitiesAgainAndCreatesNothing) {
     ScheduleStore& store = Store(path);
-    EXPECT_EQ(store.Reload(), u"");
+    EXPECT_EQ(store.Reload(), std::nullopt);
     EXPECT_TRUE(store.Tasks().empty());
     EXPECT_FALSE(fs::exists(path));
     Write(u"[范围时间任务日程]\r\n午休=12:00-13:00|每日\r\n");
-    EXPECT_EQ(store.Reload(), u"");
+    EXPECT_EQ(store.Reload(), std::nullopt);
     ASSERT_EQ(store.Tasks().size(), 1u);
     EXPECT_EQ(store.Tasks()[0].任务类型, ActivityKind::TimeRanges);
     EXPECT_EQ(clockReads, 0);
@@ -111,11 +117,11 @@ TEST_F(ScheduleStoreTest, ReloadReadsTheActivitiesAgainAndCreatesNothing) {
 TEST_F(ScheduleStoreTest, AFileThatCannotBeReadIsReportedAsUnreadableOnce) {
     fs::create_directory(path);
     ScheduleStore& store = Store(path);
-    EXPECT_EQ(store.Reload(), FileReport(Kind::NotRead, std::errc::is_a_directory));
-    EXPECT_EQ(store.Reload(), u"") << "told already";
-    std::error_code error;
-    EXPECT_TRUE(store.Activities(ActivityKind::FixedTimes, error).empty());
-    EXPECT_EQ(error, std::errc::is_a_directory);
+    EXPECT_EQ(ReloadMessage(store), FileMessage(Kind::NotRead, std::errc::is_a_directory));
+    EXPECT_EQ(ReloadMessage(store), u"") << "told already";
+    const Outcome<std::vector<IniKeyValue>> fixed = store.Activities(ActivityKind::FixedTimes);
+    EXPECT_TRUE(fixed.value.empty());
+    EXPECT_EQ(fixed.problem, std::errc::is_a_directory);
 }
 
 TEST_F(ScheduleStoreTest, SavesListsAndDeletesActivitiesAndTheDurationAndTellsEach) {
@@ -130,8 +136,7 @@ TEST_F(ScheduleStoreTest, SavesListsAndDeletesActivitiesAndTheDurationAndTellsEa
                                            u"[范围时间任务日程]\r\n午休=12:00-13:00|每日\r\n"));
     EXPECT_EQ(told.changes, (std::vector{ScheduleChange::Saved, ScheduleChange::Saved,
                                          ScheduleChange::Saved, ScheduleChange::Deleted}));
-    std::error_code error;
-    const std::vector<IniKeyValue> ranges = store.Activities(ActivityKind::TimeRanges, error);
+    const auto [ranges, error] = store.Activities(ActivityKind::TimeRanges);
     ASSERT_EQ(ranges.size(), 1u);
     EXPECT_EQ(ranges[0].name, u"午休");
     EXPECT_EQ(ranges[0].value, u"12:00-13:00|每日");
@@ -149,8 +154,8 @@ TEST_F(ScheduleStoreTest, WritesThatFailReturnTheReasonAndTellNothing) {
 }
 
 TEST_F(ScheduleStoreTest, FailuresNameTheFileAndTheReason) {
-    EXPECT_EQ(Store(path).DescribeFailure(std::make_error_code(std::errc::permission_denied),
-                                          FileAccess::Read),
+    EXPECT_EQ(Store(path).DescribeFileError(std::make_error_code(std::errc::permission_denied),
+                                            FileAccess::Read),
               path.u16string() + u"：没有读取权限");
 }
 

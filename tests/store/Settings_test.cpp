@@ -33,17 +33,17 @@ class SettingsTest : public testing::Test {
     TempFolder folder;
     std::filesystem::path ini = folder / "GM.ini";
     ScheduleStore schedule{{ini}, FixedClock()};
-    Settings settings{schedule, schedule.LoadAtStartup().settings, folder / "quillot"};
+    Settings settings{schedule, schedule.LoadAtStartup().value, folder / "quillot"};
 };
 
-// Each change: its key, what it does, the value then stored, and the message that begins when the
+// Each change: its key, what it does, the value then stored, and the start of its message when the
 // file cannot be written.
 struct Change {
     std::u16string_view key;
-    std::function<std::u16string(Settings&)> make;
+    std::function<std::error_code(Settings&)> make;
     std::u16string stored;
     std::function<bool(const ProgramSettings&)> holds;
-    std::u16string failure;
+    std::u16string message;
 };
 
 TEST_F(SettingsTest, EachChangeIsWrittenAndToldOrLeftAsItWasWithItsMessage) {
@@ -74,7 +74,7 @@ TEST_F(SettingsTest, EachChangeIsWrittenAndToldOrLeftAsItWasWithItsMessage) {
     HeardKeys heard;
     settings.Listen(heard);
     for (const Change& change : changes) {
-        EXPECT_EQ(change.make(settings), u"") << testing::PrintToString(change.stored);
+        EXPECT_FALSE(change.make(settings)) << testing::PrintToString(change.stored);
         EXPECT_EQ(Stored(change.key), change.stored);
         EXPECT_TRUE(change.holds(settings.Values())) << testing::PrintToString(change.stored);
     }
@@ -86,8 +86,10 @@ TEST_F(SettingsTest, EachChangeIsWrittenAndToldOrLeftAsItWasWithItsMessage) {
     std::filesystem::remove(ini);
     std::filesystem::create_directory(ini);
     for (const Change& change : changes) {
-        const std::u16string message = change.make(unwritable);
-        EXPECT_TRUE(message.starts_with(change.failure + ini.u16string()))
+        const std::error_code error = change.make(unwritable);
+        ASSERT_TRUE(error) << testing::PrintToString(change.stored);
+        const std::u16string message = unwritable.DescribeSaveError(change.key, error);
+        EXPECT_TRUE(message.starts_with(change.message + ini.u16string()))
             << testing::PrintToString(message);
         EXPECT_FALSE(change.holds(unwritable.Values())) << testing::PrintToString(change.stored);
     }
@@ -96,16 +98,16 @@ TEST_F(SettingsTest, EachChangeIsWrittenAndToldOrLeftAsItWasWithItsMessage) {
     unwritable.StopListening(heard);
 }
 
-// The window kept where it was dragged: no write where it was kept already, and a failure said
+// The window kept where it was dragged: no write where it was kept already, and a failure returned
 // once however often it is dragged.
-TEST_F(SettingsTest, APositionIsWrittenWhenItChangesAndItsFailureSaidOnce) {
-    ASSERT_EQ(settings.KeepWindowPosition({5, 6}), u"");
+TEST_F(SettingsTest, APositionIsWrittenWhenItChangesAndItsFailureReturnedOnce) {
+    ASSERT_FALSE(settings.KeepWindowPosition({5, 6}));
     std::filesystem::remove(ini);
-    EXPECT_EQ(settings.KeepWindowPosition({5, 6}), u"") << "where it was kept: no write";
+    EXPECT_FALSE(settings.KeepWindowPosition({5, 6})) << "where it was kept: no write";
     EXPECT_FALSE(std::filesystem::exists(ini));
     std::filesystem::create_directory(ini);
-    EXPECT_NE(settings.KeepWindowPosition({7, 8}), u"");
-    EXPECT_EQ(settings.KeepWindowPosition({9, 10}), u"") << "said once";
+    EXPECT_TRUE(settings.KeepWindowPosition({7, 8}));
+    EXPECT_FALSE(settings.KeepWindowPosition({9, 10})) << "returned once";
     EXPECT_EQ(settings.Values().windowPosition, (WindowPosition{5, 6}));
 }
 

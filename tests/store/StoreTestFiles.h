@@ -25,8 +25,14 @@ inline std::string ReadBytes(const std::filesystem::path& path) {
 inline std::optional<std::u16string> ReadValue(const std::filesystem::path& file,
                                                std::u16string_view section, std::u16string_view key,
                                                std::error_code& error) {
-    const std::optional<IniDocument> document = ReadIniDocument(file, error);
-    return document ? ReadIniValue(section, key, *document) : std::nullopt;
+    const Outcome<std::optional<IniDocument>> read = ReadIniDocument(file);
+    error = read.problem;
+    return read.value ? ReadIniValue(section, key, *read.value) : std::nullopt;
+}
+
+// The file read and parsed; an empty document when it is missing or cannot be read.
+inline IniDocument ReadDocument(const std::filesystem::path& file) {
+    return ReadIniDocument(file).value.value_or(ParseIniDocument({}));
 }
 
 // A clock that always reads the same moment.

@@ -53,10 +53,7 @@ TEST_P(LoadTasksCase, LoadsTheRecordsAndReportsTheRest) {
     const LoadCase& c = GetParam();
     TempFolder folder;
     WriteTestFile(folder / "GM.ini", EncodeCp936(c.file));
-    std::vector<cTask> tasks{cTask{u"旧的", u"01:00", u"每日", FixedTimes}};
-    std::error_code error;
-    const std::vector<LoadProblem> problems = LoadTasks(tasks, folder / "GM.ini", error);
-    EXPECT_FALSE(error);
+    const auto [tasks, problems] = LoadTasks(ReadDocument(folder / "GM.ini"));
     EXPECT_EQ(Describe(tasks), Describe(c.tasks));
     EXPECT_EQ(problems, c.problems);
 }
@@ -117,43 +114,29 @@ INSTANTIATE_TEST_SUITE_P(
                  {}}),
     [](const testing::TestParamInfo<LoadCase>& info) { return std::string(info.param.name); });
 
-TEST(LoadTasks, MissingFileGivesNoRecordsNoProblemsAndCreatesNothing) {
+// What LoadTasks is given to read: no document for a missing file, which is not created, and the
+// reason for one that cannot be read.
+TEST(ReadIniDocument, MissingFileGivesNoDocumentAndCreatesNothing) {
     TempFolder folder;
-    std::vector<cTask> tasks{cTask{}};
-    std::error_code error;
-    EXPECT_TRUE(LoadTasks(tasks, folder / "GM.ini", error).empty());
-    EXPECT_FALSE(error);
-    EXPECT_TRUE(tasks.empty());
+    const Outcome<std::optional<IniDocument>> read = ReadIniDocument(folder / "GM.ini");
+    EXPECT_FALSE(read.value);
+    EXPECT_FALSE(read.problem);
     EXPECT_FALSE(fs::exists(folder / "GM.ini"));
 }
 
-TEST(LoadTasks, UnreadableFileIsReported) {
+TEST(ReadIniDocument, UnreadableFileGivesTheReason) {
     TempFolder folder;
     fs::create_directory(folder / "GM.ini");
-    std::vector<cTask> tasks{cTask{}};
-    std::error_code error;
-    EXPECT_TRUE(LoadTasks(tasks, folder / "GM.ini", error).empty());
-    EXPECT_EQ(error, std::errc::is_a_directory);
-    EXPECT_TRUE(tasks.empty());
-}
-
-TEST(LoadTasks, RunningTwiceGivesTheSameRecordsOnce) {
-    TempFolder folder;
-    WriteTestFile(folder / "GM.ini", EncodeCp936(u"[固定时间任务日程]\r\na=08:00|每日\r\n"));
-    std::vector<cTask> tasks;
-    std::error_code error;
-    LoadTasks(tasks, folder / "GM.ini", error);
-    LoadTasks(tasks, folder / "GM.ini", error);
-    EXPECT_EQ(tasks.size(), 1u);
+    const Outcome<std::optional<IniDocument>> read = ReadIniDocument(folder / "GM.ini");
+    EXPECT_FALSE(read.value);
+    EXPECT_EQ(read.problem, std::errc::is_a_directory);
 }
 
 TEST(LoadTasks, CharactersOutsideCp936AreReadBackAsQuestionMarks) {
     TempFolder folder;
     WriteTestFile(folder / "GM.ini",
                   EncodeCp936(u"[固定时间任务日程]\r\n喝水\U0001F600=08:00|每日\r\n"));
-    std::vector<cTask> tasks;
-    std::error_code error;
-    LoadTasks(tasks, folder / "GM.ini", error);
+    const std::vector<cTask> tasks = LoadTasks(ReadDocument(folder / "GM.ini")).value;
     ASSERT_EQ(tasks.size(), 1u);
     EXPECT_EQ(tasks[0].任务名, u"喝水?");
 }

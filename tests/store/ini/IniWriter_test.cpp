@@ -66,8 +66,7 @@ TEST_F(DefaultScheduleEdit, DeletingTheFixedSampleRemovesExactlyLine25) {
     std::vector<std::string> expected = TemplateLines();
     expected.erase(expected.begin() + 24);
     EXPECT_EQ(ReadBytes(path), Join(expected));
-    std::error_code error;
-    EXPECT_TRUE(ReadIniKeys(kFixedSection, path, error).empty());
+    EXPECT_TRUE(ReadIniKeys(kFixedSection, path).value.empty());
 }
 
 TEST_F(DefaultScheduleEdit, NewRangeActivityGoesRightAfterTheLastOne) {
@@ -75,8 +74,7 @@ TEST_F(DefaultScheduleEdit, NewRangeActivityGoesRightAfterTheLastOne) {
     std::vector<std::string> expected = TemplateLines();
     expected.insert(expected.begin() + 30, EncodeCp936(u"测试=07:00-08:00|每日\r\n"));
     EXPECT_EQ(ReadBytes(path), Join(expected));
-    std::error_code error;
-    EXPECT_EQ(NamesOf(ReadIniKeys(kRangeSection, path, error)),
+    EXPECT_EQ(NamesOf(ReadIniKeys(kRangeSection, path).value),
               (std::vector<std::u16string>{u"就餐时间", u"测试"}));
 }
 

@@ -1,4 +1,4 @@
-#include "store/StartupReport.h"
+#include "store/StartupMessage.h"
 
 #include <string>
 
@@ -66,7 +66,8 @@ std::u16string DescribeDuration(const DurationSetting& duration) {
     return {};
 }
 
-// The file itself could not be created or read: nothing else of it is known.
+}  // namespace
+
 std::u16string DescribeFileProblem(const std::filesystem::path& file, const FileProblem& problem) {
     std::u16string what;
     FileAccess access = FileAccess::Write;
@@ -86,10 +87,8 @@ std::u16string DescribeFileProblem(const std::filesystem::path& file, const File
     return what + u"\n原因：" + DescribeFileError(problem.error, access) + u"。";
 }
 
-}  // namespace
-
-std::u16string ComposeStartupReport(const std::filesystem::path& file,
-                                    const StartupProblems& problems) {
+std::u16string DescribeStartupProblems(const std::filesystem::path& file,
+                                       const StartupProblems& problems) {
     if (problems.schedule.file)
         return DescribeFileProblem(file, problems.schedule.file);
     std::vector<std::u16string> lines;
@@ -114,9 +113,9 @@ std::u16string ComposeStartupReport(const std::filesystem::path& file,
     if (lines.empty())
         return {};
 
-    std::u16string report =
+    std::u16string message =
         u"日程文件中有无法使用的内容，其余内容照常使用。\n文件：" + PathText(file) + u"\n";
     for (const std::u16string& line : lines)
-        report += u"\n· " + line;
-    return report;
+        message += u"\n· " + line;
+    return message;
 }

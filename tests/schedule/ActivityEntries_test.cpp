@@ -1,4 +1,4 @@
-#include "schedule/TaskEntries.h"
+#include "schedule/ActivityEntries.h"
 
 #include <string>
 #include <vector>
@@ -52,7 +52,7 @@ InterpretedTask InterpretTaskForToday(const cTask& task, std::int16_t durationMi
                                       std::u16string_view todayName) {
     InterpretedTask result;
     Collector collector(result);
-    result.forToday = VisitTaskForToday(task, durationMinutes, todayName, collector);
+    result.forToday = VisitActivityForToday(task, durationMinutes, todayName, collector);
     return result;
 }
 
@@ -80,7 +80,7 @@ struct WeekdayCase {
     bool forToday;
 };
 
-TEST(VisitTaskForToday, MatchesTheWeekdayTextAsASubstring) {
+TEST(VisitActivityForToday, MatchesTheWeekdayTextAsASubstring) {
     const WeekdayCase cases[] = {
         {u"每日", u"星期三", true},
         {u"星期一,星期二,星期三,星期四,星期五", u"星期五", true},
@@ -104,7 +104,7 @@ TEST(VisitTaskForToday, MatchesTheWeekdayTextAsASubstring) {
     }
 }
 
-TEST(VisitTaskForToday, LeavesTheTimeListOfOtherDaysUnread) {
+TEST(VisitActivityForToday, LeavesTheTimeListOfOtherDaysUnread) {
     const InterpretedTask result =
         InterpretTaskForToday(FixedTask(u"0800,08:00", u"星期二"), 5, u"星期一");
     EXPECT_FALSE(result.forToday);
@@ -118,7 +118,7 @@ struct TimeListCase {
     std::vector<ExpectedEntry> entries;
 };
 
-TEST(VisitTaskForToday, ReadsFixedTimePoints) {
+TEST(VisitActivityForToday, ReadsFixedTimePoints) {
     const std::vector<TimeListCase> cases = {
         {u"00:00,08:00,12:00,16:00,20:00,22:00",
          5,
@@ -155,7 +155,7 @@ TEST(VisitTaskForToday, ReadsFixedTimePoints) {
     }
 }
 
-TEST(VisitTaskForToday, ReadsRangesAndKeepsTheirWrittenForm) {
+TEST(VisitActivityForToday, ReadsRangesAndKeepsTheirWrittenForm) {
     const std::vector<TimeListCase> cases = {
         {u"06:00-06:30,12:00-12:30,18:00-18:30",
          5,
@@ -218,7 +218,7 @@ const std::vector<ProblemCase>& ProblemCases() {
     return cases;
 }
 
-TEST(VisitTaskForToday, SkipsUnreadableEntriesAndKeepsTheRest) {
+TEST(VisitActivityForToday, SkipsUnreadableEntriesAndKeepsTheRest) {
     for (const ProblemCase& c : ProblemCases()) {
         const cTask task = c.kind == FixedTimes ? FixedTask(c.times) : RangeTask(c.times);
         const InterpretedTask result = InterpretTaskForToday(task, 5, u"星期一");

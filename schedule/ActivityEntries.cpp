@@ -1,4 +1,4 @@
-#include "schedule/TaskEntries.h"
+#include "schedule/ActivityEntries.h"
 
 #include "schedule/ActivityValue.h"
 #include "text/TextSplit.h"
@@ -59,8 +59,8 @@ class ProblemCollector final : public EntryVisitor {
 
 }  // namespace
 
-bool VisitTaskForToday(const cTask& task, std::int16_t durationMinutes,
-                       std::u16string_view todayName, EntryVisitor& visitor) {
+bool VisitActivityForToday(const cTask& task, std::int16_t durationMinutes,
+                           std::u16string_view todayName, EntryVisitor& visitor) {
     if (!RunsOn(task.星期, todayName))
         return false;
     std::u16string storage;

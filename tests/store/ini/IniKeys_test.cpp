@@ -37,17 +37,17 @@ TEST(ReadIniKeys, EachNameCarriesTheValueALookUpFinds) {
         TempFolder folder;
         const auto ini = folder / "GM.ini";
         WriteTestFile(ini, c.bytes);
-        std::error_code error;
-        EXPECT_EQ(KeysOf(ReadIniKeys(u"s", ini, error)), c.keys) << c.bytes;
-        EXPECT_FALSE(error);
+        const Outcome<std::vector<IniKeyValue>> keys = ReadIniKeys(u"s", ini);
+        EXPECT_EQ(KeysOf(keys.value), c.keys) << c.bytes;
+        EXPECT_FALSE(keys.problem);
     }
 }
 
 TEST(ReadIniKeys, MissingFileIsEmptyAndNotCreated) {
     TempFolder folder;
-    std::error_code error;
-    EXPECT_TRUE(ReadIniKeys(u"s", folder / "GM.ini", error).empty());
-    EXPECT_FALSE(error);
+    const Outcome<std::vector<IniKeyValue>> keys = ReadIniKeys(u"s", folder / "GM.ini");
+    EXPECT_TRUE(keys.value.empty());
+    EXPECT_FALSE(keys.problem);
     EXPECT_FALSE(std::filesystem::exists(folder / "GM.ini"));
 }
 

@@ -1,4 +1,4 @@
-#include "editor/TaskDefinition.h"
+#include "editor/ActivityDefinition.h"
 
 #include <optional>
 #include <string>
@@ -12,13 +12,13 @@ constexpr WeekdayTicks kNoDay{};
 constexpr WeekdayTicks kMondayWednesday{true, false, true, false, false, false, false};
 constexpr WeekdayTicks kEveryWeekday{true, true, true, true, true, true, true};
 
-TEST(ComposeTaskDefinition, JoinsTheEntriesAndTheDays) {
+TEST(ComposeActivityDefinition, JoinsTheEntriesAndTheDays) {
     const struct {
         std::vector<std::u16string> entries;
         bool daily;
         WeekdayTicks weekdays;
         std::u16string value;
-        std::u16string refusal;
+        std::u16string message;  // empty when composed
     } cases[] = {
         {{u"08:00", u"12:00"}, false, kMondayWednesday, u"08:00,12:00|星期一,星期三", u""},
         {{u"06:00-06:30"}, true, kNoDay, u"06:00-06:30|每日", u""},
@@ -38,10 +38,12 @@ TEST(ComposeTaskDefinition, JoinsTheEntriesAndTheDays) {
         {{u"08:00"}, false, kNoDay, u"", u"请选择周期！"},
     };
     for (const auto& c : cases) {
-        TaskDefinition definition = ComposeTaskDefinition({c.entries, {c.daily, c.weekdays}});
+        const Outcome<std::u16string, DefinitionProblem> definition =
+            ComposeActivityDefinition({c.entries, {c.daily, c.weekdays}});
         EXPECT_EQ(definition.value, c.value) << ::testing::PrintToString(c.value);
-        EXPECT_EQ(definition.refusal, c.refusal) << ::testing::PrintToString(c.value);
-        EXPECT_EQ(definition.ok(), c.refusal.empty());
+        EXPECT_EQ(DescribeDefinitionProblem(definition.problem), c.message)
+            << ::testing::PrintToString(c.value);
+        EXPECT_EQ(definition.problem == DefinitionProblem::None, c.message.empty());
     }
 }
 

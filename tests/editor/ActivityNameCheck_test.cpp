@@ -1,4 +1,4 @@
-#include "editor/TaskNameCheck.h"
+#include "editor/ActivityNameCheck.h"
 
 #include <string>
 
@@ -6,14 +6,14 @@
 
 namespace {
 
-TEST(TaskNameRefusal, RefusesNamesThatWouldCorruptTheFile) {
+TEST(CheckActivityName, RefusesNamesThatWouldCorruptTheFile) {
     const std::u16string empty = u"请输入任务名称！";
     const std::u16string equals = u"任务名称不能包含“=”！";
     const std::u16string opening = u"任务名称不能以“[”或“;”开头！";
     const std::u16string control = u"任务名称不能包含换行符或其他控制字符！";
     const struct {
         std::u16string name;
-        std::u16string refusal;
+        std::u16string message;  // empty when the name can be stored
     } cases[] = {
         {u"", empty},
         {u"   ", empty},
@@ -39,12 +39,17 @@ TEST(TaskNameRefusal, RefusesNamesThatWouldCorruptTheFile) {
         {u"a|b,c", u""},
         {u"Meeting", u""},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(TaskNameRefusal(c.name), c.refusal) << ::testing::PrintToString(c.name);
+    for (const auto& c : cases) {
+        const NameProblem problem = CheckActivityName(c.name);
+        EXPECT_EQ(DescribeNameProblem(problem), c.message) << ::testing::PrintToString(c.name);
+        EXPECT_EQ(static_cast<bool>(problem), !c.message.empty())
+            << ::testing::PrintToString(c.name);
+    }
 }
 
-TEST(TaskNameRefusal, ReportsTheEqualsSignBeforeTheOpeningCharacter) {
-    EXPECT_EQ(TaskNameRefusal(u"[a=b"), u"任务名称不能包含“=”！");
+TEST(CheckActivityName, FindsTheEqualsSignBeforeTheOpeningCharacter) {
+    EXPECT_EQ(CheckActivityName(u"[a=b").kind, NameProblem::Kind::HasEquals);
+    EXPECT_EQ(DescribeNameProblem(CheckActivityName(u"[a=b")), u"任务名称不能包含“=”！");
 }
 
 }  // namespace

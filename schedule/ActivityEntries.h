@@ -34,10 +34,10 @@ class EntryVisitor {
     ~EntryVisitor() = default;
 };
 
-// Walks the entries of the task when its weekday text names todayName or "每日"; returns whether
-// it does. Nothing is copied for the walk unless the texts need normalising.
-bool VisitTaskForToday(const cTask& task, std::int16_t durationMinutes,
-                       std::u16string_view todayName, EntryVisitor& visitor);
+// Walks the entries of the activity when its weekday text names todayName or "每日"; returns
+// whether it does. Nothing is copied for the walk unless the texts need normalising.
+bool VisitActivityForToday(const cTask& task, std::int16_t durationMinutes,
+                           std::u16string_view todayName, EntryVisitor& visitor);
 
-// Every entry of the task that cannot be read, whatever the day.
+// Every entry of the activity that cannot be read, whatever the day.
 std::vector<EntryProblem> FindEntryProblems(const cTask& task);

@@ -6,19 +6,20 @@
 #include <string_view>
 
 #include "schedule/ActivityValue.h"
+#include "text/Outcome.h"
 
 // Composing the stored definition of an activity from what the task editor collected.
 
-struct TaskDefinition {
-    std::u16string value;    // time list "|" weekday text, when composed
-    std::u16string refusal;  // the message to show when the definition is incomplete
-    bool ok() const { return refusal.empty(); }
-};
+// What keeps a definition from being stored.
+enum class DefinitionProblem { None, NoTime, NoDay };
 
 // The value of the activity (see ComposeActivityValue); the weekday ticks are not looked at when
-// daily is ticked. Refused with "至少添加一个时间！" without entries, then with "请选择周期！"
-// without a day.
-TaskDefinition ComposeTaskDefinition(const ActivityDefinition& activity);
+// daily is ticked. Without entries the problem is NoTime, then without a day NoDay.
+Outcome<std::u16string, DefinitionProblem> ComposeActivityDefinition(
+    const ActivityDefinition& activity);
+
+// The message for the problem; empty for none.
+std::u16string DescribeDefinitionProblem(DefinitionProblem problem);
 
 // The duration in minutes to store for the text of the duration box: a number from 1 to 60 after
 // rounding. Empty for a blank text, one that is not a number, or any other value; such a text

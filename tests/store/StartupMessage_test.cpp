@@ -1,4 +1,4 @@
-#include "store/StartupReport.h"
+#include "store/StartupMessage.h"
 
 #include <gtest/gtest.h>
 
@@ -21,8 +21,8 @@ LoadProblem Skipped(LoadProblem::Kind kind, std::u16string section, std::u16stri
     return LoadProblem{kind, std::move(section), std::move(name)};
 }
 
-TEST(StartupReport, NothingToTellGivesNoMessage) {
-    EXPECT_EQ(ComposeStartupReport(kIni, StartupProblems{}), u"");
+TEST(StartupMessage, NothingToTellGivesNoMessage) {
+    EXPECT_EQ(DescribeStartupProblems(kIni, StartupProblems{}), u"");
 }
 
 struct OneProblem {
@@ -31,7 +31,7 @@ struct OneProblem {
     std::u16string line;
 };
 
-TEST(StartupReport, EachProblemNamesSectionActivityAndWhatHappens) {
+TEST(StartupMessage, EachProblemNamesSectionActivityAndWhatHappens) {
     const std::vector<OneProblem> cases = {
         {"no bar",
          {.schedule = {{},
@@ -86,28 +86,28 @@ TEST(StartupReport, EachProblemNamesSectionActivityAndWhatHappens) {
          u"[程序设置] “提醒声音”的值“on”不是 0 或 1，暂不播放声音。"},
     };
     for (const OneProblem& c : cases) {
-        EXPECT_EQ(ComposeStartupReport(kIni, c.problems), kHeader + u"\n· " + c.line) << c.what;
+        EXPECT_EQ(DescribeStartupProblems(kIni, c.problems), kHeader + u"\n· " + c.line) << c.what;
     }
 }
 
-TEST(StartupReport, AFileThatCannotBeCreatedOrReadIsAllThatIsSaid) {
+TEST(StartupMessage, AFileThatCannotBeCreatedOrReadIsAllThatIsSaid) {
     const std::error_code denied = std::make_error_code(std::errc::permission_denied);
     StartupProblems problems;
     problems.duration = Duration(DurationSetting::Problem::Missing, u"");
     problems.schedule.file = {FileProblem::Kind::NotCreated, denied};
     EXPECT_EQ(
-        ComposeStartupReport(kIni, problems),
+        DescribeStartupProblems(kIni, problems),
         u"无法创建日程文件：/home/user/quillot/GM.ini\n原因：没有写入权限（文件或文件夹为只读）。");
     problems.schedule.file = {FileProblem::Kind::NotRead, denied};
-    EXPECT_EQ(ComposeStartupReport(kIni, problems),
+    EXPECT_EQ(DescribeStartupProblems(kIni, problems),
               u"无法读取日程文件：/home/user/quillot/GM.ini\n原因：没有读取权限。");
     problems.schedule.file = {FileProblem::Kind::FolderNotCreated, denied};
-    EXPECT_EQ(ComposeStartupReport(kIni, problems),
+    EXPECT_EQ(DescribeStartupProblems(kIni, problems),
               u"无法创建日程文件所在的文件夹：/home/user/"
               u"quillot\n原因：没有写入权限（文件或文件夹为只读）。");
 }
 
-TEST(StartupReport, AllProblemsGoIntoOneMessageInOrder) {
+TEST(StartupMessage, AllProblemsGoIntoOneMessageInOrder) {
     StartupProblems problems;
     problems.duration = Duration(DurationSetting::Problem::NotANumber, u"x");
     problems.schedule.unreadable.push_back(
@@ -115,14 +115,14 @@ TEST(StartupReport, AllProblemsGoIntoOneMessageInOrder) {
     problems.schedule.skipped.push_back(
         Skipped(LoadProblem::Kind::NoSeparator, u"固定时间任务日程", u"甲"));
 
-    const std::u16string report = ComposeStartupReport(kIni, problems);
-    const std::size_t skipped = report.find(u"任务“甲”");
-    const std::size_t unreadable = report.find(u"任务“乙”");
-    const std::size_t duration = report.find(u"[持续时间设置]");
+    const std::u16string message = DescribeStartupProblems(kIni, problems);
+    const std::size_t skipped = message.find(u"任务“甲”");
+    const std::size_t unreadable = message.find(u"任务“乙”");
+    const std::size_t duration = message.find(u"[持续时间设置]");
     ASSERT_NE(duration, std::u16string::npos);
     EXPECT_LT(skipped, unreadable);
     EXPECT_LT(unreadable, duration);
-    EXPECT_EQ(report.rfind(kHeader, 0), 0u);
+    EXPECT_EQ(message.rfind(kHeader, 0), 0u);
 }
 
 TEST(UnreadableEntries, FoundPerEntryWithTheActivitysSection) {
