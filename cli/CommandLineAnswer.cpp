@@ -20,7 +20,7 @@ int Print(std::u16string_view text) {
 
 // The status as the window would show it now, from the GM.ini it would use, or what the window
 // would say of that file.
-int PrintStatus(bool json) {
+int PrintStatus(bool json, const TimeZones& zones) {
     const IniLocation location = PreviewIniPath(ExecutablePath());
     const LocalTime now = SystemLocalTime();
     FileProblem problem;
@@ -31,13 +31,14 @@ int PrintStatus(bool json) {
                          ComposeStartupReport(location.file, problems) + u"\n");
         return kFailed;
     }
-    const StatusTexts texts = ComputeStatusTexts(schedule.tasks, schedule.durationMinutes, now);
+    const StatusTexts texts =
+        ComputeStatusTexts(schedule.tasks, schedule.durationMinutes, now, {&zones, {}});
     return Print(json ? StatusAsJson(texts) : StatusAsText(texts));
 }
 
 }  // namespace
 
-std::optional<int> AnswerCommandLine(int argc, const char* const* argv) {
+std::optional<int> AnswerCommandLine(int argc, const char* const* argv, const TimeZones& zones) {
     const CommandLine line = ParseCommandLine(CommandLineArguments(argc, argv));
     switch (line.request) {
         case CommandLine::Request::Window:
@@ -47,9 +48,9 @@ std::optional<int> AnswerCommandLine(int argc, const char* const* argv) {
         case CommandLine::Request::Version:
             return Print(VersionText(u"" QUILLOT_VERSION));
         case CommandLine::Request::StatusText:
-            return PrintStatus(false);
+            return PrintStatus(false, zones);
         case CommandLine::Request::StatusJson:
-            return PrintStatus(true);
+            return PrintStatus(true, zones);
         case CommandLine::Request::Mistake:
             break;
     }

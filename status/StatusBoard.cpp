@@ -4,8 +4,12 @@
 
 #include "store/ScheduleFileLayout.h"
 
-StatusBoard::StatusBoard(ScheduleStore& schedule, Settings& settings, std::u16string startupReport)
-    : schedule(schedule), settings(settings), untoldReport(std::move(startupReport)) {
+StatusBoard::StatusBoard(ScheduleStore& schedule, Settings& settings, std::u16string startupReport,
+                         ZoneContext zones)
+    : schedule(schedule),
+      settings(settings),
+      untoldReport(std::move(startupReport)),
+      zones(std::move(zones)) {
     settings.Listen(*this);
 }
 
@@ -25,12 +29,12 @@ bool StatusBoard::ShowsAtOnce(ScheduleChange change) {
 StatusLook StatusBoard::Look(const LocalTime& now) {
     const std::vector<cTask>& allTasks = schedule.Tasks();
     const std::int16_t durationMinutes = schedule.DurationMinutes();
-    StatusLook look{ComputeStatusTexts(allTasks, durationMinutes, now),
+    StatusLook look{ComputeStatusTexts(allTasks, durationMinutes, now, zones),
                     {},
                     std::exchange(untoldReport, {}),
                     std::nullopt};
-    const NotificationPlan::Basis planned{allTasks, durationMinutes,
-                                          settings.Values().warningLeads};
+    const NotificationPlan::Basis planned{allTasks, durationMinutes, settings.Values().warningLeads,
+                                          zones};
     const LocalMoment moment = MomentOf(now);
     // The look right after notifications were turned on counts what came while they were off,
     // and sends nothing of it.

@@ -7,6 +7,7 @@
 
 #include "schedule/LocalTime.h"
 #include "schedule/StatusTexts.h"
+#include "schedule/TimeZones.h"
 #include "schedule/cTask.h"
 #include "status/Notification.h"
 #include "status/NotificationPlan.h"
@@ -33,8 +34,9 @@ struct StatusLook {
 class StatusBoard : private SettingsListener {
   public:
     // startupReport is what the start-up's load (ScheduleStore::LoadAtStartup) has to tell, told at
-    // the first look.
-    StatusBoard(ScheduleStore& schedule, Settings& settings, std::u16string startupReport);
+    // the first look. zones places the activities that have a time zone.
+    StatusBoard(ScheduleStore& schedule, Settings& settings, std::u16string startupReport,
+                ZoneContext zones = {});
     StatusBoard(const StatusBoard&) = delete;
     StatusBoard& operator=(const StatusBoard&) = delete;
     ~StatusBoard();
@@ -64,5 +66,6 @@ class StatusBoard : private SettingsListener {
     bool notifying = false;
     bool turnedOn = false;  // since the last look
     std::u16string untoldReport;
+    ZoneContext zones;
     NotificationPlan plan;
 };

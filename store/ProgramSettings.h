@@ -5,11 +5,12 @@
 #include <string_view>
 #include <vector>
 
+#include "schedule/WarningLeads.h"
+
 // The program's own settings, kept in GM.ini beside the schedule in a section that the loader and
 // the task editor pass over (store/ScheduleFileLayout.h).
 
 inline constexpr int kDefaultWarningLeadMinutes = 5;
-inline constexpr int kMaxWarningLeadMinutes = 120;
 
 struct WindowPosition {
     int x = 0;
@@ -36,7 +37,6 @@ bool InterpretSwitch(const std::optional<std::u16string>& stored,
 // other value is returned in unusable for the report.
 std::vector<int> InterpretWarningLeads(const std::optional<std::u16string>& stored,
                                        std::optional<std::u16string>& unusable);
-std::u16string FormatWarningLeads(const std::vector<int>& leads);
 
 // "x,y" (spaces around either number allowed) as a position, or nothing.
 std::optional<WindowPosition> ParseWindowPosition(std::u16string_view text);

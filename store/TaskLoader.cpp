@@ -35,7 +35,8 @@ void LoadSection(const IniDocument& document, ActivityKind kind, std::vector<cTa
             report(LoadProblem::Kind::NoSeparator);
         } else {
             allTasks.push_back(cTask{entry.name, std::u16string(pieces.times),
-                                     std::u16string(pieces.weekdays), kind});
+                                     std::u16string(pieces.weekdays), kind,
+                                     std::u16string(pieces.options)});
         }
     }
 }
