@@ -111,8 +111,8 @@ class StatusEvaluation final : public EntryVisitor {
                 {task->任务名, display, task->任务类型,
                  asWritten ? startMinute : MinuteOfDay(ClockOfMinute(localCurrent - elapsed)),
                  notifying});
-        } else if (currentMinute < startMinute &&
-                   startMinute <= currentMinute + kLookAheadMinutes) {
+        } else if (const std::int32_t ahead = MinutesAhead(currentMinute, startMinute);
+                   0 < ahead && ahead <= kLookAheadMinutes) {
             const std::u16string span =
                 asWritten ? std::u16string(entry.displayText)
                           : Span(localStart, ClockOfMinute(MinuteOfDay(end) + placement.toLocal));
@@ -124,6 +124,15 @@ class StatusEvaluation final : public EntryVisitor {
                 {task->任务名, fixed ? FormatClock(asWritten ? entry.start : localStart) : span,
                  task->任务类型, localCurrent + (startMinute - currentMinute), notifying});
         }
+    }
+
+    // Real minutes from the current minute to a start later in the day: the skipped ones do not
+    // count.
+    std::int32_t MinutesAhead(std::int32_t currentMinute, std::int32_t startMinute) const {
+        std::int32_t ahead = startMinute - currentMinute;
+        if (currentMinute < placement.gapFirst && placement.gapEnd <= startMinute)
+            ahead -= placement.gapEnd - placement.gapFirst;
+        return ahead;
     }
 
     // An unreadable entry is left out; the other entries still count.
