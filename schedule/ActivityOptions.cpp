@@ -162,8 +162,12 @@ ParsedOptions ParseActivityOptions(std::u16string_view text) {
     ParsedOptions parsed;
     if (IsBlank(text))
         return parsed;
-    const std::u16string ascii = AsciiSeparators(text);
-    for (Split split{{}, ascii, true}; split.separated;) {
+    std::u16string ascii;
+    if (text.find_first_of(u"；＝") != std::u16string_view::npos) {
+        ascii = AsciiSeparators(text);
+        text = ascii;
+    }
+    for (Split split{{}, text, true}; split.separated;) {
         split = SplitAt(split.rest, u';');
         if (IsBlank(split.first))
             continue;

@@ -167,10 +167,15 @@ StatusTexts ComputeStatusTexts(const std::vector<cTask>& tasks, std::int16_t dur
     ZoneLook zones(context);
     const std::chrono::sys_seconds instant = InstantOf(now);
     const ActivityOptions none;
+    std::u16string lastOptionsText;
+    ActivityOptions lastOptions;
     for (const cTask& task : tasks) {
-        const ParsedOptions parsed =
-            task.options.empty() ? ParsedOptions{} : ParseActivityOptions(task.options);
-        const ActivityOptions& options = task.options.empty() ? none : parsed.options;
+        // Activities often share their options: those of the one before are read once.
+        if (!task.options.empty() && task.options != lastOptionsText) {
+            lastOptions = ParseActivityOptions(task.options).options;
+            lastOptionsText = task.options;
+        }
+        const ActivityOptions& options = task.options.empty() ? none : lastOptions;
         const ZoneLook::ZoneIndex zone = zones.ZoneFor(options.zone);
         // The local zone's offset now is the clock's.
         const std::chrono::seconds offset =

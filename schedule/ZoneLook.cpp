@@ -36,16 +36,24 @@ ZoneLook::ZoneIndex ZoneLook::ZoneFor(std::u16string_view written) {
 }
 
 seconds ZoneLook::OffsetAt(ZoneIndex index, sys_seconds instant) {
-    const ActivityZone& zone = zones[index].zone;
-    switch (zone.kind) {
+    Zone& zone = zones[index];
+    if (zone.lastOffset && zone.lastOffset->first == instant)
+        return zone.lastOffset->second;
+    seconds offset{0};
+    switch (zone.zone.kind) {
         case ActivityZone::Kind::Fixed:
-            return zone.offset;
+            offset = zone.zone.offset;
+            break;
         case ActivityZone::Kind::Named:
-            return database->OffsetAt(zone.name, instant);
+            offset = database->OffsetAt(zone.zone.name, instant);
+            break;
         case ActivityZone::Kind::Local:
+            if (database != nullptr)
+                offset = database->LocalOffsetAt(instant);
             break;
     }
-    return database != nullptr ? database->LocalOffsetAt(instant) : seconds{0};
+    zone.lastOffset = std::pair{instant, offset};
+    return offset;
 }
 
 const ZoneLook::Change& ZoneLook::ChangeNear(ZoneIndex index, local_days day) {
