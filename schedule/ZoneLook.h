@@ -47,7 +47,7 @@ class ZoneLook {
         ActivityZone zone;
         std::vector<Change> changes;
         // The last offset asked for: a look asks for the same instant for each activity.
-        std::optional<std::pair<std::chrono::sys_seconds, std::chrono::seconds>> lastOffset;
+        std::optional<std::pair<std::chrono::sys_seconds, std::chrono::seconds>> lastOffset{};
     };
 
     const Change& ChangeNear(ZoneIndex zone, std::chrono::local_days day);
