@@ -9,6 +9,7 @@
 #include "desktop/ClockWatch.h"
 #include "desktop/DesktopNotificationService.h"
 #include "desktop/PlatformChoice.h"
+#include "desktop/QtTimeZones.h"
 #include "editor/Form2.h"
 #include "platform/Process.h"
 #include "status/StatusBoard.h"
@@ -20,8 +21,9 @@
 #include "ui/Dialogs.h"
 
 int main(int argc, char** argv) {
+    const QtTimeZones zones;
     // -h, -v and --status answer here, without a window, before the single-instance check.
-    if (const std::optional<int> answered = AnswerCommandLine(argc, argv))
+    if (const std::optional<int> answered = AnswerCommandLine(argc, argv, zones))
         return *answered;
 
     // One running copy per executable path; a second start ends here, before anything is shown
@@ -39,7 +41,7 @@ int main(int argc, char** argv) {
     // Writes GM.ini when it is missing and loads it, before the status window is set up.
     Outcome<ProgramSettings, StartupProblems> loaded = schedule.LoadAtStartup();
     Settings settings(schedule, std::move(loaded.value), executable);
-    StatusBoard board(schedule, settings, loaded.problem);
+    StatusBoard board(schedule, settings, loaded.problem, {&zones, {}});
     const std::unique_ptr<ActivityNotifications> notifications = DesktopNotifications();
     DesktopNotificationService desktop(*notifications);
     StatusController controller(board, settings, schedule, SystemLocalTime, desktop);

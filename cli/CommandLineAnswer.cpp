@@ -20,7 +20,7 @@ int Print(std::u16string_view text) {
 
 // The status as the window would show it now, from the GM.ini it would use, or what the window
 // would say of that file.
-int PrintStatus(bool json) {
+int PrintStatus(bool json, const TimeZones& zones) {
     const IniLocation location = PreviewIniPath(ExecutablePath());
     const LocalTime now = SystemLocalTime();
     const Outcome<ScheduleSnapshot, FileProblem> schedule = ReadScheduleSnapshot(location, now);
@@ -30,13 +30,13 @@ int PrintStatus(bool json) {
         return kFailed;
     }
     const StatusTexts texts =
-        ComputeStatusTexts(schedule.value.tasks, schedule.value.durationMinutes, now);
+        ComputeStatusTexts(schedule.value.tasks, schedule.value.durationMinutes, now, {&zones, {}});
     return Print(json ? StatusAsJson(texts) : StatusAsText(texts));
 }
 
 }  // namespace
 
-std::optional<int> AnswerCommandLine(int argc, const char* const* argv) {
+std::optional<int> AnswerCommandLine(int argc, const char* const* argv, const TimeZones& zones) {
     const CommandLine line = ParseCommandLine(CommandLineArguments(argc, argv));
     switch (line.request) {
         case CommandLine::Request::Window:
@@ -46,9 +46,9 @@ std::optional<int> AnswerCommandLine(int argc, const char* const* argv) {
         case CommandLine::Request::Version:
             return Print(VersionText(u"" QUILLOT_VERSION));
         case CommandLine::Request::StatusText:
-            return PrintStatus(false);
+            return PrintStatus(false, zones);
         case CommandLine::Request::StatusJson:
-            return PrintStatus(true);
+            return PrintStatus(true, zones);
         case CommandLine::Request::Unknown:
             break;
     }

@@ -2,8 +2,10 @@
 
 #include <optional>
 
+#include "schedule/TimeZones.h"
+
 // Answers the command-line options that need no window (-h, -v, --status and unknown ones) on the
 // standard streams, before anything of the window is set up: no display is needed, nothing is
 // created or changed, and the single-instance check is not made. Returns the exit code then;
-// nothing when the status window is to open.
-std::optional<int> AnswerCommandLine(int argc, const char* const* argv);
+// nothing when the status window is to open. zones is the time-zone database the status uses.
+std::optional<int> AnswerCommandLine(int argc, const char* const* argv, const TimeZones& zones);

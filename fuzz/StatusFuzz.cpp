@@ -1,5 +1,6 @@
-// The status texts for activities and a moment taken from the input: no crash, and each list is
-// its header followed by lines numbered 1 to n.
+// The status texts for activities (options and fixed-offset zones included) and a moment taken
+// from the input: no crash, each list is its header followed by lines numbered 1 to n, and options
+// composed read back the same.
 
 #include <chrono>
 #include <cstddef>
@@ -9,6 +10,7 @@
 
 #include "fuzz/FuzzCheck.h"
 #include "schedule/ActivityEntries.h"
+#include "schedule/ActivityOptions.h"
 #include "schedule/StatusTexts.h"
 
 namespace {
@@ -45,6 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     now.date = year_month_day{sys_days{days{data.ConsumeIntegralInRange(-30000, 80000)}}};
     now.hour = data.ConsumeIntegralInRange(0, 23);
     now.minute = data.ConsumeIntegralInRange(0, 59);
+    now.utcOffset = minutes{data.ConsumeIntegralInRange(-14 * 60, 14 * 60)};
     const auto duration = data.ConsumeIntegral<std::int16_t>();
     std::vector<cTask> tasks;
     while (data.remaining_bytes() > 0 && tasks.size() < 32) {
@@ -52,7 +55,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
             data.ConsumeBool() ? ActivityKind::FixedTimes : ActivityKind::TimeRanges;
         std::u16string name = LineText(data);
         std::u16string times = LineText(data);
-        tasks.push_back(cTask{std::move(name), std::move(times), LineText(data), kind});
+        std::u16string weekdays = LineText(data);
+        tasks.push_back(
+            cTask{std::move(name), std::move(times), std::move(weekdays), kind, LineText(data)});
+    }
+    // Options read back from what ComposeActivityOptions writes of them are the same.
+    for (const cTask& task : tasks) {
+        const ActivityOptions options = ParseActivityOptions(task.options).options;
+        Check(ParseActivityOptions(ComposeActivityOptions(options)).options == options,
+              "composed options read back the same");
     }
     for (const cTask& task : tasks)
         FindEntryProblems(task);

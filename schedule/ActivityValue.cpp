@@ -28,7 +28,9 @@ std::u16string ComposeWeekdayText(const WeekdayChoice& days) {
 
 ActivityValuePieces SplitActivityValue(std::u16string_view value) {
     const Split timesAndRest = SplitAt(value, u'|');
-    return {timesAndRest.first, SplitAt(timesAndRest.rest, u'|').first, timesAndRest.separated};
+    const Split weekdaysAndOptions = SplitAt(timesAndRest.rest, u'|');
+    return {timesAndRest.first, weekdaysAndOptions.first, weekdaysAndOptions.rest,
+            timesAndRest.separated};
 }
 
 bool RunsOn(std::u16string_view weekdayText, std::u16string_view dayName) {

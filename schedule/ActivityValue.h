@@ -15,12 +15,13 @@
 // The two kinds of activity.
 enum class ActivityKind { FixedTimes, TimeRanges };
 
-// The two texts of a value, unchanged: the time list before the first "|", the weekday text from
-// there to a second "|" or the end; what follows a second "|" is ignored. Without any "|" the
-// whole value is the time list and separated is false.
+// The texts of a value, unchanged: the time list before the first "|", the weekday text from
+// there to a second "|" or the end, and the options after a second "|" (schedule/ActivityOptions.h)
+// up to the end. Without any "|" the whole value is the time list and separated is false.
 struct ActivityValuePieces {
     std::u16string_view times;
     std::u16string_view weekdays;
+    std::u16string_view options;
     bool separated = false;
 };
 

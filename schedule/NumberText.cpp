@@ -286,3 +286,17 @@ std::u16string DecimalText(std::int64_t number) {
     const std::string digits = std::to_string(number);
     return std::u16string(digits.begin(), digits.end());
 }
+
+std::optional<int> ParseWholeNumber(std::u16string_view text) {
+    std::string ascii;
+    for (char16_t c : TrimSpaces(text)) {
+        if (c > 0x7F)
+            return std::nullopt;
+        ascii.push_back(static_cast<char>(c));
+    }
+    int number = 0;
+    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), number);
+    if (error != std::errc() || end != ascii.data() + ascii.size())
+        return std::nullopt;
+    return number;
+}

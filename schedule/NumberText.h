@@ -41,3 +41,7 @@ Int16Result ConvertToInt16(std::u16string_view text);
 // A whole number in decimal digits, with a minus sign when it is negative: how the program writes
 // its numbers into GM.ini and its messages.
 std::u16string DecimalText(std::int64_t number);
+
+// A whole number written in ASCII digits with an optional minus sign and nothing else but spaces
+// around it; nothing otherwise.
+std::optional<int> ParseWholeNumber(std::u16string_view text);

@@ -5,6 +5,7 @@
 #include "schedule/ActivityEntries.h"
 #include "schedule/ScheduleText.h"
 #include "schedule/SoonText.h"
+#include "schedule/ZoneLook.h"
 
 namespace {
 
@@ -49,28 +50,89 @@ class StatusList {
     std::uint64_t count = 0;
 };
 
+constexpr std::int32_t kMinutesPerDay = 24 * 60;
+
+// The clock time of a minute of the day, taken modulo a day.
+ClockTime ClockOfMinute(std::int32_t minute) {
+    minute = (minute % kMinutesPerDay + kMinutesPerDay) % kMinutesPerDay;
+    return {static_cast<std::int16_t>(minute / 60), static_cast<std::int16_t>(minute % 60)};
+}
+
+std::u16string Span(ClockTime start, ClockTime end) {
+    return FormatClock(start) + u"-" + FormatClock(end);
+}
+
+// Where an activity's entries stand for this look: the current minute on its zone's wall clock,
+// the minutes of the day its zone skips, and how far the local clock is ahead of the zone's.
+struct Placement {
+    ClockTime current;
+    std::int32_t gapFirst = 0;  // [gapFirst, gapEnd): skipped; equal when nothing is
+    std::int32_t gapEnd = 0;
+    std::int32_t toLocal = 0;
+};
+
 class StatusEvaluation final : public EntryVisitor {
   public:
-    explicit StatusEvaluation(ClockTime current) : current(current) {}
+    StatusEvaluation(ClockTime localCurrent, std::int16_t durationMinutes)
+        : localCurrent(MinuteOfDay(localCurrent)), durationMinutes(durationMinutes) {}
 
-    void BeginTask(const cTask& next) { task = &next; }
+    void BeginTask(const cTask& next, const Placement& where, bool notifies) {
+        task = &next;
+        placement = where;
+        notifying = notifies;
+    }
 
     void OnEntry(const EntryView& entry) override {
-        const std::int32_t currentMinute = MinuteOfDay(current);
-        const std::int32_t startMinute = MinuteOfDay(entry.start);
-        if (IsClockInRange(current, entry.start, entry.end)) {
-            now.AddLine(task->任务名, entry.displayText);
-            open.push_back(
-                {task->任务名, std::u16string(entry.displayText), task->任务类型, startMinute});
-        } else if (currentMinute < startMinute &&
-                   startMinute <= currentMinute + kLookAheadMinutes) {
-            soon.AddLine(task->任务名, SoonText(task->任务类型, entry));
-            // In the soon entries a fixed time point is its start alone, without "开启".
-            const bool fixed = task->任务类型 == ActivityKind::FixedTimes;
-            opening.push_back({task->任务名,
-                               fixed ? FormatClock(entry.start) : std::u16string(entry.displayText),
-                               task->任务类型, startMinute});
+        const bool fixed = task->任务类型 == ActivityKind::FixedTimes;
+        const std::int32_t currentMinute = MinuteOfDay(placement.current);
+        ClockTime start = entry.start;
+        ClockTime end = entry.end;
+        std::int32_t startMinute = MinuteOfDay(start);
+        const bool moved = placement.gapFirst <= startMinute && startMinute < placement.gapEnd;
+        if (moved) {
+            start = ClockOfMinute(placement.gapEnd);
+            startMinute = placement.gapEnd;
+            if (fixed)
+                end = AddMinutesToClock(start, durationMinutes);
         }
+        // Shown as written unless the times move.
+        const bool asWritten = !moved && placement.toLocal == 0;
+        const ClockTime localStart = ClockOfMinute(startMinute + placement.toLocal);
+        if (IsClockInRange(placement.current, start, end)) {
+            const std::u16string display =
+                asWritten ? std::u16string(entry.displayText)
+                          : Span(localStart, ClockOfMinute(MinuteOfDay(end) + placement.toLocal));
+            now.AddLine(task->任务名, display);
+            // Minutes since the start, on the local clock: after the current minute when it
+            // opened the day before.
+            const std::int32_t elapsed =
+                ((currentMinute - startMinute) % kMinutesPerDay + kMinutesPerDay) % kMinutesPerDay;
+            open.push_back(
+                {task->任务名, display, task->任务类型,
+                 asWritten ? startMinute : MinuteOfDay(ClockOfMinute(localCurrent - elapsed)),
+                 notifying});
+        } else if (const std::int32_t ahead = MinutesAhead(currentMinute, startMinute);
+                   0 < ahead && ahead <= kLookAheadMinutes) {
+            const std::u16string span =
+                asWritten ? std::u16string(entry.displayText)
+                          : Span(localStart, ClockOfMinute(MinuteOfDay(end) + placement.toLocal));
+            soon.AddLine(task->任务名, asWritten ? SoonText(task->任务类型, entry)
+                                       : fixed   ? FormatClock(localStart) + u"开启"
+                                                 : span);
+            // In the soon entries a fixed time point is its start alone, without "开启".
+            opening.push_back(
+                {task->任务名, fixed ? FormatClock(asWritten ? entry.start : localStart) : span,
+                 task->任务类型, localCurrent + (startMinute - currentMinute), notifying});
+        }
+    }
+
+    // Real minutes from the current minute to a start later in the day: the skipped ones do not
+    // count.
+    std::int32_t MinutesAhead(std::int32_t currentMinute, std::int32_t startMinute) const {
+        std::int32_t ahead = startMinute - currentMinute;
+        if (currentMinute < placement.gapFirst && placement.gapEnd <= startMinute)
+            ahead -= placement.gapEnd - placement.gapFirst;
+        return ahead;
     }
 
     // An unreadable entry is left out; the other entries still count.
@@ -82,8 +144,11 @@ class StatusEvaluation final : public EntryVisitor {
     }
 
   private:
-    ClockTime current;
+    std::int32_t localCurrent;
+    std::int16_t durationMinutes;
     const cTask* task = nullptr;
+    Placement placement;
+    bool notifying = true;
     StatusList now{kNowHeader, kNowEmpty};
     StatusList soon{kSoonHeader, kSoonEmpty};
     std::vector<OpenEntry> open;
@@ -93,14 +158,55 @@ class StatusEvaluation final : public EntryVisitor {
 }  // namespace
 
 StatusTexts ComputeStatusTexts(const std::vector<cTask>& tasks, std::int16_t durationMinutes,
-                               const LocalTime& now) {
-    const std::u16string todayName = Get星期文本(
-        static_cast<int>(std::chrono::weekday{std::chrono::sys_days{now.date}}.iso_encoding()));
-    StatusEvaluation evaluation(
-        {static_cast<std::int16_t>(now.hour), static_cast<std::int16_t>(now.minute)});
+                               const LocalTime& now, const ZoneContext& context) {
+    using std::chrono::days;
+    using std::chrono::floor;
+    const ClockTime localClock{static_cast<std::int16_t>(now.hour),
+                               static_cast<std::int16_t>(now.minute)};
+    StatusEvaluation evaluation(localClock, durationMinutes);
+    ZoneLook zones(context);
+    const std::chrono::sys_seconds instant = InstantOf(now);
+    const ActivityOptions none;
+    std::u16string lastOptionsText;
+    ActivityOptions lastOptions;
     for (const cTask& task : tasks) {
-        evaluation.BeginTask(task);
-        VisitActivityForToday(task, durationMinutes, todayName, evaluation);
+        // Activities often share their options: those of the one before are read once.
+        if (!task.options.empty() && task.options != lastOptionsText) {
+            lastOptions = ParseActivityOptions(task.options).options;
+            lastOptionsText = task.options;
+        }
+        const ActivityOptions& options = task.options.empty() ? none : lastOptions;
+        const ZoneLook::ZoneIndex zone = zones.ZoneFor(options.zone);
+        // The local zone's offset now is the clock's.
+        const std::chrono::seconds offset =
+            zone == ZoneLook::kLocal ? now.utcOffset : zones.OffsetAt(zone, instant);
+        const LocalMoment wall = zone == ZoneLook::kLocal
+                                     ? MomentOf(now)
+                                     : LocalMoment{(instant + offset).time_since_epoch()};
+        const std::chrono::local_days day = floor<days>(wall);
+        const std::chrono::year_month_day date{day};
+        if (!CountsOn(options, date))
+            continue;
+        Placement placement;
+        if (zone == ZoneLook::kLocal) {
+            placement.current = localClock;
+        } else {
+            const std::chrono::hh_mm_ss clock{wall - day};
+            placement.current = {static_cast<std::int16_t>(clock.hours().count()),
+                                 static_cast<std::int16_t>(clock.minutes().count())};
+            placement.toLocal = static_cast<std::int32_t>(
+                floor<std::chrono::minutes>(now.utcOffset - offset).count());
+        }
+        if (const auto gap = zones.GapOn(zone, day)) {
+            placement.gapFirst =
+                static_cast<std::int32_t>(floor<std::chrono::minutes>(gap->first - day).count());
+            placement.gapEnd =
+                static_cast<std::int32_t>(floor<std::chrono::minutes>(gap->second - day).count());
+        }
+        evaluation.BeginTask(task, placement, options.notify);
+        VisitActivityForToday(
+            task, durationMinutes,
+            Get星期文本(static_cast<int>(std::chrono::weekday{day}.iso_encoding())), evaluation);
     }
     return std::move(evaluation).Finish();
 }

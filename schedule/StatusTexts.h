@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "schedule/LocalTime.h"
+#include "schedule/TimeZones.h"
 #include "schedule/cTask.h"
 
 // An entry of one of the two lists, as the list shows it: the activity's name and the entry's time.
@@ -19,6 +20,7 @@ struct OpenEntry {
     std::u16string displayText;
     ActivityKind kind = ActivityKind::TimeRanges;
     std::int32_t startMinute = 0;
+    bool notifies = true;  // false for an activity with 通知=0
     friend auto operator<=>(const OpenEntry&, const OpenEntry&) = default;
 };
 
@@ -30,5 +32,8 @@ struct StatusTexts {
     std::vector<OpenEntry> opening;  // the entries of the soon list, in its order
 };
 
+// An activity with a zone of its own (or the context's default zone) is evaluated on its zone's
+// wall clock and day, and shown at local times; a start its zone skips is at the end of the gap.
+// Where the zone's offset is the local one and no start is moved, the entries show as written.
 StatusTexts ComputeStatusTexts(const std::vector<cTask>& tasks, std::int16_t durationMinutes,
-                               const LocalTime& now);
+                               const LocalTime& now, const ZoneContext& zones = {});

@@ -1,10 +1,13 @@
 #include "status/NotificationPlan.h"
 
 #include <algorithm>
+#include <functional>
 #include <string>
 
+#include "schedule/ActivityOptions.h"
 #include "schedule/NumberText.h"
 #include "schedule/Openings.h"
+#include "schedule/ZoneLook.h"
 
 namespace {
 
@@ -15,6 +18,21 @@ using std::chrono::seconds;
 
 // How long what was told is remembered: a clock set back further than this may tell it again.
 constexpr days kMemory{7};
+
+// The leads of the settings and those of the activities' own, largest first, each once.
+std::vector<int> AllLeads(const NotificationPlan::Basis& basis) {
+    std::vector<int> leads = basis.leads;
+    for (const cTask& task : basis.tasks) {
+        if (task.options.empty())
+            continue;
+        const ParsedOptions parsed = ParseActivityOptions(task.options);
+        if (const std::optional<std::vector<int>>& own = parsed.options.leads)
+            leads.insert(leads.end(), own->begin(), own->end());
+    }
+    std::sort(leads.begin(), leads.end(), std::greater<>());
+    leads.erase(std::unique(leads.begin(), leads.end()), leads.end());
+    return leads;
+}
 
 }  // namespace
 
@@ -41,7 +59,7 @@ std::vector<Notification> NotificationPlan::Opened(const std::vector<OpenEntry>&
         const auto day = entry.startMinute > currentMinute ? today - days{1} : today;
         const bool first =
             told.emplace(entry.kind, entry.name, day + minutes{entry.startMinute}).second;
-        if (first && sending && lastLook)
+        if (first && sending && lastLook && entry.notifies)
             opened.push_back({entry.name + u" 已开启", entry.displayText});
     }
     return opened;
@@ -52,15 +70,21 @@ std::vector<Notification> NotificationPlan::Warnings(const Basis& basis, LocalMo
     // ahead. At the first look, and at one after the clock was set back, only those due this very
     // second: what was told before stays told. After a sleep several leads of one opening may be
     // due at once: one warning tells them all.
+    // The leads are real minutes: across a change of the local offset they are counted on the
+    // clock's instants.
     const bool afresh = !lastLook || now < *lastLook;
     std::vector<Opening> due;
     std::set<OpeningKey> inDue;
-    for (const int lead : basis.leads) {
+    for (const int lead : AllLeads(basis)) {
         const minutes ahead{lead};
+        const LocalMoment upTo = LocalAfter(basis.zones, now, ahead);
         const LocalMoment after =
-            afresh ? now + ahead - seconds{1} : std::max(*lastLook + ahead, now);
+            afresh ? upTo - seconds{1} : std::max(LocalAfter(basis.zones, *lastLook, ahead), now);
         for (Opening& opening :
-             OpeningsBetween(basis.tasks, basis.durationMinutes, after, now + ahead)) {
+             OpeningsBetween(basis.tasks, basis.durationMinutes, after, upTo, basis.zones)) {
+            const std::vector<int>& leads = opening.leads ? *opening.leads : basis.leads;
+            if (!opening.notifies || std::find(leads.begin(), leads.end(), lead) == leads.end())
+                continue;
             OpeningKey key{opening.kind, opening.name, opening.moment};
             if (!warned.emplace(key, lead).second)
                 continue;
@@ -73,7 +97,11 @@ std::vector<Notification> NotificationPlan::Warnings(const Basis& basis, LocalMo
     std::vector<Notification> warnings;
     for (const Opening& opening : due) {
         // Whole minutes left, rounded up: a late warning says how long there is still.
-        const std::int64_t left = (floor<seconds>(opening.moment - now).count() + 59) / 60;
+        const std::int64_t left = (floor<seconds>(LocalInstant(basis.zones, opening.moment) -
+                                                  LocalInstant(basis.zones, now))
+                                       .count() +
+                                   59) /
+                                  60;
         warnings.push_back(
             {opening.name + u" " + DecimalText(left) + u" 分钟后开启", opening.soonText});
     }
@@ -88,11 +116,13 @@ void NotificationPlan::Forget(LocalMoment now) {
 }
 
 std::optional<LocalMoment> NotificationPlan::NextMoment(const Basis& basis, LocalMoment now) {
-    std::optional<LocalMoment> next = FirstOpeningAfter(basis.tasks, basis.durationMinutes, now);
-    for (const int lead : basis.leads) {
+    // Every lead of any activity: a look that finds nothing due is harmless.
+    std::optional<LocalMoment> next =
+        FirstOpeningAfter(basis.tasks, basis.durationMinutes, now, basis.zones);
+    for (const int lead : AllLeads(basis)) {
         const minutes ahead{lead};
         if (const auto opening =
-                FirstOpeningAfter(basis.tasks, basis.durationMinutes, now + ahead)) {
+                FirstOpeningAfter(basis.tasks, basis.durationMinutes, now + ahead, basis.zones)) {
             if (!next || *opening - ahead < *next)
                 next = *opening - ahead;
         }

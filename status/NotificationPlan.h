@@ -9,6 +9,7 @@
 
 #include "schedule/LocalTime.h"
 #include "schedule/StatusTexts.h"
+#include "schedule/TimeZones.h"
 #include "schedule/cTask.h"
 #include "status/Notification.h"
 
@@ -19,11 +20,14 @@
 // still true then: what is still open, and warnings of openings still ahead.
 class NotificationPlan {
   public:
-    // What the plan looks at: the activities, the duration and the warning leads.
+    // What the plan looks at: the activities, the duration, the warning leads and where the
+    // activities' zones are. An activity's own leads (提前) replace the leads for it, and one with
+    // 通知=0 is told nothing.
     struct Basis {
         const std::vector<cTask>& tasks;
         std::int16_t durationMinutes;
         const std::vector<int>& leads;  // minutes before an opening, largest first
+        const ZoneContext& zones;
     };
 
     // The notifications due at the moment, given the entries open then. What is open at the first

@@ -5,10 +5,11 @@
 #include "store/ScheduleFileLayout.h"
 
 StatusBoard::StatusBoard(ScheduleStore& schedule, Settings& settings,
-                         const StartupProblems& startupProblems)
+                         const StartupProblems& startupProblems, ZoneContext zones)
     : schedule(schedule),
       settings(settings),
-      untoldMessage(schedule.DescribeProblems(startupProblems)) {
+      untoldMessage(schedule.DescribeProblems(startupProblems)),
+      zones(std::move(zones)) {
     settings.Listen(*this);
 }
 
@@ -31,12 +32,12 @@ bool StatusBoard::ShowsAtOnce(ScheduleChange change) {
 StatusLook StatusBoard::Look(const LocalTime& now) {
     const std::vector<cTask>& allTasks = schedule.Tasks();
     const std::int16_t durationMinutes = schedule.DurationMinutes();
-    StatusLook look{ComputeStatusTexts(allTasks, durationMinutes, now),
+    StatusLook look{ComputeStatusTexts(allTasks, durationMinutes, now, zones),
                     {},
                     std::exchange(untoldMessage, {}),
                     std::nullopt};
-    const NotificationPlan::Basis planned{allTasks, durationMinutes,
-                                          settings.Values().warningLeads};
+    const NotificationPlan::Basis planned{allTasks, durationMinutes, settings.Values().warningLeads,
+                                          zones};
     const LocalMoment moment = MomentOf(now);
     // The look right after notifications were turned on counts what came while they were off,
     // and sends nothing of it.

@@ -7,6 +7,7 @@
 
 #include "schedule/LocalTime.h"
 #include "schedule/StatusTexts.h"
+#include "schedule/TimeZones.h"
 #include "schedule/cTask.h"
 #include "status/Notification.h"
 #include "status/NotificationPlan.h"
@@ -31,9 +32,9 @@ struct StatusLook {
 class StatusBoard : private SettingsListener {
   public:
     // startupProblems are those of the start-up's load (ScheduleStore::LoadAtStartup), told at the
-    // first look.
-    StatusBoard(ScheduleStore& schedule, Settings& settings,
-                const StartupProblems& startupProblems);
+    // first look. zones places the activities that have a time zone.
+    StatusBoard(ScheduleStore& schedule, Settings& settings, const StartupProblems& startupProblems,
+                ZoneContext zones = {});
     StatusBoard(const StatusBoard&) = delete;
     StatusBoard& operator=(const StatusBoard&) = delete;
     ~StatusBoard();
@@ -63,5 +64,6 @@ class StatusBoard : private SettingsListener {
     bool notifying = false;
     bool turnedOn = false;  // since the last look
     std::u16string untoldMessage;
+    ZoneContext zones;
     NotificationPlan plan;
 };

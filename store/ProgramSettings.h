@@ -5,13 +5,13 @@
 #include <string_view>
 #include <vector>
 
+#include "schedule/WarningLeads.h"
 #include "text/Outcome.h"
 
 // The program's own settings, kept in GM.ini beside the schedule in a section that the loader and
 // the task editor pass over (store/ScheduleFileLayout.h).
 
 inline constexpr int kDefaultWarningLeadMinutes = 5;
-inline constexpr int kMaxWarningLeadMinutes = 120;
 
 struct WindowPosition {
     int x = 0;
@@ -40,7 +40,6 @@ Outcome<bool, UnusableValue> InterpretSwitch(const std::optional<std::u16string>
 // other value is the problem.
 Outcome<std::vector<int>, UnusableValue> InterpretWarningLeads(
     const std::optional<std::u16string>& stored);
-std::u16string FormatWarningLeads(const std::vector<int>& leads);
 
 // "x,y" (spaces around either number allowed) as a position, or nothing.
 std::optional<WindowPosition> ParseWindowPosition(std::u16string_view text);

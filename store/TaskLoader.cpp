@@ -35,7 +35,8 @@ void LoadSection(const IniDocument& document, ActivityKind kind,
             skip(LoadProblem::Kind::NoSeparator);
         } else {
             loaded.value.push_back(cTask{key.name, std::u16string(pieces.times),
-                                         std::u16string(pieces.weekdays), kind});
+                                         std::u16string(pieces.weekdays), kind,
+                                         std::u16string(pieces.options)});
         }
     }
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "desktop/QtTimeZones.h"
 #include "schedule/StatusTexts.h"
 #include "status/NotificationPlan.h"
 
@@ -63,13 +64,34 @@ void BM_ComputeStatusTexts(benchmark::State& state) {
 }
 BENCHMARK(BM_ComputeStatusTexts)->Unit(benchmark::kMicrosecond);
 
+// The same schedule with every activity in Shanghai's zone, evaluated in Berlin's (the database is
+// Qt's): each look reads the options and converts once per zone.
+void BM_ComputeStatusTextsInZone(benchmark::State& state) {
+    std::vector<cTask> tasks = LargeSchedule(1000, 10);
+    for (cTask& task : tasks)
+        task.options = u"时区=Asia/Shanghai";
+    const QtTimeZones zones;
+    const ZoneContext context{&zones, {}};
+    LocalTime monday{2026y / 12 / 7, 5, 0, 0};
+    monday.utcOffset = 1h;
+    std::size_t lines = 0;
+    for (auto _ : state) {
+        StatusTexts texts = ComputeStatusTexts(tasks, 5, monday, context);
+        lines = texts.now.size() + texts.soon.size();
+        benchmark::DoNotOptimize(texts);
+    }
+    state.counters["report_chars"] = static_cast<double>(lines);
+}
+BENCHMARK(BM_ComputeStatusTextsInZone)->Unit(benchmark::kMicrosecond);
+
 // What a look adds while notifications are on, with warnings 10 and 5 minutes ahead, late on a
 // Friday: the openings and warnings due, then the next moment to look at. The weekday activities
 // open again only on Monday, so the searches walk the rest of the day and then Saturday.
 void BM_PlanNotifications(benchmark::State& state) {
     const std::vector<cTask> tasks = LargeSchedule(1000, 10);
     const std::vector<int> leads = {10, 5};
-    const NotificationPlan::Basis schedule{tasks, 5, leads};
+    const ZoneContext local;
+    const NotificationPlan::Basis schedule{tasks, 5, leads, local};
     const LocalTime friday{2026y / 12 / 11, 23, 59, 30};
     const StatusTexts texts = ComputeStatusTexts(tasks, 5, friday);
     NotificationPlan plan;

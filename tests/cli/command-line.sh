@@ -29,11 +29,11 @@ unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 # faketime preloads its library ahead of AddressSanitizer's runtime in a sanitized build.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
 
-# Runs the copy with the arguments at the fixed moment; sets $out, $err and $status.
+# Runs the copy with the arguments at the fixed moment (or at $moment); sets $out, $err and $status.
 run() {
   status=0
   # A hang fails (124) instead of stopping the test.
-  timeout 60 faketime '2026-12-07 11:40:00' "$scratch/here/quillot" "$@" >"$io/out" 2>"$io/err" ||
+  timeout 60 faketime "${moment:-2026-12-07 11:40:00}" "$scratch/here/quillot" "$@" >"$io/out" 2>"$io/err" ||
     status=$?
   out=$(cat "$io/out")
   err=$(cat "$io/err")
@@ -170,4 +170,17 @@ run --status
 expect "--status per user" 0 "*当前可参与*
 1. 晨会 11:38-11:43
 30分钟内开启：无" ""
-echo "command line: help, version, mistakes and the status as text and JSON, creating nothing"
+
+# Activities in other zones and a start in the hour Berlin skips, on Berlin's clock.
+prepare "$scratch/config/quillot/GM.ini" '[固定时间任务日程]' \
+  '签到=20:00|每日|时区=Asia/Shanghai;提前=10' '夜班=02:30|每日' '[范围时间任务日程]' \
+  '早场=07:00-08:00|星期六|时区＝Asia/Shanghai'
+while IFS='|' read -r what when now soon; do
+  TZ=Europe/Berlin moment=$when run --status
+  expect "$what" 0 "$(printf '%b' "$now\\n$soon")" ""
+done <<'CASES'
+Shanghai's evening at Berlin's noon|2026-12-12 12:40:00|当前可参与：无|*30分钟内开启*\n1. 签到 13:00开启
+Shanghai's Saturday morning on Berlin's Friday night|2026-12-11 23:50:00|当前可参与：无|*30分钟内开启*\n1. 早场 00:00-01:00
+a start in the skipped hour|2027-03-28 03:00:00|*当前可参与*\n1. 夜班 03:00-03:05|30分钟内开启：无
+CASES
+echo "command line: help, version, mistakes and the status as text and JSON, in time zones, creating nothing"

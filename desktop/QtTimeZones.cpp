@@ -1,0 +1,33 @@
+#include "desktop/QtTimeZones.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QTimeZone>
+
+namespace {
+
+QTimeZone ZoneNamed(std::u16string_view ianaName) {
+    return QTimeZone(
+        QString::fromUtf16(ianaName.data(), static_cast<qsizetype>(ianaName.size())).toLatin1());
+}
+
+QDateTime InstantOf(std::chrono::sys_seconds instant) {
+    return QDateTime::fromSecsSinceEpoch(instant.time_since_epoch().count(), Qt::UTC);
+}
+
+}  // namespace
+
+bool QtTimeZones::Exists(std::u16string_view ianaName) const {
+    return ZoneNamed(ianaName).isValid();
+}
+
+std::chrono::seconds QtTimeZones::OffsetAt(std::u16string_view ianaName,
+                                           std::chrono::sys_seconds instant) const {
+    const QTimeZone zone = ZoneNamed(ianaName);
+    return std::chrono::seconds{zone.isValid() ? zone.offsetFromUtc(InstantOf(instant)) : 0};
+}
+
+std::chrono::seconds QtTimeZones::LocalOffsetAt(std::chrono::sys_seconds instant) const {
+    return std::chrono::seconds{InstantOf(instant).toLocalTime().offsetFromUtc()};
+}
