@@ -18,16 +18,8 @@ class QLabel;
 class QMenu;
 class QTimer;
 
-// The status window: a small borderless dark window listing, in yellow, the activities that can
-// be joined now and, in green, those opening within 30 minutes. It re-evaluates every minute, is
-// dragged by its surface, opens the task editor on a click or, when it has the keyboard focus, on
-// Enter or Space, and closes from its "×". A right click, the Menu key or Shift+F10 opens its
-// menu: the editor, notifications when an activity opens, warnings ahead and their sound, start at
-// login, quit. Screen readers
-// find these as actions: "Press" on the window opens the editor, "ShowMenu" the menu, "Close" on
-// it or "Press" on the "×" closes it. Where the program may place its window, a drag's end is
-// remembered and the next start puts the window there. What it shows and what its menu and drags
-// do are the controller's: the window draws and passes requests on.
+// The status window (README, "Using it"): draws what the controller gives it and passes the
+// drags, clicks, keys and menu choices on to it.
 class Form1 : public QWidget, private StatusView {
     Q_OBJECT
   public:
