@@ -69,7 +69,7 @@ std::vector<CheckedProblem> CheckSchedule(const IniDocument& document, const Tim
         found.push_back(
             {KeyLine(document, kSettingsSection, setting.key), DescribeUnusableSetting(setting)});
     }
-    // The message's order within a line: an activity's own problems before its entries'.
+    // Problems of one line keep the start-up message's order.
     std::stable_sort(
         found.begin(), found.end(),
         [](const CheckedProblem& a, const CheckedProblem& b) { return a.line < b.line; });

@@ -71,7 +71,7 @@ struct ScheduleProblems {
     FileProblem file;
     std::vector<LoadProblem> skipped;
     std::vector<UnreadableEntry> unreadable;
-    std::vector<UnusableOption> options;
+    std::vector<UnusableOption> options{};
     bool empty() const { return !file && skipped.empty() && unreadable.empty() && options.empty(); }
     friend bool operator==(const ScheduleProblems&, const ScheduleProblems&) = default;
 };

@@ -146,11 +146,11 @@ std::u16string DescribeStartupProblems(const std::filesystem::path& file,
     for (const UnreadableEntry& entry : problems.schedule.unreadable) {
         lines.push_back(DescribeUnreadable(entry));
     }
-    if (!problems.duration.ok())
-        lines.push_back(DescribeDuration(problems.duration));
     for (const UnusableOption& option : problems.schedule.options) {
         lines.push_back(DescribeUnusableOption(option));
     }
+    if (!problems.duration.ok())
+        lines.push_back(DescribeDuration(problems.duration));
     for (const UnusableSetting& setting : UnusableSettings(problems)) {
         lines.push_back(DescribeUnusableSetting(setting));
     }
