@@ -22,7 +22,7 @@
 
 int main(int argc, char** argv) {
     const QtTimeZones zones;
-    // -h, -v and --status answer here, without a window, before the single-instance check.
+    // -h, -v, --status and --check answer here, without a window, before the single-instance check.
     if (const std::optional<int> answered = AnswerCommandLine(argc, argv, zones))
         return *answered;
 
@@ -37,11 +37,11 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     SetApplicationIdentity(app);
     MessageBoxDialogs dialogs;
-    ScheduleStore schedule(ResolveIniPath(executable), SystemLocalTime);
+    ScheduleStore schedule(ResolveIniPath(executable), SystemLocalTime, &zones);
     // Writes GM.ini when it is missing and loads it, before the status window is set up.
     Outcome<ProgramSettings, StartupProblems> loaded = schedule.LoadAtStartup();
     Settings settings(schedule, std::move(loaded.value), executable);
-    StatusBoard board(schedule, settings, loaded.problem, {&zones, {}});
+    StatusBoard board(schedule, settings, loaded.problem, {&zones, settings.Values().zone});
     const std::unique_ptr<ActivityNotifications> notifications = DesktopNotifications();
     DesktopNotificationService desktop(*notifications);
     StatusController controller(board, settings, schedule, SystemLocalTime, desktop);

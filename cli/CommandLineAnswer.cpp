@@ -1,6 +1,7 @@
 #include "cli/CommandLineAnswer.h"
 
 #include "cli/CommandLine.h"
+#include "cli/ScheduleCheck.h"
 #include "cli/ScheduleSnapshot.h"
 #include "cli/StatusOutput.h"
 #include "platform/Process.h"
@@ -18,20 +19,39 @@ int Print(std::u16string_view text) {
     return WriteConsoleText(ConsoleStream::Output, text) ? kFailed : kAnswered;
 }
 
+// What the window would say of the file itself.
+int TellFileProblem(const IniLocation& location, const FileProblem& problem) {
+    WriteConsoleText(ConsoleStream::Error, DescribeFileProblem(location.file, problem) + u"\n");
+    return kFailed;
+}
+
 // The status as the window would show it now, from the GM.ini it would use, or what the window
 // would say of that file.
 int PrintStatus(bool json, const TimeZones& zones) {
     const IniLocation location = PreviewIniPath(ExecutablePath());
     const LocalTime now = SystemLocalTime();
-    const Outcome<ScheduleSnapshot, FileProblem> schedule = ReadScheduleSnapshot(location, now);
-    if (schedule.problem) {
-        WriteConsoleText(ConsoleStream::Error,
-                         DescribeFileProblem(location.file, schedule.problem) + u"\n");
-        return kFailed;
-    }
+    const Outcome<ScheduleSnapshot, FileProblem> schedule =
+        ReadScheduleSnapshot(location, now, zones);
+    if (schedule.problem)
+        return TellFileProblem(location, schedule.problem);
     const StatusTexts texts =
-        ComputeStatusTexts(schedule.value.tasks, schedule.value.durationMinutes, now, {&zones, {}});
+        ComputeStatusTexts(schedule.value.tasks, schedule.value.durationMinutes, now,
+                           {&zones, schedule.value.defaultZone});
     return Print(json ? StatusAsJson(texts) : StatusAsText(texts));
+}
+
+// Every problem of the GM.ini the window would use, one line each; failed when there is one.
+int PrintCheck(const TimeZones& zones) {
+    const IniLocation location = PreviewIniPath(ExecutablePath());
+    const Outcome<IniDocument, FileProblem> document =
+        ReadStartupDocument(location, SystemLocalTime());
+    if (document.problem)
+        return TellFileProblem(location, document.problem);
+    const std::vector<CheckedProblem> problems = CheckSchedule(document.value, zones);
+    if (problems.empty())
+        return kAnswered;
+    Print(CheckReport(location.file, problems));
+    return kFailed;
 }
 
 }  // namespace
@@ -49,6 +69,8 @@ std::optional<int> AnswerCommandLine(int argc, const char* const* argv, const Ti
             return PrintStatus(false, zones);
         case CommandLine::Request::StatusJson:
             return PrintStatus(true, zones);
+        case CommandLine::Request::Check:
+            return PrintCheck(zones);
         case CommandLine::Request::Unknown:
             break;
     }

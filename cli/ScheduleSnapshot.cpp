@@ -1,7 +1,5 @@
 #include "cli/ScheduleSnapshot.h"
 
-#include <optional>
-#include <string>
 #include <utility>
 
 #include "platform/Files.h"
@@ -10,16 +8,16 @@
 #include "store/TaskLoader.h"
 #include "text/Cp936.h"
 
-Outcome<ScheduleSnapshot, FileProblem> ReadScheduleSnapshot(const IniLocation& location,
-                                                            const LocalTime& now) {
+Outcome<IniDocument, FileProblem> ReadStartupDocument(const IniLocation& location,
+                                                      const LocalTime& now) {
     if (location.folderError)
         return {{}, {FileProblem::Kind::FolderNotCreated, location.folderError}};
-    std::optional<IniDocument> document;
     if (IsRegularFile(location.file)) {
         Outcome<std::optional<IniDocument>> read = ReadIniDocument(location.file);
         if (read.problem)
             return {{}, {FileProblem::Kind::NotRead, read.problem}};
-        document = std::move(read.value);
+        if (read.value)
+            return {*std::move(read.value), {}};
     } else {
         // The start-up writes the default file over anything that is no ordinary file, into the
         // user's own folder after it has created that (PreviewIniPath tells whether it can).
@@ -29,8 +27,17 @@ Outcome<ScheduleSnapshot, FileProblem> ReadScheduleSnapshot(const IniLocation& l
                 return {{}, {FileProblem::Kind::NotCreated, error}};
         }
     }
-    if (!document)
-        document = ParseIniDocument(EncodeCp936(DefaultIniText(now)));
+    return {ParseIniDocument(EncodeCp936(DefaultIniText(now))), {}};
+}
+
+Outcome<ScheduleSnapshot, FileProblem> ReadScheduleSnapshot(const IniLocation& location,
+                                                            const LocalTime& now,
+                                                            const TimeZones& zones) {
+    Outcome<IniDocument, FileProblem> document = ReadStartupDocument(location, now);
+    if (document.problem)
+        return {{}, document.problem};
     // What the status needs, without looking for what a start-up would tell.
-    return {{LoadTasks(*document).value, ReadDuration(*document).minutes}, {}};
+    return {{LoadTasks(document.value).value, ReadDuration(document.value).minutes,
+             ReadDefaultZone(document.value, &zones)},
+            {}};
 }

@@ -293,7 +293,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
 
     const Outcome<std::optional<IniDocument>> read = ReadIniDocument(ini);
     Check(read.value && !read.problem, "GM.ini is read");
-    ReadStartupSchedule(*read.value);
+    ReadStartupSchedule(*read.value, nullptr);
 
     IniDocument before = ParseIniDocument(ReadFileBytes(ini).value);
     for (int writes = 0; writes < 8 && data.remaining_bytes() > 0; ++writes) {

@@ -50,8 +50,8 @@ std::optional<ActivityZone> ReadZone(std::u16string_view written, const TimeZone
     return ActivityZone{ActivityZone::Kind::Named, {}, std::u16string(written)};
 }
 
-std::optional<OptionProblem> CheckZone(const ActivityOptions& options, const TimeZones& zones) {
-    if (options.zone.empty() || ReadZone(options.zone, &zones))
+std::optional<OptionProblem> CheckZone(const ActivityOptions& options, const TimeZones* zones) {
+    if (options.zone.empty() || ReadZone(options.zone, zones))
         return std::nullopt;
     return OptionProblem{u"时区", options.zone, OptionProblem::Kind::NoSuchZone};
 }

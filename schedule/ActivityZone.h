@@ -25,5 +25,5 @@ std::optional<std::chrono::seconds> ParseFixedOffset(std::u16string_view text);
 // otherwise (an empty text included).
 std::optional<ActivityZone> ReadZone(std::u16string_view written, const TimeZones* zones);
 
-// The "no such zone" problem of the options' 时区, when it names no zone.
-std::optional<OptionProblem> CheckZone(const ActivityOptions& options, const TimeZones& zones);
+// The "no such zone" problem of the options' 时区, when it names no zone (see ReadZone).
+std::optional<OptionProblem> CheckZone(const ActivityOptions& options, const TimeZones* zones);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "schedule/ActivityZone.h"
 #include "schedule/NumberText.h"
 #include "text/TextSplit.h"
 
@@ -20,6 +21,15 @@ Outcome<std::vector<int>, UnusableValue> InterpretWarningLeads(
     if (std::optional<std::vector<int>> leads = ParseWarningLeads(*stored))
         return {*std::move(leads), std::nullopt};
     return {{kDefaultWarningLeadMinutes}, stored};
+}
+
+Outcome<std::u16string, UnusableValue> InterpretZone(const std::optional<std::u16string>& stored,
+                                                     const TimeZones* zones) {
+    if (!stored || stored->empty())
+        return {};
+    if (ReadZone(*stored, zones))
+        return {*stored, std::nullopt};
+    return {{}, stored};
 }
 
 std::optional<WindowPosition> ParseWindowPosition(std::u16string_view text) {

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "schedule/TimeZones.h"
 #include "schedule/WarningLeads.h"
 #include "text/Outcome.h"
 
@@ -26,6 +27,9 @@ struct ProgramSettings {
     bool warningSound = false;
     // Missing when the key is, or when its value is not two whole numbers.
     std::optional<WindowPosition> windowPosition;
+    // The zone of the activities that name none, as written (ZoneContext::defaultZone); empty:
+    // the local zone.
+    std::u16string zone;
 };
 
 // The problem of a stored setting that cannot be used: its value, as read.
@@ -40,6 +44,12 @@ Outcome<bool, UnusableValue> InterpretSwitch(const std::optional<std::u16string>
 // other value is the problem.
 Outcome<std::vector<int>, UnusableValue> InterpretWarningLeads(
     const std::optional<std::u16string>& stored);
+
+// What the stored default zone means: an IANA name the database knows or a fixed offset
+// ("UTC+8"), kept as written. A missing key or an empty value mean the local zone (empty), and so
+// does any other value, which is the problem.
+Outcome<std::u16string, UnusableValue> InterpretZone(const std::optional<std::u16string>& stored,
+                                                     const TimeZones* zones);
 
 // "x,y" (spaces around either number allowed) as a position, or nothing.
 std::optional<WindowPosition> ParseWindowPosition(std::u16string_view text);

@@ -10,6 +10,10 @@
 //
 //   [固定时间任务日程]                 activities at fixed clock times
 //   晨读=08:00,12:00|星期一,星期三     name = clock times "|" days
+//   签到=20:00|每日|时区=UTC+8;提前=10  … "|" options, "键=值" separated by ";":
+//                                      时区 (an IANA name or UTC±h[:mm]), 起 and 止
+//                                      (YYYY-MM-DD), 每隔 (days from 起), 每月 (days of the
+//                                      month), 提前 (leads, as 提前提醒), 通知 (0: none)
 //   [范围时间任务日程]                 activities over time ranges
 //   夜跑=22:30-01:00|每日              name = ranges (may run past midnight) "|" days
 //   [持续时间设置]
@@ -24,9 +28,12 @@
 //                                      0 off (off when missing)
 //   窗口位置=x,y                       where the status window was last dragged, in logical
 //                                      pixels
+//   时区=Asia/Shanghai                 the zone of activities that name none: an IANA name
+//                                      or UTC±h[:mm]; the local zone when missing
 //
 // An activity's value is parsed and composed in schedule/ActivityValue.h: the time list before
-// the first "|" (entries separated by ","), the weekday text after it ("每日" or weekday names).
+// the first "|" (entries separated by ","), the weekday text after it ("每日" or weekday names),
+// the options after a second "|" (schedule/ActivityOptions.h).
 // The duration is read in store/Duration.h, the settings in store/ProgramSettings.h.
 
 inline constexpr std::u16string_view kFixedSection = u"固定时间任务日程";
@@ -45,3 +52,4 @@ inline constexpr std::u16string_view kNotifyKey = u"活动开启时通知";
 inline constexpr std::u16string_view kWarningLeadsKey = u"提前提醒";
 inline constexpr std::u16string_view kWarningSoundKey = u"提醒声音";
 inline constexpr std::u16string_view kWindowPositionKey = u"窗口位置";
+inline constexpr std::u16string_view kZoneKey = u"时区";

@@ -2,10 +2,13 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
+#include "schedule/ActivityOptions.h"
 #include "schedule/ScheduleText.h"
+#include "schedule/TimeZones.h"
 #include "schedule/cTask.h"
 #include "store/Duration.h"
 #include "store/ProgramSettings.h"
@@ -35,6 +38,19 @@ struct UnreadableEntry {
 // Every unreadable time entry of the activities, in collection order, whatever the day.
 std::vector<UnreadableEntry> FindUnreadableEntries(const std::vector<cTask>& tasks);
 
+// An option of a loaded activity that cannot be used; the activity counts as if it were absent.
+struct UnusableOption {
+    std::u16string section;
+    std::u16string name;
+    OptionProblem problem;
+    friend bool operator==(const UnusableOption&, const UnusableOption&) = default;
+};
+
+// Every unusable option of the activities, in collection order; a 时区 is checked against the
+// database (none: only fixed offsets are zones).
+std::vector<UnusableOption> FindUnusableOptions(const std::vector<cTask>& tasks,
+                                                const TimeZones* zones);
+
 // What is wrong with the schedule file as a whole.
 struct FileProblem {
     enum class Kind {
@@ -55,7 +71,8 @@ struct ScheduleProblems {
     FileProblem file;
     std::vector<LoadProblem> skipped;
     std::vector<UnreadableEntry> unreadable;
-    bool empty() const { return !file && skipped.empty() && unreadable.empty(); }
+    std::vector<UnusableOption> options{};
+    bool empty() const { return !file && skipped.empty() && unreadable.empty() && options.empty(); }
     friend bool operator==(const ScheduleProblems&, const ScheduleProblems&) = default;
 };
 
@@ -67,4 +84,14 @@ struct StartupProblems {
     UnusableValue unusableNotifyValue{};
     UnusableValue unusableLeadsValue{};
     UnusableValue unusableSoundValue{};
+    UnusableValue unusableZoneValue{};
 };
+
+// A setting of the settings' section whose stored value cannot be used.
+struct UnusableSetting {
+    std::u16string_view key;  // as in store/ScheduleFileLayout.h
+    std::u16string value;     // as read
+};
+
+// The unusable settings of the problems, in the order the message tells them.
+std::vector<UnusableSetting> UnusableSettings(const StartupProblems& problems);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "schedule/TimeZones.h"
 #include "schedule/cTask.h"
 #include "store/Duration.h"
 #include "store/ProgramSettings.h"
@@ -18,10 +19,15 @@ struct StartupSchedule {
     ProgramSettings settings;
 };
 
-// The activities of a file already read, and what of them could not be used.
-Outcome<std::vector<cTask>, ScheduleProblems> ReadActivities(const IniDocument& document);
+// The activities of a file already read, and what of them could not be used. zones is the
+// database their 时区 options are checked against.
+Outcome<std::vector<cTask>, ScheduleProblems> ReadActivities(const IniDocument& document,
+                                                             const TimeZones* zones);
 // The activities, the duration and the program's settings of a file already read, and what of
 // them could not be used.
-Outcome<StartupSchedule, StartupProblems> ReadStartupSchedule(const IniDocument& document);
+Outcome<StartupSchedule, StartupProblems> ReadStartupSchedule(const IniDocument& document,
+                                                              const TimeZones* zones);
 // The duration setting alone.
 DurationSetting ReadDuration(const IniDocument& document);
+// The default zone setting alone (ProgramSettings::zone).
+std::u16string ReadDefaultZone(const IniDocument& document, const TimeZones* zones);

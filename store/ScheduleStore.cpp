@@ -17,7 +17,8 @@
 namespace {
 
 // The one read of the file at start-up.
-Outcome<StartupSchedule, StartupProblems> Load(const std::filesystem::path& file) {
+Outcome<StartupSchedule, StartupProblems> Load(const std::filesystem::path& file,
+                                               const TimeZones* zones) {
     const Outcome<std::optional<IniDocument>> read = ReadIniDocument(file);
     if (!read.value) {
         // Unreadable, or gone since it was written.
@@ -28,20 +29,20 @@ Outcome<StartupSchedule, StartupProblems> Load(const std::filesystem::path& file
                          : std::make_error_code(std::errc::no_such_file_or_directory)};
         return unread;
     }
-    return ReadStartupSchedule(*read.value);
+    return ReadStartupSchedule(*read.value, zones);
 }
 
 }  // namespace
 
-ScheduleStore::ScheduleStore(IniLocation location, Clock clock)
-    : location(std::move(location)), clock(std::move(clock)) {}
+ScheduleStore::ScheduleStore(IniLocation location, Clock clock, const TimeZones* zones)
+    : location(std::move(location)), clock(std::move(clock)), zones(zones) {}
 
 Outcome<ProgramSettings, StartupProblems> ScheduleStore::LoadAtStartup() {
     Outcome<StartupSchedule, StartupProblems> loaded;
     if (const FileProblem problem = CreateWhenMissing())
         loaded.problem.schedule.file = problem;
     else
-        loaded = Load(location.file);
+        loaded = Load(location.file, zones);
     allTasks = std::move(loaded.value.tasks);
     durationMinutes = loaded.value.durationMinutes;
     returnedProblems = loaded.problem.schedule;
@@ -63,7 +64,7 @@ std::optional<ScheduleProblems> ScheduleStore::Reload() {
     if (read.problem)
         activities.problem.file = {FileProblem::Kind::NotRead, read.problem};
     else if (read.value)
-        activities = ReadActivities(*read.value);
+        activities = ReadActivities(*read.value, zones);
     allTasks = std::move(activities.value);
     if (activities.problem == returnedProblems)
         return std::nullopt;

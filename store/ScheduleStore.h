@@ -9,6 +9,7 @@
 
 #include "schedule/ActivityValue.h"
 #include "schedule/LocalTime.h"
+#include "schedule/TimeZones.h"
 #include "schedule/cTask.h"
 #include "store/Duration.h"
 #include "store/FileErrorText.h"
@@ -39,7 +40,9 @@ class ScheduleListener {
 // activity made here is told to every listener, after the file was written.
 class ScheduleStore {
   public:
-    ScheduleStore(IniLocation location, Clock clock);
+    // zones is the database the activities' zones and the default zone are checked against
+    // (none: only fixed offsets are zones).
+    ScheduleStore(IniLocation location, Clock clock, const TimeZones* zones = nullptr);
     ScheduleStore(const ScheduleStore&) = delete;
     ScheduleStore& operator=(const ScheduleStore&) = delete;
 
@@ -83,6 +86,7 @@ class ScheduleStore {
 
     IniLocation location;
     Clock clock;
+    const TimeZones* zones;
     std::vector<cTask> allTasks;
     std::int16_t durationMinutes = kFallbackDurationMinutes;
     ScheduleProblems returnedProblems;

@@ -1,6 +1,8 @@
 #include "store/StartupMessage.h"
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 #include "schedule/NumberText.h"
 #include "store/FileErrorText.h"
@@ -25,6 +27,36 @@ std::u16string Quoted(std::u16string_view text) {
 std::u16string InSection(std::u16string_view section) {
     return Enclosed(u"[", section, u"] ");
 }
+
+// Why an option cannot be used, in the words of the line that tells it.
+std::u16string_view WhyOptionUnusable(const OptionProblem& problem) {
+    using Kind = OptionProblem::Kind;
+    switch (problem.kind) {
+        case Kind::UnknownKey:
+            return u"没有这个选项";
+        case Kind::NoSuchZone:
+            return u"没有这个时区";
+        case Kind::NotADate:
+            return u"不是 YYYY-MM-DD 格式的日期";
+        case Kind::EveryWithoutFirst:
+            return u"没有可用的“起”，不知从哪天算起";
+        case Kind::OutOfRange:
+        case Kind::Unreadable:
+            break;
+    }
+    constexpr std::pair<std::u16string_view, std::u16string_view> kWhatItTakes[] = {
+        {u"每隔", u"应为 1 到 366 的整数"},
+        {u"每月", u"应为用逗号分隔的 1 到 31 的整数"},
+        {u"提前", u"应为 0，或用逗号分隔的 1 到 120 的整数"},
+        {u"通知", u"应为 0 或 1"}};
+    for (const auto& [key, what] : kWhatItTakes) {
+        if (problem.key == key)
+            return what;
+    }
+    return problem.kind == Kind::OutOfRange ? u"数字超出范围" : u"无法识别";
+}
+
+}  // namespace
 
 std::u16string DescribeSkipped(const LoadProblem& problem) {
     const std::u16string activity = InSection(problem.section) + u"任务" + Quoted(problem.name);
@@ -66,7 +98,23 @@ std::u16string DescribeDuration(const DurationSetting& duration) {
     return {};
 }
 
-}  // namespace
+std::u16string DescribeUnusableOption(const UnusableOption& option) {
+    return InSection(option.section) + u"任务" + Quoted(option.name) + u"的选项" +
+           Quoted(option.problem.key + u"=" + option.problem.value) + u"无法使用（" +
+           std::u16string(WhyOptionUnusable(option.problem)) + u"），已忽略这一选项。";
+}
+
+std::u16string DescribeUnusableSetting(const UnusableSetting& setting) {
+    constexpr std::pair<std::u16string_view, std::u16string_view> kWhy[] = {
+        {kNotifyKey, u"不是 0 或 1，暂不通知。"},
+        {kWarningLeadsKey, u"不是 0，也不是用逗号分隔的 1 到 120 的整数，暂按提前 5 分钟提醒。"},
+        {kWarningSoundKey, u"不是 0 或 1，暂不播放声音。"},
+        {kZoneKey, u"不是已知的时区，也不是 UTC+8 这样的时差，暂按本机时区计算。"}};
+    const auto* why = std::find_if(std::begin(kWhy), std::end(kWhy),
+                                   [&](const auto& known) { return known.first == setting.key; });
+    return InSection(kSettingsSection) + Quoted(setting.key) + u"的值" + Quoted(setting.value) +
+           std::u16string(why->second);
+}
 
 std::u16string DescribeFileProblem(const std::filesystem::path& file, const FileProblem& problem) {
     std::u16string what;
@@ -98,18 +146,14 @@ std::u16string DescribeStartupProblems(const std::filesystem::path& file,
     for (const UnreadableEntry& entry : problems.schedule.unreadable) {
         lines.push_back(DescribeUnreadable(entry));
     }
+    for (const UnusableOption& option : problems.schedule.options) {
+        lines.push_back(DescribeUnusableOption(option));
+    }
     if (!problems.duration.ok())
         lines.push_back(DescribeDuration(problems.duration));
-    const auto setting = [&](std::u16string_view key, const std::optional<std::u16string>& value,
-                             std::u16string_view why) {
-        if (value)
-            lines.push_back(InSection(kSettingsSection) + Quoted(key) + u"的值" + Quoted(*value) +
-                            std::u16string(why));
-    };
-    setting(kNotifyKey, problems.unusableNotifyValue, u"不是 0 或 1，暂不通知。");
-    setting(kWarningLeadsKey, problems.unusableLeadsValue,
-            u"不是 0，也不是用逗号分隔的 1 到 120 的整数，暂按提前 5 分钟提醒。");
-    setting(kWarningSoundKey, problems.unusableSoundValue, u"不是 0 或 1，暂不播放声音。");
+    for (const UnusableSetting& setting : UnusableSettings(problems)) {
+        lines.push_back(DescribeUnusableSetting(setting));
+    }
     if (lines.empty())
         return {};
 

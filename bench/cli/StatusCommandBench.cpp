@@ -13,6 +13,7 @@
 
 #include "cli/ScheduleSnapshot.h"
 #include "cli/StatusOutput.h"
+#include "desktop/QtTimeZones.h"
 #include "store/DefaultIni.h"
 #include "store/TaskLoader.h"
 #include "text/Cp936.h"
@@ -71,11 +72,13 @@ std::size_t Activities(std::int64_t added) {
 void BM_StatusCommand(benchmark::State& state) {
     const ScheduleFileOfSize file(state.range(0));
     const IniLocation location{file.Path()};
+    const QtTimeZones zones;
     for (auto _ : state) {
         const Outcome<ScheduleSnapshot, FileProblem> schedule =
-            ReadScheduleSnapshot(location, kNow);
-        const std::u16string json = StatusAsJson(
-            ComputeStatusTexts(schedule.value.tasks, schedule.value.durationMinutes, kNow));
+            ReadScheduleSnapshot(location, kNow, zones);
+        const std::u16string json =
+            StatusAsJson(ComputeStatusTexts(schedule.value.tasks, schedule.value.durationMinutes,
+                                            kNow, {&zones, schedule.value.defaultZone}));
         benchmark::DoNotOptimize(json);
         if (schedule.problem || schedule.value.tasks.size() != Activities(state.range(0))) {
             state.SkipWithError("the schedule did not load");

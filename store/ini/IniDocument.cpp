@@ -78,3 +78,13 @@ const IniSection* FindIniSection(const IniDocument& document, std::u16string_vie
 const IniKey* FindIniKey(const IniSection& section, std::u16string_view key) {
     return FindByName(section.keys, key);
 }
+
+std::vector<const IniKey*> FindIniKeys(const IniSection& section, std::u16string_view key) {
+    const std::u16string_view name = TrimIniArgument(key);
+    std::vector<const IniKey*> found;
+    for (const IniKey& candidate : section.keys) {
+        if (IniNamesEqual(candidate.name, name))
+            found.push_back(&candidate);
+    }
+    return found;
+}

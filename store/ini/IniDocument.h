@@ -46,3 +46,12 @@ const IniSection* FindIniSection(const IniDocument& document, std::u16string_vie
 
 // The first key line of that name in the section (spaces around the argument ignored), or null.
 const IniKey* FindIniKey(const IniSection& section, std::u16string_view key);
+
+// Every key line of that name in the section, in file order (spaces around the argument ignored).
+std::vector<const IniKey*> FindIniKeys(const IniSection& section, std::u16string_view key);
+
+// The 1-based number in the file of the line at that index (IniKey::line, IniSection::headerLine):
+// the line numbers an editor shows, counted from the first line after the byte order mark.
+constexpr std::size_t IniLineNumber(std::size_t index) {
+    return index + 1;
+}

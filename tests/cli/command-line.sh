@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The program's command line as a user and a status bar meet it, with no display at all: -h, -v,
-# mistakes, and --status in text and JSON against prepared GM.ini files at a fixed moment (Monday
+# mistakes, --status in text and JSON against prepared GM.ini files at a fixed moment (Monday
 # 2026-12-07 11:40, through faketime), beside the program and per user, while a status window of
-# the same program runs. Checks that the status options create and change nothing.
+# the same program runs, and --check on a file with problems. Checks that the status and check
+# options create and change nothing.
 # Usage: tests/cli/command-line.sh <quillot> <version>
 set -euo pipefail
 program=$1
@@ -65,7 +66,7 @@ unchanged() {  # what, expected listing
 run --help
 [ "$status" -eq 0 ] && [ -z "$err" ] || fail "--help: exit code $status, stderr $err"
 [ "$(head -n 1 <<<"$out")" = "用法：quillot [选项]" ] || fail "--help starts with $(head -n 1 <<<"$out")"
-for option in -h --help -v --version --status --status=text --status=json -platform; do
+for option in -h --help -v --version --status --status=text --status=json --check -platform; do
   grep -q -- "$option" <<<"$out" || fail "--help does not name $option"
 done
 help=$out
@@ -90,6 +91,8 @@ run 文件
 expect "an argument" 2 "" "$(mistake '无法识别的参数“文件”')"
 run -- --help
 expect "an option after --" 2 "" "$(mistake '无法识别的参数“--help”')"
+run --check GM.ini
+expect "--check with an argument" 2 "" "$(mistake '无法识别的参数“GM.ini”')"
 
 default_status='当前可参与：无
 *30分钟内开启*
@@ -98,6 +101,9 @@ default_status='当前可参与：无
 run --status --
 expect "--status without GM.ini" 0 "$default_status" ""
 unchanged "--status without GM.ini" ". ./here ./here/quillot "
+run --check
+expect "--check without GM.ini: the default file has no problems" 0 "" ""
+unchanged "--check without GM.ini" ". ./here ./here/quillot "
 
 prepare "$scratch/here/GM.ini" '[固定时间任务日程]' '晨"会=11:38|每日' '[范围时间任务日程]' \
   '午休=11:00-13:00|星期二' '巡逻=11:50-12:00|星期一' '[持续时间设置]' '持续时间=10'
@@ -125,9 +131,11 @@ window=
 # A file that no one can read, root included: the reading process's memory, from address 0.
 rm "$scratch/here/GM.ini"
 ln -s /proc/self/mem "$scratch/here/GM.ini"
-run --status
-expect "a GM.ini that cannot be read" 1 "" "无法读取日程文件：$scratch/here/GM.ini
+for option in --status --check; do
+  run $option
+  expect "$option: a GM.ini that cannot be read" 1 "" "无法读取日程文件：$scratch/here/GM.ini
 原因：无法读写文件：Input/output error。"
+done
 rm "$scratch/here/GM.ini"
 
 # GM.ini as something else than a file: the window writes the default file over it, so --status
@@ -183,4 +191,36 @@ Shanghai's evening at Berlin's noon|2026-12-12 12:40:00|当前可参与：无|*3
 Shanghai's Saturday morning on Berlin's Friday night|2026-12-11 23:50:00|当前可参与：无|*30分钟内开启*\n1. 早场 00:00-01:00
 a start in the skipped hour|2027-03-28 03:00:00|*当前可参与*\n1. 夜班 03:00-03:05|30分钟内开启：无
 CASES
-echo "command line: help, version, mistakes and the status as text and JSON, in time zones, creating nothing"
+# Every problem of a file, one line each in file order, and the file's default zone for the
+# activities that name none or a zone that does not exist.
+ini="$scratch/config/quillot/GM.ini"
+prepare "$ini" '[固定时间任务日程]' '早操=08:00,1200|每日' '坏' '缺=08:00' '早操=09:00|每日' \
+  '公会战=20:00|星期六|时区=Mars/Base;提前=10;颜色=红' '[范围时间任务日程]' \
+  '夜读=20:00-21:00|每日|每隔=3' '空=' '[持续时间设置]' '[程序设置]' '提醒声音=on' '时区=UTC+8'
+cp "$ini" "$io/prepared.ini"
+before=$(cd "$scratch" && find . | sort | tr '\n' ' ')
+run --check
+expect "--check on a file with problems" 1 "$ini:2: [固定时间任务日程] 任务“早操”中有时间无法识别：“1200”（缺少“:”或“-”，或时段的一端为空），已跳过这一时间。
+$ini:4: [固定时间任务日程] 任务“缺”缺少“|”，分不出时间和星期，已跳过。
+$ini:5: [固定时间任务日程] 任务“早操”重复出现，只使用第一处。
+$ini:6: [固定时间任务日程] 任务“公会战”的选项“颜色=红”无法使用（没有这个选项），已忽略这一选项。
+$ini:6: [固定时间任务日程] 任务“公会战”的选项“时区=Mars/Base”无法使用（没有这个时区），已忽略这一选项。
+$ini:8: [范围时间任务日程] 任务“夜读”的选项“每隔=3”无法使用（没有可用的“起”，不知从哪天算起），已忽略这一选项。
+$ini:9: [范围时间任务日程] 任务“空”没有内容，已跳过。
+$ini:10: [持续时间设置] 缺少“持续时间”，暂按 5 分钟计算。
+$ini:12: [程序设置] “提醒声音”的值“on”不是 0 或 1，暂不播放声音。" ""
+run --status
+expect "--status in the file's zone" 0 "当前可参与：无
+*30分钟内开启*
+1. 夜读 12:00-13:00" ""
+cmp -s "$ini" "$io/prepared.ini" || fail "--check changed GM.ini"
+unchanged "--check" "$before"
+prepare "$ini" '[固定时间任务日程]' '公会战=20:00|星期六|时区=Asia/Shanghai;提前=10' \
+  '[持续时间设置]' '持续时间=5' '[程序设置]' '时区=Mars/Base'
+run --check
+expect "--check on an unusable default zone" 1 "$ini:6: [程序设置] “时区”的值“Mars/Base”不是已知的时区，也不是 UTC+8 这样的时差，暂按本机时区计算。" ""
+prepare "$ini" '[固定时间任务日程]' '公会战=20:00|星期六|时区=Asia/Shanghai;提前=10;起=2026-12-01' \
+  '[持续时间设置]' '持续时间=5'
+run --check
+expect "--check on a file without problems" 0 "" ""
+echo "command line: help, version, mistakes, the status as text and JSON, in time zones, and the check, creating nothing"

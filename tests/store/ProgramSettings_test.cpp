@@ -60,4 +60,40 @@ TEST(ProgramSettings, WarningLeadsAreWholeMinutesUpToTwoHours) {
     }
 }
 
+// A database that knows one zone, at UTC+8 all year.
+class OneZone : public TimeZones {
+  public:
+    bool Exists(std::u16string_view name) const override { return name == u"Asia/Shanghai"; }
+    std::chrono::seconds OffsetAt(std::u16string_view, std::chrono::sys_seconds) const override {
+        return std::chrono::hours{8};
+    }
+    std::chrono::seconds LocalOffsetAt(std::chrono::sys_seconds) const override { return {}; }
+};
+
+TEST(ProgramSettings, TheDefaultZoneIsAKnownZoneOrAFixedOffsetAsWritten) {
+    const OneZone zones;
+    struct Case {
+        std::optional<std::u16string> stored;
+        std::u16string zone;
+        bool unusable;
+    };
+    const Case cases[] = {
+        {std::nullopt, u"", false},
+        {u"", u"", false},
+        {u"Asia/Shanghai", u"Asia/Shanghai", false},
+        {u"UTC+8", u"UTC+8", false},
+        {u"UTC-5:30", u"UTC-5:30", false},
+        {u"UTC", u"UTC", false},
+        {u"Mars/Base", u"", true},
+        {u"UTC+15", u"", true},
+    };
+    for (const Case& c : cases) {
+        const Outcome<std::u16string, UnusableValue> zone = InterpretZone(c.stored, &zones);
+        EXPECT_EQ(zone.value, c.zone) << testing::PrintToString(c.stored);
+        EXPECT_EQ(zone.problem.has_value(), c.unusable) << testing::PrintToString(c.stored);
+    }
+    EXPECT_EQ(InterpretZone(u"Asia/Shanghai", nullptr).problem, u"Asia/Shanghai")
+        << "without a database only fixed offsets are zones";
+}
+
 }  // namespace

@@ -84,9 +84,40 @@ TEST(StartupMessage, EachProblemNamesSectionActivityAndWhatHappens) {
         {"sound setting neither 0 nor 1",
          {.unusableSoundValue = u"on"},
          u"[程序设置] “提醒声音”的值“on”不是 0 或 1，暂不播放声音。"},
+        {"default zone that does not exist",
+         {.unusableZoneValue = u"Mars/Base"},
+         u"[程序设置] “时区”的值“Mars/Base”不是已知的时区，也不是 UTC+8 这样的时差，"
+         u"暂按本机时区计算。"},
     };
     for (const OneProblem& c : cases) {
         EXPECT_EQ(DescribeStartupProblems(kIni, c.problems), kHeader + u"\n· " + c.line) << c.what;
+    }
+}
+
+TEST(StartupMessage, EachUnusableOptionIsNamedWithWhyAndIgnored) {
+    using enum OptionProblem::Kind;
+    struct Case {
+        OptionProblem problem;
+        std::u16string why;
+    };
+    const Case cases[] = {
+        {{u"颜色", u"红", UnknownKey}, u"没有这个选项"},
+        {{u"时区", u"Mars/Base", NoSuchZone}, u"没有这个时区"},
+        {{u"起", u"2026-02-30", NotADate}, u"不是 YYYY-MM-DD 格式的日期"},
+        {{u"每隔", u"3", EveryWithoutFirst}, u"没有可用的“起”，不知从哪天算起"},
+        {{u"每隔", u"400", OutOfRange}, u"应为 1 到 366 的整数"},
+        {{u"每隔", u"三", Unreadable}, u"应为 1 到 366 的整数"},
+        {{u"每月", u"1,32", OutOfRange}, u"应为用逗号分隔的 1 到 31 的整数"},
+        {{u"提前", u"5,x", Unreadable}, u"应为 0，或用逗号分隔的 1 到 120 的整数"},
+        {{u"通知", u"否", Unreadable}, u"应为 0 或 1"},
+    };
+    for (const Case& c : cases) {
+        StartupProblems problems;
+        problems.schedule.options = {{u"固定时间任务日程", u"公会战", c.problem}};
+        EXPECT_EQ(DescribeStartupProblems(kIni, problems),
+                  kHeader + u"\n· [固定时间任务日程] 任务“公会战”的选项“" + c.problem.key + u"=" +
+                      c.problem.value + u"”无法使用（" + c.why + u"），已忽略这一选项。")
+            << testing::PrintToString(c.problem.key + u"=" + c.problem.value);
     }
 }
 
@@ -110,6 +141,8 @@ TEST(StartupMessage, AFileThatCannotBeCreatedOrReadIsAllThatIsSaid) {
 TEST(StartupMessage, AllProblemsGoIntoOneMessageInOrder) {
     StartupProblems problems;
     problems.duration = Duration(DurationSetting::Problem::NotANumber, u"x");
+    problems.schedule.options.push_back(
+        {u"固定时间任务日程", u"丙", {u"每隔", u"3", OptionProblem::Kind::EveryWithoutFirst}});
     problems.schedule.unreadable.push_back(
         {u"固定时间任务日程", u"乙", u"8", ScheduleError::MissingPiece});
     problems.schedule.skipped.push_back(
@@ -118,10 +151,12 @@ TEST(StartupMessage, AllProblemsGoIntoOneMessageInOrder) {
     const std::u16string message = DescribeStartupProblems(kIni, problems);
     const std::size_t skipped = message.find(u"任务“甲”");
     const std::size_t unreadable = message.find(u"任务“乙”");
+    const std::size_t option = message.find(u"任务“丙”");
     const std::size_t duration = message.find(u"[持续时间设置]");
     ASSERT_NE(duration, std::u16string::npos);
     EXPECT_LT(skipped, unreadable);
-    EXPECT_LT(unreadable, duration);
+    EXPECT_LT(unreadable, option);
+    EXPECT_LT(option, duration);
     EXPECT_EQ(message.rfind(kHeader, 0), 0u);
 }
 
@@ -137,6 +172,21 @@ TEST(UnreadableEntries, FoundPerEntryWithTheActivitysSection) {
         {u"范围时间任务日程", u"夜读", u"21:00-99999:00", ScheduleError::Overflow},
     };
     EXPECT_EQ(FindUnreadableEntries(tasks), expected);
+}
+
+TEST(UnusableOptions, FoundPerOptionWithTheActivitysSectionZonesWithoutDatabaseFixedOnly) {
+    using enum OptionProblem::Kind;
+    const std::vector<cTask> tasks = {
+        {u"早操", u"08:00", u"每日", FixedTimes, u"时区=UTC+8;提前=10"},
+        {u"午休", u"12:00-13:00", u"每日", TimeRanges},
+        {u"夜读", u"20:00-21:00", u"星期一", TimeRanges, u"颜色=红；每隔＝3;时区=Asia/Shanghai"},
+    };
+    const std::vector<UnusableOption> expected = {
+        {u"范围时间任务日程", u"夜读", {u"颜色", u"红", UnknownKey}},
+        {u"范围时间任务日程", u"夜读", {u"每隔", u"3", EveryWithoutFirst}},
+        {u"范围时间任务日程", u"夜读", {u"时区", u"Asia/Shanghai", NoSuchZone}},
+    };
+    EXPECT_EQ(FindUnusableOptions(tasks, nullptr), expected);
 }
 
 }  // namespace
