@@ -29,5 +29,7 @@ std::chrono::seconds QtTimeZones::OffsetAt(std::u16string_view ianaName,
 }
 
 std::chrono::seconds QtTimeZones::LocalOffsetAt(std::chrono::sys_seconds instant) const {
-    return std::chrono::seconds{InstantOf(instant).toLocalTime().offsetFromUtc()};
+    // The system's zone, not the C library's local time: on Windows that follows a TZ variable,
+    // which the system's own zone setting does not.
+    return std::chrono::seconds{QTimeZone::systemTimeZone().offsetFromUtc(InstantOf(instant))};
 }
