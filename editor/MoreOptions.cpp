@@ -80,8 +80,6 @@ void ShowDay(QCheckBox* check, QDateEdit* box,
 }  // namespace
 
 MoreOptions::MoreOptions(const TimeZones& zones, QWidget* parent) : QWidget(parent), zones(zones) {
-    // The toggle stands among the window's controls, which lay it out.
-    toggle = Named(new QToolButton(parent), "moreOptionsToggle", QStringLiteral("更多选项"));
     CreateControls();
     ArrangeControls();
     ConnectControls();
@@ -90,6 +88,9 @@ MoreOptions::MoreOptions(const TimeZones& zones, QWidget* parent) : QWidget(pare
 }
 
 void MoreOptions::CreateControls() {
+    // The toggle stands among the window's controls, which lay it out.
+    toggle =
+        Named(new QToolButton(parentWidget()), "moreOptionsToggle", QStringLiteral("更多选项"));
     toggle->setText(QStringLiteral("更多选项"));
     toggle->setCheckable(true);
     toggle->setAutoRaise(true);
