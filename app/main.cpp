@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
     const auto openEditor = [&](QWidget* statusWindow) {
         if (editor == nullptr)
             editor = new Form2(
-                dialogs, schedule, [&] { controller.刷新任务(); }, statusWindow);
+                dialogs, schedule, zones, [&] { controller.刷新任务(); }, statusWindow);
         editor->exec();
     };
     Form1 form1(controller, dialogs, openEditor);

@@ -10,10 +10,15 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <iterator>
 #include <utility>
+#include <vector>
 
+#include "editor/MoreOptions.h"
 #include "schedule/ScheduleText.h"
 #include "ui/QtText.h"
 
@@ -49,13 +54,13 @@ QPushButton* Button(const QString& caption, const QString& objectName, QWidget* 
 
 }  // namespace
 
-Form2::Form2(Dialogs& dialogs, ScheduleStore& schedule, std::function<void()> refreshStatus,
-             QWidget* parent)
+Form2::Form2(Dialogs& dialogs, ScheduleStore& schedule, const TimeZones& zones,
+             std::function<void()> refreshStatus, QWidget* parent)
     : QDialog(parent),
       dialogs(dialogs),
       schedule(schedule),
       refreshStatus(std::move(refreshStatus)) {
-    CreateControls();
+    CreateControls(zones);
     ArrangeControls();
     ConnectControls();
     setModal(true);
@@ -76,7 +81,7 @@ void Form2::ScheduleChanged(ScheduleChange) {
     加载现有任务列表();
 }
 
-void Form2::CreateControls() {
+void Form2::CreateControls(const TimeZones& zones) {
     fixedTaskList = Named(new QListWidget(this), QStringLiteral("fixedTaskList"));
     fixedTaskLabel = LabelFor(fixedTaskList, QStringLiteral("固定时间任务"), this);
     deleteFixedButton =
@@ -131,6 +136,7 @@ void Form2::CreateControls() {
     saveButton->setToolTip(
         QStringLiteral("名称与同类已有任务相同时替换该任务；名称不同时新增任务，原任务保留。"));
     resetButton = Button(QStringLiteral("重置"), QStringLiteral("resetButton"), this);
+    moreOptions = Named(new MoreOptions(zones, this), QStringLiteral("moreOptions"));
 
     for (QListWidget* list : {fixedTaskList, rangeTaskList, pendingTimeList}) {
         list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -164,6 +170,7 @@ void Form2::ArrangeControls() {
         days->addWidget(weekdayChecks[i], (i + 1) / 4, (i + 1) % 4);
 
     auto* actions = new QHBoxLayout;
+    actions->addWidget(moreOptions->Toggle());
     actions->addStretch();
     actions->addWidget(saveButton);
     actions->addWidget(resetButton);
@@ -192,20 +199,27 @@ void Form2::ArrangeControls() {
     entry->setColumnStretch(4, 1);
     pendingTimeList->setMaximumHeight(96);
 
-    auto* window = new QHBoxLayout(this);
-    window->addLayout(lists, 1);
-    window->addSpacing(12);
-    window->addLayout(entry);
+    auto* controls = new QHBoxLayout;
+    controls->addLayout(lists, 1);
+    controls->addSpacing(12);
+    controls->addLayout(entry);
+    // The options open below, where they grow the window without moving anything.
+    auto* window = new QVBoxLayout(this);
+    window->addLayout(controls);
+    window->addWidget(moreOptions);
 
-    // The order in which an activity is composed: name, kind, times, add, weekdays, duration, save.
-    QWidget* const order[] = {
-        taskNameBox,      fixedKindOption,  rangeKindOption,  startHourBox,       startMinuteBox,
-        endHourBox,       endMinuteBox,     sameDayOption,    rangeDaySpanOption, addTimeButton,
-        pendingTimeList,  removeTimeButton, dailyCheck,       weekdayChecks[0],   weekdayChecks[1],
-        weekdayChecks[2], weekdayChecks[3], weekdayChecks[4], weekdayChecks[5],   weekdayChecks[6],
-        durationBox,      saveButton,       resetButton,      fixedTaskList,      deleteFixedButton,
-        rangeTaskList,    deleteRangeButton};
-    for (std::size_t i = 1; i < std::size(order); ++i)
+    // The order in which an activity is composed: name, kind, times, add, weekdays, duration, save;
+    // then the options and the lists.
+    std::vector<QWidget*> order = {
+        taskNameBox,        fixedKindOption,  rangeKindOption,  startHourBox,
+        startMinuteBox,     endHourBox,       endMinuteBox,     sameDayOption,
+        rangeDaySpanOption, addTimeButton,    pendingTimeList,  removeTimeButton,
+        dailyCheck,         weekdayChecks[0], weekdayChecks[1], weekdayChecks[2],
+        weekdayChecks[3],   weekdayChecks[4], weekdayChecks[5], weekdayChecks[6],
+        durationBox,        saveButton,       resetButton,      moreOptions->Toggle()};
+    std::ranges::copy(moreOptions->TabOrder(), std::back_inserter(order));
+    order.insert(order.end(), {fixedTaskList, deleteFixedButton, rangeTaskList, deleteRangeButton});
+    for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
 

@@ -12,6 +12,7 @@
 #include "store/ScheduleStore.h"
 
 class Dialogs;
+class MoreOptions;
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
@@ -20,9 +21,11 @@ class QListWidget;
 class QListWidgetItem;
 class QPushButton;
 class QRadioButton;
+class TimeZones;
 
 // The task editor, captioned "任务生成": lists the activities of GM.ini, deletes them, loads one
-// back for editing, and composes and saves activities. Shown modally from the status window, with
+// back for editing, and composes and saves activities, their options (更多选项, checked against the
+// time-zone database) included. Shown modally from the status window, with
 // the focus in the name box. Every control carries its role as object name (taskNameBox,
 // weekdayChecks1 .. weekdayChecks7, saveButton, ...). Saves and deletes go through the schedule
 // store, which tells the status window too.
@@ -31,8 +34,8 @@ class Form2 : public QDialog, private ScheduleListener {
   public:
     // refreshStatus reloads the status window (刷新任务). A delete question reloads it whatever
     // the answer; the store tells it only of a delete that was written.
-    Form2(Dialogs& dialogs, ScheduleStore& schedule, std::function<void()> refreshStatus,
-          QWidget* parent = nullptr);
+    Form2(Dialogs& dialogs, ScheduleStore& schedule, const TimeZones& zones,
+          std::function<void()> refreshStatus, QWidget* parent = nullptr);
     ~Form2() override;
 
   protected:
@@ -44,13 +47,14 @@ class Form2 : public QDialog, private ScheduleListener {
     // Refills the task lists when the file changed.
     void ScheduleChanged(ScheduleChange change) override;
 
-    void CreateControls();
+    void CreateControls(const TimeZones& zones);
     void ArrangeControls();
     void ConnectControls();
 
     // Greys the controls that do not serve the chosen kind.
     void 切换任务类型();
-    // Empties every entry control and sets the kind back to fixed time points.
+    // Empties every entry control, sets the kind back to fixed time points and the options to
+    // their defaults.
     void 清空重填();
     // Refills both task lists from GM.ini, one line key "=" value per activity, in file order. The
     // line is for the eye: its item data carry the activity's name, kind and value.
@@ -68,7 +72,8 @@ class Form2 : public QDialog, private ScheduleListener {
     void SaveTask();
     // Deletes the activity of the list's selected line, after asking.
     void DeleteTask(const QListWidget* list);
-    // Puts the activity of the line into the entry controls; the duration box stays as it is.
+    // Puts the activity of the line, its options included, into the entry controls; the duration
+    // box stays as it is.
     void LoadTask(const QListWidgetItem* line);
 
     ActivityKind ChosenKind() const;
@@ -112,4 +117,5 @@ class Form2 : public QDialog, private ScheduleListener {
     QLineEdit* durationBox = nullptr;
     QPushButton* saveButton = nullptr;
     QPushButton* resetButton = nullptr;
+    MoreOptions* moreOptions = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "editor/ActivityDefinition.h"
 #include "editor/ActivityNameCheck.h"
 #include "editor/Form2.h"
+#include "editor/MoreOptions.h"
 #include "editor/TimeEntry.h"
 #include "text/TextTrim.h"
 #include "ui/Dialogs.h"
@@ -54,6 +55,7 @@ void Form2::清空重填() {
     fixedKindOption->setChecked(true);
     sameDayOption->setChecked(true);
     切换任务类型();
+    moreOptions->Clear();
 }
 
 void Form2::加载现有任务列表() {
@@ -163,8 +165,15 @@ void Form2::SaveTask() {
         dialogs.Inform(this, ToQString(DescribeDefinitionProblem(definition.problem)));
         return;
     }
-    if (std::error_code error = schedule.SaveActivity(ChosenKind(), name, definition.value,
-                                                      DurationToStore(Text(durationBox)))) {
+    const Outcome<ActivityOptions, OptionsEntryProblem> options = moreOptions->Collect();
+    if (options.problem != OptionsEntryProblem::None) {
+        dialogs.Inform(this, ToQString(DescribeOptionsEntryProblem(options.problem)));
+        moreOptions->FocusOn(options.problem);
+        return;
+    }
+    if (std::error_code error = schedule.SaveActivity(
+            ChosenKind(), name, AppendOptions(definition.value, options.value),
+            DurationToStore(Text(durationBox)))) {
         dialogs.Inform(this, FileErrorMessage(QStringLiteral("任务未保存，无法写入 "), error,
                                               FileAccess::Write));
         return;
@@ -193,7 +202,8 @@ void Form2::DeleteTask(const QListWidget* list) {
 }
 
 void Form2::LoadTask(const QListWidgetItem* line) {
-    const ActivityDefinition activity = ReadActivityValue(Data(*line, ValueData));
+    const std::u16string value = Data(*line, ValueData);
+    const ActivityDefinition activity = ReadActivityValue(value);
     taskNameBox->setText(ToQString(Data(*line, NameData)));
     (KindOf(*line) == ActivityKind::FixedTimes ? fixedKindOption : rangeKindOption)
         ->setChecked(true);
@@ -203,4 +213,5 @@ void Form2::LoadTask(const QListWidgetItem* line) {
         pendingTimeList->addItem(ToQString(entry));
     ShowWeekdays(activity.days);
     ClearTimeBoxes();
+    moreOptions->Show(ParseActivityOptions(SplitActivityValue(value).options).options);
 }

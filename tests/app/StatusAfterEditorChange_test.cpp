@@ -2,6 +2,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include "desktop/QtTimeZones.h"
 #include "editor/Form2.h"
 #include "tests/app/StatusWindowFixture.h"
 
@@ -16,8 +17,9 @@ TEST_F(StatusWindowTest, DeleteInTheEditorShowsAtOnceASaveAtTheNextReload) {
     const QString before = Text(*form, "currentLabel");
     ASSERT_TRUE(before.contains(QStringLiteral("红包刷新时间")));
 
+    const QtTimeZones zones;
     Form2 editor(
-        dialogs, ShownSchedule(), [this] { ShownController().刷新任务(); }, form.get());
+        dialogs, ShownSchedule(), zones, [this] { ShownController().刷新任务(); }, form.get());
     const auto press = [&](const char* name) {
         editor.findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
     };

@@ -21,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include "desktop/QtTimeZones.h"
 #include "editor/Form2.h"
 #include "store/DefaultIni.h"
 #include "store/ScheduleFileLayout.h"
@@ -97,7 +98,7 @@ class EditorTest : public ::testing::Test {
     void Open() {
         schedule = std::make_unique<ScheduleStore>(IniLocation{ini}, [] { return LocalTime{}; });
         schedule->Listen(told);
-        form = std::make_unique<Form2>(dialogs, *schedule, [this] { ++statusRefreshes; });
+        form = std::make_unique<Form2>(dialogs, *schedule, zones, [this] { ++statusRefreshes; });
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -209,6 +210,7 @@ class EditorTest : public ::testing::Test {
     QTemporaryDir folder;
     std::filesystem::path ini;
     RecordingDialogs dialogs;
+    QtTimeZones zones;
     // The changes the store told, in order.
     struct Changes : ScheduleListener {
         void ScheduleChanged(ScheduleChange change) override { changes.push_back(change); }
