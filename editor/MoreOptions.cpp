@@ -154,11 +154,6 @@ void MoreOptions::ArrangeControls() {
     grid->addWidget(notifyCheck, 3, 3, 1, 2);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(4, 1);
-
-    auto* part = new QVBoxLayout(this);
-    part->setContentsMargins(0, 0, 0, 0);
-    part->addWidget(toggle, 0, Qt::AlignLeft);
-    part->addWidget(this);
 }
 
 void MoreOptions::ConnectControls() {
