@@ -80,6 +80,10 @@ CommandLine ParseCommandLine(const std::vector<std::u16string>& arguments) {
             status = Request::Check;
             continue;
         }
+        if (argument == u"--ics") {
+            status = Request::Calendar;
+            continue;
+        }
         if (argument.starts_with(u"--status=")) {
             return {Request::Unknown,
                     UnknownMessage(u"选项“--status”的取值" + Quoted(argument.substr(9)) +
@@ -122,10 +126,11 @@ std::u16string UsageText() {
            u"  --status=json    以一行 JSON 输出同样的内容（供 waybar 等状态栏使用）后退出\n"
            u"  --check          检查日程文件，逐行输出其中无法使用的内容后退出，\n"
            u"                   每行为“<文件>:<行号>: <问题>”；没有问题时不输出\n"
+           u"  --ics            以 iCalendar 格式输出全部日程（供日历程序导入或订阅）后退出\n"
            u"\n"
            u"Qt 的窗口选项（如 -platform、-display、-style）照常用于状态窗口。\n"
            u"日程保存在 GM.ini 中：在程序所在的文件夹里，该文件夹不可写时在用户自己的\n"
-           u"配置文件夹里。--status 和 --check 只读取它，从不创建或修改文件。\n"
+           u"配置文件夹里。--status、--check 和 --ics 只读取它，从不创建或修改文件。\n"
            u"\n"
            u"退出状态：0 正常，1 日程文件无法创建或读取、--check 发现问题、或输出失败，\n"
            u"2 命令行有误。\n";

@@ -13,6 +13,7 @@ struct CommandLine {
         StatusText,  // --status, --status=text
         StatusJson,  // --status=json
         Check,       // --check
+        Calendar,    // --ics
         Unknown,     // an option, value or argument the program does not know
     };
     Request request = Request::Window;
@@ -23,8 +24,8 @@ struct CommandLine {
 // -display, -style …, with one dash or two) are left to Qt; anything else that is not one of the
 // program's own options is unknown, and the first one unknown is told; "--" ends the options, so
 // that anything after it is an argument, which the program takes none of. Otherwise help comes
-// before the version, the version before the status and the check, and of two status forms or a
-// status and the check the last one counts.
+// before the version, the version before the status, the check and the calendar, and of those the
+// last one counts.
 CommandLine ParseCommandLine(const std::vector<std::u16string>& arguments);
 
 // The usage text of -h and --help, lines ended by LF.

@@ -5,9 +5,11 @@
 #include "cli/ScheduleSnapshot.h"
 #include "cli/StatusOutput.h"
 #include "platform/Process.h"
+#include "schedule/Calendar.h"
 #include "status/SystemClock.h"
 #include "store/StartupMessage.h"
 #include "store/ini/IniLocation.h"
+#include "text/Utf8Text.h"
 
 namespace {
 
@@ -38,6 +40,21 @@ int PrintStatus(bool json, const TimeZones& zones) {
         ComputeStatusTexts(schedule.value.tasks, schedule.value.durationMinutes, now,
                            {&zones, schedule.value.defaultZone});
     return Print(json ? StatusAsJson(texts) : StatusAsText(texts));
+}
+
+// The whole schedule of the GM.ini the window would use as an iCalendar object, or what the window
+// would say of that file.
+int PrintCalendar(const TimeZones& zones) {
+    const IniLocation location = PreviewIniPath(ExecutablePath());
+    const Outcome<ScheduleSnapshot, FileProblem> schedule =
+        ReadScheduleSnapshot(location, SystemLocalTime(), zones);
+    if (schedule.problem)
+        return TellFileProblem(location, schedule.problem);
+    const ZoneContext context{&zones, schedule.value.defaultZone};
+    const std::string calendar =
+        ComposeCalendar({schedule.value.tasks, schedule.value.durationMinutes,
+                         schedule.value.warningLeads, context});
+    return Print(DecodeUtf8(calendar));
 }
 
 // Every problem of the GM.ini the window would use, one line each; failed when there is one.
@@ -71,6 +88,8 @@ std::optional<int> AnswerCommandLine(int argc, const char* const* argv, const Ti
             return PrintStatus(true, zones);
         case CommandLine::Request::Check:
             return PrintCheck(zones);
+        case CommandLine::Request::Calendar:
+            return PrintCalendar(zones);
         case CommandLine::Request::Unknown:
             break;
     }

@@ -38,6 +38,6 @@ Outcome<ScheduleSnapshot, FileProblem> ReadScheduleSnapshot(const IniLocation& l
         return {{}, document.problem};
     // What the status needs, without looking for what a start-up would tell.
     return {{LoadTasks(document.value).value, ReadDuration(document.value).minutes,
-             ReadDefaultZone(document.value, &zones)},
+             ReadDefaultZone(document.value, &zones), ReadWarningLeads(document.value)},
             {}};
 }

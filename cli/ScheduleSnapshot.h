@@ -13,12 +13,14 @@
 #include "store/ini/IniLocation.h"
 #include "text/Outcome.h"
 
-// What the status is computed from, as the start-up loads it: the activities, the duration
-// (5 when it cannot be used) and the zone of activities that name none (empty: the local zone).
+// What the status and the calendar are computed from, as the start-up loads it: the activities,
+// the duration (5 when it cannot be used), the zone of activities that name none (empty: the local
+// zone) and the warning leads of activities without their own.
 struct ScheduleSnapshot {
     std::vector<cTask> tasks;
     std::int16_t durationMinutes = kFallbackDurationMinutes;
     std::u16string defaultZone;
+    std::vector<int> warningLeads;
 };
 
 // The file as the start-up would read it, read once; nothing is created or changed. When there is
@@ -30,7 +32,8 @@ struct ScheduleSnapshot {
 Outcome<IniDocument, FileProblem> ReadStartupDocument(const IniLocation& location,
                                                       const LocalTime& now);
 
-// The schedule of the file ReadStartupDocument reads; zones checks its default zone.
+// The schedule of the file ReadStartupDocument reads, with the settings it needs; zones checks its
+// default zone.
 Outcome<ScheduleSnapshot, FileProblem> ReadScheduleSnapshot(const IniLocation& location,
                                                             const LocalTime& now,
                                                             const TimeZones& zones);

@@ -33,3 +33,29 @@ std::chrono::seconds QtTimeZones::LocalOffsetAt(std::chrono::sys_seconds instant
     // which the system's own zone setting does not.
     return std::chrono::seconds{QTimeZone::systemTimeZone().offsetFromUtc(InstantOf(instant))};
 }
+
+std::vector<ZoneTransition> QtTimeZones::TransitionsBetween(std::u16string_view ianaName,
+                                                            std::chrono::sys_seconds after,
+                                                            std::chrono::sys_seconds upTo) const {
+    const QTimeZone zone = ZoneNamed(ianaName);
+    std::vector<ZoneTransition> transitions;
+    if (!zone.isValid() || !zone.hasTransitions())
+        return transitions;
+    std::chrono::seconds before{zone.offsetFromUtc(InstantOf(after))};
+    for (const QTimeZone::OffsetData& data :
+         zone.transitions(InstantOf(after + std::chrono::seconds{1}), InstantOf(upTo))) {
+        const std::chrono::seconds offset{data.offsetFromUtc};
+        // Qt also lists changes of name or of daylight-saving time that keep the offset.
+        if (offset == before)
+            continue;
+        transitions.push_back(
+            {std::chrono::sys_seconds{std::chrono::seconds{data.atUtc.toSecsSinceEpoch()}}, before,
+             offset, data.daylightTimeOffset != 0});
+        before = offset;
+    }
+    return transitions;
+}
+
+std::u16string QtTimeZones::LocalZoneName() const {
+    return QString::fromLatin1(QTimeZone::systemTimeZoneId()).toStdU16String();
+}

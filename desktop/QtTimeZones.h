@@ -10,4 +10,8 @@ class QtTimeZones final : public TimeZones {
     std::chrono::seconds OffsetAt(std::u16string_view ianaName,
                                   std::chrono::sys_seconds instant) const override;
     std::chrono::seconds LocalOffsetAt(std::chrono::sys_seconds instant) const override;
+    std::vector<ZoneTransition> TransitionsBetween(std::u16string_view ianaName,
+                                                   std::chrono::sys_seconds after,
+                                                   std::chrono::sys_seconds upTo) const override;
+    std::u16string LocalZoneName() const override;
 };

@@ -63,15 +63,18 @@ bool VisitActivityForToday(const cTask& task, std::int16_t durationMinutes,
                            std::u16string_view todayName, EntryVisitor& visitor) {
     if (!RunsOn(task.星期, todayName))
         return false;
+    VisitActivityEntries(task, durationMinutes, visitor);
+    return true;
+}
+
+void VisitActivityEntries(const cTask& task, std::int16_t durationMinutes, EntryVisitor& visitor) {
     std::u16string storage;
     VisitTimeList(NormalizeScheduleText(task.时间, storage), task.任务类型, durationMinutes,
                   visitor);
-    return true;
 }
 
 std::vector<EntryProblem> FindEntryProblems(const cTask& task) {
     ProblemCollector collector;
-    std::u16string storage;
-    VisitTimeList(NormalizeScheduleText(task.时间, storage), task.任务类型, 0, collector);
+    VisitActivityEntries(task, 0, collector);
     return std::move(collector.problems);
 }

@@ -39,5 +39,8 @@ class EntryVisitor {
 bool VisitActivityForToday(const cTask& task, std::int16_t durationMinutes,
                            std::u16string_view todayName, EntryVisitor& visitor);
 
+// Walks every entry of the activity, whatever its weekday text.
+void VisitActivityEntries(const cTask& task, std::int16_t durationMinutes, EntryVisitor& visitor);
+
 // Every entry of the activity that cannot be read, whatever the day.
 std::vector<EntryProblem> FindEntryProblems(const cTask& task);

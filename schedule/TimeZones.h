@@ -3,6 +3,16 @@
 #include <chrono>
 #include <string>
 #include <string_view>
+#include <vector>
+
+// A change of a zone's offset from UTC.
+struct ZoneTransition {
+    std::chrono::sys_seconds instant;
+    std::chrono::seconds offsetBefore{0};
+    std::chrono::seconds offsetAfter{0};
+    bool daylightAfter = false;  // daylight-saving time from the instant on
+    friend bool operator==(const ZoneTransition&, const ZoneTransition&) = default;
+};
 
 // The time-zone database the schedule asks: IANA zones and the local zone of this machine.
 class TimeZones {
@@ -14,6 +24,13 @@ class TimeZones {
                                           std::chrono::sys_seconds instant) const = 0;
     // The local zone's offset from UTC at the instant.
     virtual std::chrono::seconds LocalOffsetAt(std::chrono::sys_seconds instant) const = 0;
+    // The zone's changes of offset after the first instant and up to the last, in time order; none
+    // for a name the database does not know.
+    virtual std::vector<ZoneTransition> TransitionsBetween(std::u16string_view ianaName,
+                                                           std::chrono::sys_seconds after,
+                                                           std::chrono::sys_seconds upTo) const = 0;
+    // The IANA name of the local zone ("Europe/Berlin"), whose offsets LocalOffsetAt gives.
+    virtual std::u16string LocalZoneName() const = 0;
 
   protected:
     ~TimeZones() = default;

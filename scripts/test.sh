@@ -7,8 +7,10 @@
 # seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# The packages the Wayland session check needs besides the usual ones.
-scripts/install-deps.sh mutter xwayland x11-utils dbus-daemon qt6-wayland
+# The packages the Wayland session check and the calendar export test need besides the usual
+# ones.
+scripts/install-deps.sh mutter xwayland x11-utils dbus-daemon qt6-wayland \
+  python3-icalendar python3-recurring-ical-events
 scripts/check-format.sh
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)

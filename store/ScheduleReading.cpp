@@ -68,6 +68,10 @@ std::u16string ReadDefaultZone(const IniDocument& document, const TimeZones* zon
     return InterpretZone(ReadIniValue(kSettingsSection, kZoneKey, document), zones).value;
 }
 
+std::vector<int> ReadWarningLeads(const IniDocument& document) {
+    return InterpretWarningLeads(ReadIniValue(kSettingsSection, kWarningLeadsKey, document)).value;
+}
+
 Outcome<StartupSchedule, StartupProblems> ReadStartupSchedule(const IniDocument& document,
                                                               const TimeZones* zones) {
     Outcome<StartupSchedule, StartupProblems> loaded;

@@ -31,3 +31,5 @@ Outcome<StartupSchedule, StartupProblems> ReadStartupSchedule(const IniDocument&
 DurationSetting ReadDuration(const IniDocument& document);
 // The default zone setting alone (ProgramSettings::zone).
 std::u16string ReadDefaultZone(const IniDocument& document, const TimeZones* zones);
+// The warning leads setting alone (ProgramSettings::warningLeads).
+std::vector<int> ReadWarningLeads(const IniDocument& document);

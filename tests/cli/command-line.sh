@@ -66,7 +66,7 @@ unchanged() {  # what, expected listing
 run --help
 [ "$status" -eq 0 ] && [ -z "$err" ] || fail "--help: exit code $status, stderr $err"
 [ "$(head -n 1 <<<"$out")" = "用法：quillot [选项]" ] || fail "--help starts with $(head -n 1 <<<"$out")"
-for option in -h --help -v --version --status --status=text --status=json --check -platform; do
+for option in -h --help -v --version --status --status=text --status=json --check --ics -platform; do
   grep -q -- "$option" <<<"$out" || fail "--help does not name $option"
 done
 help=$out
@@ -131,7 +131,7 @@ window=
 # A file that no one can read, root included: the reading process's memory, from address 0.
 rm "$scratch/here/GM.ini"
 ln -s /proc/self/mem "$scratch/here/GM.ini"
-for option in --status --check; do
+for option in --status --check --ics; do
   run $option
   expect "$option: a GM.ini that cannot be read" 1 "" "无法读取日程文件：$scratch/here/GM.ini
 原因：无法读写文件：Input/output error。"

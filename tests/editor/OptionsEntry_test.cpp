@@ -16,6 +16,11 @@ class TwoZones final : public TimeZones {
     }
     seconds OffsetAt(std::u16string_view, sys_seconds) const override { return {}; }
     seconds LocalOffsetAt(sys_seconds) const override { return {}; }
+    std::vector<ZoneTransition> TransitionsBetween(std::u16string_view, sys_seconds,
+                                                   sys_seconds) const override {
+        return {};
+    }
+    std::u16string LocalZoneName() const override { return u"UTC"; }
 };
 
 constexpr year_month_day kDecember1 = 2026y / December / 1;

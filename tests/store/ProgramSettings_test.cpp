@@ -68,6 +68,11 @@ class OneZone : public TimeZones {
         return std::chrono::hours{8};
     }
     std::chrono::seconds LocalOffsetAt(std::chrono::sys_seconds) const override { return {}; }
+    std::vector<ZoneTransition> TransitionsBetween(std::u16string_view, std::chrono::sys_seconds,
+                                                   std::chrono::sys_seconds) const override {
+        return {};
+    }
+    std::u16string LocalZoneName() const override { return u"UTC"; }
 };
 
 TEST(ProgramSettings, TheDefaultZoneIsAKnownZoneOrAFixedOffsetAsWritten) {
