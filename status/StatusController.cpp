@@ -132,11 +132,12 @@ void StatusController::ExportCalendar(const std::filesystem::path& file) {
 }
 
 void StatusController::ChooseCalendarFile(std::u16string file) {
-    if (const std::error_code error = settings.SetCalendarFile(std::move(file))) {
+    const std::error_code error = settings.SetCalendarFile(std::move(file));
+    ShowTicks();
+    if (error) {
         Inform(SaveMessage(kCalendarFileKey, error));
         return;
     }
-    ShowTicks();
     calendarFailureTold = false;
     KeepCalendar();
 }
