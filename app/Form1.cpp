@@ -63,7 +63,7 @@ Form1::Form1(StatusController& controller, Dialogs& dialogs,
       paintsOwnOpacity(ShownByWaylandCompositor()),
       // The items run once the menu has closed, as a click on the window or on "×" would.
       menu(
-          *this, controller, [this] { OpenEditorSoon(); }, [this] { CloseSoon(); }) {
+          *this, controller, dialogs, [this] { OpenEditorSoon(); }, [this] { CloseSoon(); }) {
     static std::once_flag accessibleFactory;
     std::call_once(accessibleFactory, [] { QAccessible::installFactory(&AccessibleInterface); });
     CreateControls();

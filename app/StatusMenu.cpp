@@ -4,8 +4,12 @@
 #include <QActionGroup>
 #include <QMenu>
 
+#include <filesystem>
 #include <utility>
 #include <vector>
+
+#include "ui/Dialogs.h"
+#include "ui/QtText.h"
 
 namespace {
 
@@ -17,10 +21,11 @@ const std::pair<const char*, std::vector<int>> kWarningChoices[] = {
 
 }  // namespace
 
-StatusMenu::StatusMenu(QWidget& window, StatusController& controller,
+StatusMenu::StatusMenu(QWidget& window, StatusController& controller, Dialogs& dialogs,
                        std::function<void()> openEditor, std::function<void()> quit)
     : window(window),
       controller(controller),
+      dialogs(dialogs),
       openEditor(std::move(openEditor)),
       quit(std::move(quit)) {}
 
@@ -42,6 +47,7 @@ void StatusMenu::Build() {
     soundAction->setCheckable(true);
     QObject::connect(soundAction, &QAction::triggered, menu,
                      [this](bool on) { controller.TurnWarningSound(on); });
+    BuildCalendarItems();
     loginAction = menu->addAction(QStringLiteral("登录时启动"));
     loginAction->setCheckable(true);
     QObject::connect(loginAction, &QAction::triggered, menu,
@@ -65,12 +71,41 @@ void StatusMenu::BuildWarningMenu() {
     }
 }
 
+void StatusMenu::BuildCalendarItems() {
+    menu->addAction(QStringLiteral("导出到日历…"), menu, [this] {
+        if (const std::u16string file = ChooseCalendarFile(QStringLiteral("导出到日历"));
+            !file.empty())
+            controller.ExportCalendar(std::filesystem::path(file));
+    });
+    QMenu* calendarMenu = menu->addMenu(QStringLiteral("日历文件"));
+    calendarMenu->setObjectName(QStringLiteral("calendarMenu"));
+    calendarFileAction = calendarMenu->addAction(QString());
+    calendarFileAction->setEnabled(false);
+    calendarMenu->addAction(QStringLiteral("选择文件…"), menu, [this] {
+        if (std::u16string file = ChooseCalendarFile(QStringLiteral("日历文件")); !file.empty())
+            controller.ChooseCalendarFile(std::move(file));
+    });
+    noCalendarFileAction = calendarMenu->addAction(QStringLiteral("不保存日历文件"));
+    noCalendarFileAction->setCheckable(true);
+    QObject::connect(noCalendarFileAction, &QAction::triggered, menu,
+                     [this] { controller.ChooseCalendarFile({}); });
+}
+
+std::u16string StatusMenu::ChooseCalendarFile(const QString& title) {
+    return dialogs
+        .ChooseSaveFile(&window, title, QStringLiteral("日历文件 (*.ics)"), QStringLiteral("ics"))
+        .toStdU16String();
+}
+
 void StatusMenu::ShowTicks(const StatusTicks& ticks) {
     if (menu == nullptr)
         return;
     notifyAction->setChecked(ticks.notifying);
     soundAction->setChecked(ticks.warningSound);
     loginAction->setChecked(ticks.startsAtLogin);
+    calendarFileAction->setText(QStringLiteral("保存到 ") + ToQString(ticks.calendarFile));
+    calendarFileAction->setVisible(!ticks.calendarFile.empty());
+    noCalendarFileAction->setChecked(ticks.calendarFile.empty());
     const QList<QAction*> choices = warningMenu->actions();
     for (qsizetype i = 0; i < choices.size(); ++i)
         choices[i]->setChecked(kWarningChoices[i].second == ticks.warningLeads);

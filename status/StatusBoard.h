@@ -55,6 +55,8 @@ class StatusBoard : private SettingsListener {
     // sent. They are turned on in the settings only once the service has answered that it is there.
     bool Notifying() const { return notifying; }
     void NotificationServiceAnswered(bool available);
+    // Where the activities are placed in time.
+    const ZoneContext& Zones() const { return zones; }
 
   private:
     void SettingChanged(std::u16string_view key) override;

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "status/ScheduleCalendar.h"
 #include "store/ScheduleFileLayout.h"
 
 StatusController::StatusController(StatusBoard& board, Settings& settings, ScheduleStore& schedule,
@@ -19,6 +20,7 @@ void StatusController::Attach(StatusView& shown) {
     EvaluateStatus();
     if (const std::optional<WindowPosition> kept = settings.Values().windowPosition)
         view->Place(*kept);
+    KeepCalendar();
     // Notifications that were on stay on where the desktop can show them.
     if (settings.Values().notifyOnOpening) {
         AskService([this](bool available) {
@@ -37,11 +39,23 @@ void StatusController::Detach() {
 void StatusController::刷新任务() {
     board.Reload();
     EvaluateStatus();
+    KeepCalendar();
 }
 
 void StatusController::ScheduleChanged(ScheduleChange change) {
     if (StatusBoard::ShowsAtOnce(change))
         刷新任务();
+    else
+        KeepCalendar();
+}
+
+void StatusController::KeepCalendar() {
+    const std::filesystem::path file = settings.Values().calendarFile;
+    if (file.empty())
+        return;
+    const CalendarProblem problem = WriteScheduleCalendar(file, schedule, settings, board.Zones());
+    if (problem && !std::exchange(calendarFailureTold, true))
+        Inform(DescribeCalendarProblem(u"无法保存日历文件：", file, schedule, problem));
 }
 
 void StatusController::LookAgain() {
@@ -111,10 +125,27 @@ void StatusController::KeepWindowPosition(WindowPosition position) {
     Inform(SaveMessage(kWindowPositionKey, settings.KeepWindowPosition(position)));
 }
 
+void StatusController::ExportCalendar(const std::filesystem::path& file) {
+    if (const CalendarProblem problem =
+            WriteScheduleCalendar(file, schedule, settings, board.Zones()))
+        Inform(DescribeCalendarProblem(u"无法导出日历：", file, schedule, problem));
+}
+
+void StatusController::ChooseCalendarFile(std::u16string file) {
+    const std::error_code error = settings.SetCalendarFile(std::move(file));
+    ShowTicks();
+    if (error) {
+        Inform(SaveMessage(kCalendarFileKey, error));
+        return;
+    }
+    calendarFailureTold = false;
+    KeepCalendar();
+}
+
 void StatusController::ShowTicks() {
     const ProgramSettings& values = settings.Values();
-    view->ShowTicks(
-        {board.Notifying(), values.warningLeads, values.warningSound, settings.StartsAtLogin()});
+    view->ShowTicks({board.Notifying(), values.warningLeads, values.warningSound,
+                     settings.StartsAtLogin(), values.calendarFile});
 }
 
 std::u16string StatusController::SaveMessage(std::u16string_view key, std::error_code error) const {

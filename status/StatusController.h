@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -25,14 +26,16 @@ class StatusController : private ScheduleListener {
     StatusController& operator=(const StatusController&) = delete;
 
     // From now on the view shows the status, beginning with a look at the clock now, and hears of
-    // the changes of the schedule; notifications that were on ask for the desktop's service.
+    // the changes of the schedule; the calendar file is written; notifications that were on ask
+    // for the desktop's service.
     void Attach(StatusView& view);
     // The view is going: it is told nothing more, and an answer of the service still to come is
     // dropped.
     void Detach();
 
     // Has the board reload the activities from GM.ini and evaluates again (the duration stays as
-    // read at start-up). Problems are told when they differ from those told last.
+    // read at start-up), and writes the calendar file. Problems are told when they differ from
+    // those told last.
     void 刷新任务();
     // Looks at the clock again now: at the minute's refresh, at the moment the view was asked to
     // look again, after the wall clock was set or the computer woke.
@@ -46,10 +49,19 @@ class StatusController : private ScheduleListener {
     void TurnLoginStart(bool on);
     // The window was dragged there.
     void KeepWindowPosition(WindowPosition position);
+    // Writes the schedule as a calendar to the file the user chose.
+    void ExportCalendar(const std::filesystem::path& file);
+    // Keeps the schedule as a calendar in the file (a full path) from now on, written at once;
+    // none (empty): the file is no longer written.
+    void ChooseCalendarFile(std::u16string file);
 
   private:
-    // Reloads at once when the board says a change shows at once.
+    // Reloads at once when the board says a change shows at once; the calendar file follows every
+    // change.
     void ScheduleChanged(ScheduleChange change) override;
+    // Writes the calendar file, when one is set. Only the first failure is told: the schedule
+    // changes often, and the user is told it again only for a file chosen anew.
+    void KeepCalendar();
     // Shows the texts of the board's look at the clock's time, sends what the look says to send,
     // has the view look again when it says and tells the message it gives.
     void EvaluateStatus();
@@ -69,6 +81,7 @@ class StatusController : private ScheduleListener {
     Clock clock;
     NotificationService& desktop;
     StatusView* view = nullptr;
+    bool calendarFailureTold = false;
     // One for each view attached: the service's answers hold it weakly, so that an answer that
     // comes after its view has gone is dropped.
     std::shared_ptr<const bool> attachment;

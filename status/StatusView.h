@@ -13,6 +13,8 @@ struct StatusTicks {
     std::vector<int> warningLeads;
     bool warningSound = false;
     bool startsAtLogin = false;
+    // The calendar file kept up to date, as set; empty: none.
+    std::u16string calendarFile;
 };
 
 // The status window as its controller sees it: it shows what it is given and decides nothing.

@@ -1,5 +1,6 @@
 #include "store/ProgramSettings.h"
 
+#include <filesystem>
 #include <string>
 
 #include "schedule/ActivityZone.h"
@@ -28,6 +29,15 @@ Outcome<std::u16string, UnusableValue> InterpretZone(const std::optional<std::u1
     if (!stored || stored->empty())
         return {};
     if (ReadZone(*stored, zones))
+        return {*stored, std::nullopt};
+    return {{}, stored};
+}
+
+Outcome<std::u16string, UnusableValue> InterpretCalendarFile(
+    const std::optional<std::u16string>& stored) {
+    if (!stored || stored->empty())
+        return {};
+    if (std::filesystem::path(*stored).is_absolute())
         return {*stored, std::nullopt};
     return {{}, stored};
 }

@@ -30,6 +30,8 @@ struct ProgramSettings {
     // The zone of the activities that name none, as written (ZoneContext::defaultZone); empty:
     // the local zone.
     std::u16string zone;
+    // The calendar file kept up to date with the schedule, as written; empty: none.
+    std::u16string calendarFile;
 };
 
 // The problem of a stored setting that cannot be used: its value, as read.
@@ -50,6 +52,12 @@ Outcome<std::vector<int>, UnusableValue> InterpretWarningLeads(
 // does any other value, which is the problem.
 Outcome<std::u16string, UnusableValue> InterpretZone(const std::optional<std::u16string>& stored,
                                                      const TimeZones* zones);
+
+// What the stored calendar file means: a full path, kept as written. A missing key or an empty
+// value mean none (empty), and so does a path relative to the folder the program happens to start
+// in, which is the problem.
+Outcome<std::u16string, UnusableValue> InterpretCalendarFile(
+    const std::optional<std::u16string>& stored);
 
 // "x,y" (spaces around either number allowed) as a position, or nothing.
 std::optional<WindowPosition> ParseWindowPosition(std::u16string_view text);

@@ -30,6 +30,8 @@
 //                                      pixels
 //   时区=Asia/Shanghai                 the zone of activities that name none: an IANA name
 //                                      or UTC±h[:mm]; the local zone when missing
+//   日历文件=/home/u/quillot.ics        the calendar file kept up to date with the schedule:
+//                                      a full path; none when missing
 //
 // An activity's value is parsed and composed in schedule/ActivityValue.h: the time list before
 // the first "|" (entries separated by ","), the weekday text after it ("每日" or weekday names),
@@ -53,3 +55,4 @@ inline constexpr std::u16string_view kWarningLeadsKey = u"提前提醒";
 inline constexpr std::u16string_view kWarningSoundKey = u"提醒声音";
 inline constexpr std::u16string_view kWindowPositionKey = u"窗口位置";
 inline constexpr std::u16string_view kZoneKey = u"时区";
+inline constexpr std::u16string_view kCalendarFileKey = u"日历文件";

@@ -42,7 +42,8 @@ std::vector<UnusableSetting> UnusableSettings(const StartupProblems& problems) {
         {kNotifyKey, &problems.unusableNotifyValue},
         {kWarningLeadsKey, &problems.unusableLeadsValue},
         {kWarningSoundKey, &problems.unusableSoundValue},
-        {kZoneKey, &problems.unusableZoneValue}};
+        {kZoneKey, &problems.unusableZoneValue},
+        {kCalendarFileKey, &problems.unusableCalendarFileValue}};
     std::vector<UnusableSetting> unusable;
     for (const auto& [key, value] : settings) {
         if (*value)

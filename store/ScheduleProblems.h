@@ -85,6 +85,7 @@ struct StartupProblems {
     UnusableValue unusableLeadsValue{};
     UnusableValue unusableSoundValue{};
     UnusableValue unusableZoneValue{};
+    UnusableValue unusableCalendarFileValue{};
 };
 
 // A setting of the settings' section whose stored value cannot be used.

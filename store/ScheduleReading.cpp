@@ -15,13 +15,10 @@ namespace {
 // name finds it.
 ProgramSettings ReadSettings(const IniDocument& document, const TimeZones* zones,
                              StartupProblems& problems) {
-    std::optional<std::u16string> notify, leads, sound, position, zone;
+    std::optional<std::u16string> notify, leads, sound, position, zone, calendar;
     const std::pair<std::u16string_view, std::optional<std::u16string>*> keys[] = {
-        {kNotifyKey, &notify},
-        {kWarningLeadsKey, &leads},
-        {kWarningSoundKey, &sound},
-        {kWindowPositionKey, &position},
-        {kZoneKey, &zone}};
+        {kNotifyKey, &notify},           {kWarningLeadsKey, &leads}, {kWarningSoundKey, &sound},
+        {kWindowPositionKey, &position}, {kZoneKey, &zone},          {kCalendarFileKey, &calendar}};
     if (const IniSection* section = FindIniSection(document, kSettingsSection)) {
         for (const IniKey& setting : section->keys) {
             for (const auto& [key, value] : keys) {
@@ -35,14 +32,17 @@ ProgramSettings ReadSettings(const IniDocument& document, const TimeZones* zones
     Outcome<std::vector<int>, UnusableValue> warningLeads = InterpretWarningLeads(leads);
     Outcome<bool, UnusableValue> sounding = InterpretSwitch(sound);
     Outcome<std::u16string, UnusableValue> defaultZone = InterpretZone(zone, zones);
+    Outcome<std::u16string, UnusableValue> calendarFile = InterpretCalendarFile(calendar);
     settings.notifyOnOpening = notifying.value;
     settings.warningLeads = std::move(warningLeads.value);
     settings.warningSound = sounding.value;
     settings.zone = std::move(defaultZone.value);
+    settings.calendarFile = std::move(calendarFile.value);
     problems.unusableNotifyValue = std::move(notifying.problem);
     problems.unusableLeadsValue = std::move(warningLeads.problem);
     problems.unusableSoundValue = std::move(sounding.problem);
     problems.unusableZoneValue = std::move(defaultZone.problem);
+    problems.unusableCalendarFileValue = std::move(calendarFile.problem);
     if (position)
         settings.windowPosition = ParseWindowPosition(*position);
     return settings;

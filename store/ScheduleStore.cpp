@@ -72,6 +72,16 @@ std::optional<ScheduleProblems> ScheduleStore::Reload() {
     return std::move(activities.problem);
 }
 
+Outcome<std::vector<cTask>> ScheduleStore::CurrentTasks() const {
+    const Outcome<std::optional<IniDocument>> read = ReadIniDocument(location.file);
+    if (!read.value) {
+        return {{},
+                read.problem ? read.problem
+                             : std::make_error_code(std::errc::no_such_file_or_directory)};
+    }
+    return {ReadActivities(*read.value, zones).value, {}};
+}
+
 std::u16string ScheduleStore::DescribeProblems(const StartupProblems& problems) const {
     return DescribeStartupProblems(location.file, problems);
 }
@@ -101,7 +111,7 @@ std::error_code ScheduleStore::DeleteActivity(ActivityKind kind, std::u16string_
 }
 
 std::error_code ScheduleStore::SaveSetting(std::u16string_view key,
-                                           std::u16string_view value) const {
+                                           std::optional<std::u16string_view> value) const {
     return WriteIniValue(kSettingsSection, key, value, location.file);
 }
 

@@ -56,6 +56,9 @@ class ScheduleStore {
     std::optional<ScheduleProblems> Reload();
 
     const std::vector<cTask>& Tasks() const { return allTasks; }
+    // The activities as the file now stands, for what follows every change as soon as it is
+    // stored (the calendar file); Tasks() stay as loaded last. Their problems are not told here.
+    Outcome<std::vector<cTask>> CurrentTasks() const;
     std::int16_t DurationMinutes() const { return durationMinutes; }
 
     // The editor's reading and writing. The activities of one kind are read from the file as it
@@ -69,8 +72,10 @@ class ScheduleStore {
                                  std::optional<std::int16_t> newDuration);
     std::error_code DeleteActivity(ActivityKind kind, std::u16string_view name);
 
-    // A key of the program's settings (ProgramSettings.h), as text; not a change of the schedule.
-    std::error_code SaveSetting(std::u16string_view key, std::u16string_view value) const;
+    // A key of the program's settings (ProgramSettings.h), as text, or removed (no value); not a
+    // change of the schedule.
+    std::error_code SaveSetting(std::u16string_view key,
+                                std::optional<std::u16string_view> value) const;
     // The message for problems of the file (see DescribeStartupProblems); empty when there are
     // none.
     std::u16string DescribeProblems(const StartupProblems& problems) const;

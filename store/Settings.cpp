@@ -34,12 +34,20 @@ std::error_code Settings::KeepWindowPosition(WindowPosition position) {
     return error;
 }
 
+std::error_code Settings::SetCalendarFile(std::u16string file) {
+    std::optional<std::u16string_view> value;
+    if (!file.empty())
+        value = file;
+    return Save(kCalendarFileKey, value, [&] { values.calendarFile = std::move(file); });
+}
+
 std::u16string Settings::DescribeSaveError(std::u16string_view key, std::error_code error) const {
     constexpr std::pair<std::u16string_view, std::u16string_view> kWhat[] = {
         {kNotifyKey, u"无法保存通知设置："},
         {kWarningLeadsKey, u"无法保存提前提醒设置："},
         {kWarningSoundKey, u"无法保存提醒声音设置："},
-        {kWindowPositionKey, u"无法记住窗口位置："}};
+        {kWindowPositionKey, u"无法记住窗口位置："},
+        {kCalendarFileKey, u"无法保存日历文件设置："}};
     const auto* what = std::find_if(std::begin(kWhat), std::end(kWhat),
                                     [&](const auto& setting) { return setting.first == key; });
     return std::u16string(what->second) + schedule.DescribeFileError(error, FileAccess::Write);
@@ -67,7 +75,8 @@ void Settings::StopListening(SettingsListener& listener) {
 }
 
 template <typename Apply>
-std::error_code Settings::Save(std::u16string_view key, std::u16string_view value, Apply apply) {
+std::error_code Settings::Save(std::u16string_view key, std::optional<std::u16string_view> value,
+                               Apply apply) {
     if (const std::error_code error = schedule.SaveSetting(key, value))
         return error;
     apply();

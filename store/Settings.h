@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -38,7 +39,9 @@ class Settings {
     // Keeps where the window was dragged; no write when it is where it was kept. Only the first
     // failure is returned: a window dragged often would otherwise have it told at every drag.
     std::error_code KeepWindowPosition(WindowPosition position);
-    // The message for a change of the setting of that key (one of the four above) that could not
+    // A full path, or none (empty): the key is removed.
+    std::error_code SetCalendarFile(std::u16string file);
+    // The message for a change of the setting of that key (one of the five above) that could not
     // be stored.
     std::u16string DescribeSaveError(std::u16string_view key, std::error_code error) const;
 
@@ -54,7 +57,8 @@ class Settings {
   private:
     // Writes the key's value; on success applies the change and tells the listeners.
     template <typename Apply>
-    std::error_code Save(std::u16string_view key, std::u16string_view value, Apply apply);
+    std::error_code Save(std::u16string_view key, std::optional<std::u16string_view> value,
+                         Apply apply);
 
     ScheduleStore& schedule;
     ProgramSettings values;

@@ -109,7 +109,8 @@ std::u16string DescribeUnusableSetting(const UnusableSetting& setting) {
         {kNotifyKey, u"不是 0 或 1，暂不通知。"},
         {kWarningLeadsKey, u"不是 0，也不是用逗号分隔的 1 到 120 的整数，暂按提前 5 分钟提醒。"},
         {kWarningSoundKey, u"不是 0 或 1，暂不播放声音。"},
-        {kZoneKey, u"不是已知的时区，也不是 UTC+8 这样的时差，暂按本机时区计算。"}};
+        {kZoneKey, u"不是已知的时区，也不是 UTC+8 这样的时差，暂按本机时区计算。"},
+        {kCalendarFileKey, u"不是完整的文件路径，暂不保存日历文件。"}};
     const auto* why = std::find_if(std::begin(kWhy), std::end(kWhy),
                                    [&](const auto& known) { return known.first == setting.key; });
     return InSection(kSettingsSection) + Quoted(setting.key) + u"的值" + Quoted(setting.value) +

@@ -1,3 +1,4 @@
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -30,4 +31,19 @@ bool MessageBoxDialogs::Ask(QWidget* parent, const QString& text) {
     return ShowModal(QMessageBox::Question, text, parent,
                      {{QMessageBox::Yes, QStringLiteral("是")},
                       {QMessageBox::No, QStringLiteral("否")}}) == QMessageBox::Yes;
+}
+
+QString MessageBoxDialogs::ChooseSaveFile(QWidget* parent, const QString& title,
+                                          const QString& filter, const QString& suffix) {
+    QFileDialog dialog(parent, title, {}, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("保存"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("取消"));
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("位置："));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("文件名："));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("文件类型："));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }

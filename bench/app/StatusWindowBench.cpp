@@ -24,6 +24,9 @@ class SilentDialogs final : public Dialogs {
   public:
     void Inform(QWidget*, const QString&) override {}
     bool Ask(QWidget*, const QString&) override { return false; }
+    QString ChooseSaveFile(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
 };
 
 // Notifications stay off in these schedules.

@@ -1,5 +1,6 @@
-// The status window's menu and what it turns on: warnings ahead, their sound, start at login; and
-// the place the window is dragged to. Notifications and their service: the controller's test.
+// The status window's menu and what it turns on: warnings ahead, their sound, the calendar, start
+// at login; and the place the window is dragged to. Notifications and their service, and the
+// calendar file following the schedule: the controller's test.
 
 #include <QAccessible>
 #include <QAction>
@@ -9,11 +10,13 @@
 #include "platform/Files.h"
 #include "platform/Session.h"
 #include "tests/app/StatusWindowFixture.h"
+#include "ui/QtText.h"
 
 namespace {
 
-const QStringList kItemsAllOff = {"打开任务编辑器", "[ ] 活动开启时通知", "提前提醒",
-                                  "[ ] 提醒声音",   "[ ] 登录时启动",     "退出"};
+const QStringList kItemsAllOff = {
+    "打开任务编辑器", "[ ] 活动开启时通知", "提前提醒",       "[ ] 提醒声音",
+    "导出到日历…",    "日历文件",           "[ ] 登录时启动", "退出"};
 
 class Form1MenuTest : public StatusWindowTest {
   protected:
@@ -146,13 +149,78 @@ TEST_F(Form1MenuTest, StartAtLoginTickShowsTheSystemsEntry) {
     const auto form = Shown({u"[固定时间任务日程]"});
     UseMenu(*form, "登录时启动");
     EXPECT_TRUE(StartsAtLogin(Executable())) << dialogs.texts().join('\n').toStdString();
-    EXPECT_EQ(UseMenu(*form).value(4), "[x] 登录时启动");
+    EXPECT_EQ(UseMenu(*form).value(6), "[x] 登录时启动");
     ASSERT_FALSE(SetStartAtLogin(Executable(), false)) << "removed behind the program's back";
-    EXPECT_EQ(UseMenu(*form).value(4), "[ ] 登录时启动");
+    EXPECT_EQ(UseMenu(*form).value(6), "[ ] 登录时启动");
     UseMenu(*form, "登录时启动");
     UseMenu(*form, "登录时启动");
     EXPECT_FALSE(StartsAtLogin(Executable()));
     EXPECT_TRUE(dialogs.shown.empty());
+}
+
+// "导出到日历…" writes the calendar to the file chosen, nothing when the dialog is cancelled, and
+// tells a file that cannot be written.
+TEST_F(Form1MenuTest, ExportsTheCalendarToTheFileChosen) {
+    const auto form = Shown({u"[固定时间任务日程]", u"早会=11:50|每日"});
+    const std::filesystem::path chosen = Folder() / "日程.ics";
+    const std::filesystem::path unwritable = Folder() / "无此文件夹" / "日程.ics";
+    struct Case {
+        const char* what;
+        QString answer;  // of the file dialog; empty: cancelled
+        bool written;
+        QString told;  // the start of the message; empty: none
+    };
+    const Case cases[] = {
+        {"chosen", ToQString(chosen.u16string()), true, {}},
+        {"cancelled", {}, false, {}},
+        {"a folder that is not there", ToQString(unwritable.u16string()), false,
+         "无法导出日历：" + ToQString(unwritable.u16string()) + "："},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove(chosen);
+        dialogs.shown.clear();
+        dialogs.files = {c.answer};
+        UseMenu(*form, "导出到日历…");
+        ASSERT_FALSE(dialogs.shown.empty()) << c.what;
+        EXPECT_EQ(dialogs.shown[0].kind, RecordingDialogs::Shown::Kind::SaveFile) << c.what;
+        EXPECT_EQ(ReadFileBytes(chosen).value.starts_with("BEGIN:VCALENDAR\r\n"), c.written)
+            << c.what;
+        const QStringList told = dialogs.texts().mid(1);
+        EXPECT_EQ(told.size(), c.told.isEmpty() ? 0 : 1) << c.what;
+        EXPECT_TRUE(told.value(0).startsWith(c.told)) << c.what << told.join('\n').toStdString();
+    }
+}
+
+// The submenu "日历文件" keeps the file chosen in GM.ini, shows it, and turns it off.
+TEST_F(Form1MenuTest, TheCalendarFileIsChosenAndTurnedOffInItsSubmenu) {
+    const auto form = Shown({u"[固定时间任务日程]", u"早会=11:50|每日"});
+    const std::filesystem::path kept = Folder() / "日程.ics";
+    const auto items = [&] {
+        UseMenu(*form);  // the ticks are brought up to date as the menu opens
+        QStringList texts;
+        for (QAction* item : form->findChild<QMenu*>(QStringLiteral("calendarMenu"))->actions()) {
+            if (item->isVisible())
+                texts << (item->isChecked() ? "[x] " : "") + item->text();
+        }
+        return texts;
+    };
+    const auto choose = [&](const QString& text) {
+        for (QAction* item : form->findChild<QMenu*>(QStringLiteral("calendarMenu"))->actions()) {
+            if (item->text() == text)
+                item->trigger();
+        }
+    };
+    EXPECT_EQ(items(), (QStringList{"选择文件…", "[x] 不保存日历文件"}));
+    dialogs.files = {ToQString(kept.u16string())};
+    choose("选择文件…");
+    EXPECT_TRUE(ReadFileBytes(kept).value.starts_with("BEGIN:VCALENDAR\r\n"));
+    EXPECT_NE(Utf8Ini().find("日历文件=" + kept.string() + "\r\n"), std::string::npos) << Utf8Ini();
+    EXPECT_EQ(items(), (QStringList{"保存到 " + ToQString(kept.u16string()), "选择文件…",
+                                    "不保存日历文件"}));
+    choose("不保存日历文件");
+    EXPECT_EQ(Utf8Ini().find("日历文件="), std::string::npos) << Utf8Ini();
+    EXPECT_EQ(items(), (QStringList{"选择文件…", "[x] 不保存日历文件"}));
+    EXPECT_EQ(dialogs.texts(), QStringList{"日历文件"});
 }
 
 TEST_F(Form1MenuTest, TheWindowComesBackWhereItWasDraggedWhenEnoughOfItShows) {

@@ -1,6 +1,6 @@
 // The status controller between the board, the desktop's notification service and the window:
-// turning notifications on asks the service, whose answer comes later, and what the window and the
-// desktop are told step by step.
+// turning notifications on asks the service, whose answer comes later, the calendar file that
+// follows the schedule, and what the window and the desktop are told step by step.
 
 #include "status/StatusController.h"
 
@@ -49,14 +49,19 @@ class RecordingView final : public StatusView {
 };
 
 enum class Act {
-    Start,      // the program starts at the time, its window attached; a window before goes
-    TurnOn,     // the menu turns notifications on
-    TurnOff,    // or off
-    Yes,        // the service answers that it is there
-    No,         // or not
-    Look,       // the window's timer fires at the time
-    BreakFile,  // GM.ini can no longer be written: a folder stands in its place
-    Leave,      // the window goes
+    Start,           // the program starts at the time, its window attached; a window before goes
+    TurnOn,          // the menu turns notifications on
+    TurnOff,         // or off
+    Yes,             // the service answers that it is there
+    No,              // or not
+    Look,            // the window's timer fires at the time
+    BreakFile,       // GM.ini can no longer be written: a folder stands in its place
+    Leave,           // the window goes
+    Save,            // the editor saves an activity
+    Delete,          // the editor deletes one
+    Refresh,         // 刷新任务
+    BreakCalendar,   // the calendar file can no longer be written: a folder stands in its place
+    ChooseCalendar,  // the menu chooses calendar.ics of the scratch folder as the calendar file
 };
 
 // What happens, at hour:minute of Monday 1 January 2024 for a start or a look.
@@ -66,7 +71,8 @@ struct Happening {
 };
 
 // One step: what happens, then what the desktop and the window were told, in order, and, where
-// given, the value of notifications in GM.ini ("" for none) and the list of what is open now.
+// given, the value of notifications in GM.ini ("" for none), the list of what is open now and
+// whether the step wrote the calendar file anew.
 struct Step {
     const char* what;
     Happening happens;
@@ -74,12 +80,15 @@ struct Step {
     Lines window;
     std::optional<std::u16string> stored = std::nullopt;
     std::optional<std::u16string> now = std::nullopt;
+    std::optional<bool> calendarWritten = std::nullopt;
 };
 
 class StatusControllerTest : public testing::Test {
   protected:
     void Run(const std::vector<Step>& steps) {
         for (const Step& step : steps) {
+            if (step.calendarWritten)
+                std::filesystem::remove(calendar);
             Do(step.happens);
             EXPECT_EQ(std::exchange(desktop.told, {}), step.desktop) << step.what;
             EXPECT_EQ(std::exchange(view.told, {}), step.window) << step.what;
@@ -91,6 +100,11 @@ class StatusControllerTest : public testing::Test {
             }
             if (step.now) {
                 EXPECT_EQ(view.now, *step.now) << step.what;
+            }
+            if (step.calendarWritten) {
+                EXPECT_EQ(ReadBytes(calendar).starts_with("BEGIN:VCALENDAR\r\n"),
+                          *step.calendarWritten)
+                    << step.what;
             }
         }
     }
@@ -124,11 +138,29 @@ class StatusControllerTest : public testing::Test {
             case Act::Leave:
                 program->controller.Detach();
                 break;
+            case Act::Save:
+                program->schedule.SaveActivity(ActivityKind::FixedTimes, u"晚会", u"20:00|每日",
+                                               std::nullopt);
+                break;
+            case Act::Delete:
+                program->schedule.DeleteActivity(ActivityKind::FixedTimes, u"晚会");
+                break;
+            case Act::Refresh:
+                program->controller.刷新任务();
+                break;
+            case Act::BreakCalendar:
+                std::filesystem::remove(calendar);
+                std::filesystem::create_directory(calendar);
+                break;
+            case Act::ChooseCalendar:
+                program->controller.ChooseCalendarFile((folder / "calendar.ics").u16string());
+                break;
         }
     }
 
     TempFolder folder;
     std::filesystem::path ini = folder / "GM.ini";
+    std::filesystem::path calendar = folder / "日历.ics";
     LocalTime now;
     RecordingDesktop desktop;
     RecordingView view;
@@ -186,6 +218,33 @@ TEST_F(StatusControllerTest, NotificationsAskTheServiceAndAreKeptOnlyOnceItAnswe
         {"the window goes", {Leave}, {}, {}},
         {"an answer after it is dropped", {Yes}, {}, {}},
     });
+}
+
+// The calendar file set in GM.ini is written at the start and after every change of the schedule,
+// whether the window shows the change at once or not. Its failure is told once, and again only
+// for a file chosen anew.
+TEST_F(StatusControllerTest, TheCalendarFileFollowsTheScheduleAndItsFailureIsToldOnce) {
+    WriteTestFile(
+        ini,
+        EncodeCp936(u"[固定时间任务日程]\r\n早会=11:50|每日\r\n[持续时间设置]\r\n持续时间=5\r\n"
+                    u"[程序设置]\r\n日历文件=" +
+                    calendar.u16string() + u"\r\n"));
+    const Lines look = {u"look at the minute"};
+    Run({
+        {"start", {Start, 11, 40}, {}, look, std::nullopt, std::nullopt, true},
+        {"a save, shown later", {Save}, {}, {}, std::nullopt, std::nullopt, true},
+        {"a delete, shown at once", {Delete}, {}, look, std::nullopt, std::nullopt, true},
+        {"刷新任务", {Refresh}, {}, look, std::nullopt, std::nullopt, true},
+        {"the calendar file becomes unwritable", {BreakCalendar}, {}, {}},
+        {"a save: told", {Save}, {}, {u"inform 无法保存日历文件："}},
+        {"刷新任务: not told again", {Refresh}, {}, look},
+        {"the next start: told", {Start, 11, 41}, {}, {look[0], u"inform 无法保存日历文件："}},
+        {"another file chosen: written", {ChooseCalendar}, {}, {u"ticks: off"}},
+    });
+    EXPECT_TRUE(ReadBytes(folder / "calendar.ics").starts_with("BEGIN:VCALENDAR\r\n"));
+    std::error_code error;
+    EXPECT_EQ(ReadValue(ini, kSettingsSection, kCalendarFileKey, error),
+              (folder / "calendar.ics").u16string());
 }
 
 }  // namespace

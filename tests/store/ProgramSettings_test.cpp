@@ -1,5 +1,7 @@
 #include "store/ProgramSettings.h"
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -99,6 +101,25 @@ TEST(ProgramSettings, TheDefaultZoneIsAKnownZoneOrAFixedOffsetAsWritten) {
     }
     EXPECT_EQ(InterpretZone(u"Asia/Shanghai", nullptr).problem, u"Asia/Shanghai")
         << "without a database only fixed offsets are zones";
+}
+
+TEST(ProgramSettings, TheCalendarFileIsAFullPathAsWritten) {
+    const std::u16string full = (std::filesystem::temp_directory_path() / "日程.ics").u16string();
+    struct Case {
+        std::optional<std::u16string> stored;
+        std::u16string file;
+        bool unusable;
+    };
+    const Case cases[] = {
+        {std::nullopt, u"", false},    {u"", u"", false},
+        {full, full, false},           {u"日程.ics", u"", true},
+        {u"日历/日程.ics", u"", true},
+    };
+    for (const Case& c : cases) {
+        const Outcome<std::u16string, UnusableValue> file = InterpretCalendarFile(c.stored);
+        EXPECT_EQ(file.value, c.file) << testing::PrintToString(c.stored);
+        EXPECT_EQ(file.problem.has_value(), c.unusable) << testing::PrintToString(c.stored);
+    }
 }
 
 }  // namespace

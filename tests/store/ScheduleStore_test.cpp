@@ -61,13 +61,14 @@ TEST_F(ScheduleStoreTest, StartupWritesTheMissingDefaultFileAndLoadsIt) {
 TEST_F(ScheduleStoreTest, StartupReportsWhatItCouldNotUseAndKeepsTheSettings) {
     Write(
         u"[固定时间任务日程]\r\n坏\r\n缺=08:00\r\n早=0800,09:00|每日|颜色=红\r\n[持续时间设置]\r\n"
-        u"持续时间=x\r\n[程序设置]\r\n提前提醒=10,1\r\n时区=Mars/Base\r\n");
+        u"持续时间=x\r\n[程序设置]\r\n提前提醒=10,1\r\n时区=Mars/Base\r\n日历文件=日程.ics\r\n");
     ScheduleStore& store = Store(path);
     const Outcome<ProgramSettings, StartupProblems> loaded = store.LoadAtStartup();
     EXPECT_EQ(store.Tasks().size(), 1u);
     EXPECT_EQ(store.DurationMinutes(), 5);
     EXPECT_EQ(loaded.value.warningLeads, (std::vector<int>{10, 1}));
     EXPECT_EQ(loaded.value.zone, u"");
+    EXPECT_EQ(loaded.value.calendarFile, u"");
     StartupProblems problems;
     problems.schedule.skipped = {{LoadProblem::Kind::NoSeparator, u"固定时间任务日程", u"缺"}};
     problems.schedule.unreadable = {
@@ -76,6 +77,7 @@ TEST_F(ScheduleStoreTest, StartupReportsWhatItCouldNotUseAndKeepsTheSettings) {
         {u"固定时间任务日程", u"早", {u"颜色", u"红", OptionProblem::Kind::UnknownKey}}};
     problems.duration = {5, DurationSetting::Problem::NotANumber, u"x"};
     problems.unusableZoneValue = u"Mars/Base";
+    problems.unusableCalendarFileValue = u"日程.ics";
     EXPECT_EQ(store.DescribeProblems(loaded.problem), DescribeStartupProblems(path, problems));
 }
 

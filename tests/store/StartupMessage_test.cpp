@@ -88,6 +88,9 @@ TEST(StartupMessage, EachProblemNamesSectionActivityAndWhatHappens) {
          {.unusableZoneValue = u"Mars/Base"},
          u"[程序设置] “时区”的值“Mars/Base”不是已知的时区，也不是 UTC+8 这样的时差，"
          u"暂按本机时区计算。"},
+        {"calendar file that is no full path",
+         {.unusableCalendarFileValue = u"日程.ics"},
+         u"[程序设置] “日历文件”的值“日程.ics”不是完整的文件路径，暂不保存日历文件。"},
     };
     for (const OneProblem& c : cases) {
         EXPECT_EQ(DescribeStartupProblems(kIni, c.problems), kHeader + u"\n· " + c.line) << c.what;
