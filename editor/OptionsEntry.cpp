@@ -28,16 +28,6 @@ std::optional<std::vector<int>> ParseMonthDays(std::u16string_view text) {
     return days;
 }
 
-std::u16string JoinNumbers(const std::vector<int>& numbers) {
-    std::u16string text;
-    for (const int number : numbers) {
-        if (!text.empty())
-            text += u',';
-        text += DecimalText(number);
-    }
-    return text;
-}
-
 // The trimmed text, or empty when it is the choice that writes nothing.
 std::u16string_view Chosen(std::u16string_view typed, std::u16string_view writesNothing) {
     const std::u16string_view text = TrimSpaces(typed);
@@ -83,7 +73,7 @@ OptionsEntry EntryOfOptions(const ActivityOptions& options) {
     entry.lastDay = options.lastDay;
     entry.everyDays = options.everyDays;
     if (!options.monthDays.empty())
-        entry.monthDays = JoinNumbers(options.monthDays);
+        entry.monthDays = DecimalList(options.monthDays);
     if (options.leads)
         entry.leads = FormatWarningLeads(*options.leads);
     entry.notify = options.notify;

@@ -146,16 +146,6 @@ void AppendPair(std::u16string& text, std::u16string_view key, std::u16string_vi
     text.append(key).append(u"=").append(value);
 }
 
-std::u16string JoinNumbers(const std::vector<int>& numbers) {
-    std::u16string text;
-    for (const int number : numbers) {
-        if (!text.empty())
-            text += u',';
-        text += DecimalText(number);
-    }
-    return text;
-}
-
 }  // namespace
 
 ParsedOptions ParseActivityOptions(std::u16string_view text) {
@@ -197,7 +187,7 @@ std::u16string ComposeActivityOptions(const ActivityOptions& options) {
     if (options.everyDays)
         AppendPair(text, kEveryKey, DecimalText(*options.everyDays));
     if (!options.monthDays.empty())
-        AppendPair(text, kMonthlyKey, JoinNumbers(options.monthDays));
+        AppendPair(text, kMonthlyKey, DecimalList(options.monthDays));
     if (options.leads)
         AppendPair(text, kLeadsKey, FormatWarningLeads(*options.leads));
     if (!options.notify)

@@ -287,6 +287,16 @@ std::u16string DecimalText(std::int64_t number) {
     return std::u16string(digits.begin(), digits.end());
 }
 
+std::u16string DecimalList(const std::vector<int>& numbers) {
+    std::u16string text;
+    for (const int number : numbers) {
+        if (!text.empty())
+            text += u',';
+        text += DecimalText(number);
+    }
+    return text;
+}
+
 std::optional<int> ParseWholeNumber(std::u16string_view text) {
     std::string ascii;
     for (char16_t c : TrimSpaces(text)) {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Number reading for schedule texts and entry boxes.
 //
@@ -41,6 +42,8 @@ Int16Result ConvertToInt16(std::u16string_view text);
 // A whole number in decimal digits, with a minus sign when it is negative: how the program writes
 // its numbers into GM.ini and its messages.
 std::u16string DecimalText(std::int64_t number);
+// The numbers in decimal digits, separated by ",": "1,16".
+std::u16string DecimalList(const std::vector<int>& numbers);
 
 // A whole number written in ASCII digits with an optional minus sign and nothing else but spaces
 // around it; nothing otherwise.

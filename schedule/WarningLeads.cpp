@@ -23,13 +23,5 @@ std::optional<std::vector<int>> ParseWarningLeads(std::u16string_view text) {
 }
 
 std::u16string FormatWarningLeads(const std::vector<int>& leads) {
-    if (leads.empty())
-        return u"0";
-    std::u16string text;
-    for (const int lead : leads) {
-        if (!text.empty())
-            text += u',';
-        text += DecimalText(lead);
-    }
-    return text;
+    return leads.empty() ? u"0" : DecimalList(leads);
 }
