@@ -41,13 +41,7 @@ std::u16string AsciiSeparators(std::u16string_view text) {
 std::optional<int> Digits(std::u16string_view text, std::size_t count) {
     if (text.size() != count)
         return std::nullopt;
-    int value = 0;
-    for (char16_t c : text) {
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        value = value * 10 + (c - u'0');
-    }
-    return value;
+    return AsciiDigitsValue(text);
 }
 
 std::optional<year_month_day> ParseDate(std::u16string_view text) {

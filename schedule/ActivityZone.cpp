@@ -1,5 +1,7 @@
 #include "schedule/ActivityZone.h"
 
+#include "schedule/NumberText.h"
+
 namespace {
 
 constexpr std::u16string_view kUtc = u"UTC";
@@ -7,15 +9,9 @@ constexpr int kMaxOffsetHours = 14;
 
 // One or two ASCII digits.
 std::optional<int> SmallNumber(std::u16string_view text) {
-    if (text.empty() || text.size() > 2)
+    if (text.size() > 2)
         return std::nullopt;
-    int value = 0;
-    for (char16_t c : text) {
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        value = value * 10 + (c - u'0');
-    }
-    return value;
+    return AsciiDigitsValue(text);
 }
 
 }  // namespace

@@ -287,6 +287,18 @@ std::u16string DecimalText(std::int64_t number) {
     return std::u16string(digits.begin(), digits.end());
 }
 
+std::optional<int> AsciiDigitsValue(std::u16string_view digits) {
+    if (digits.empty() || digits.size() > 9)
+        return std::nullopt;
+    int value = 0;
+    for (const char16_t c : digits) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c - u'0');
+    }
+    return value;
+}
+
 std::u16string DecimalList(const std::vector<int>& numbers) {
     std::u16string text;
     for (const int number : numbers) {

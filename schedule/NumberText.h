@@ -42,6 +42,8 @@ Int16Result ConvertToInt16(std::u16string_view text);
 // A whole number in decimal digits, with a minus sign when it is negative: how the program writes
 // its numbers into GM.ini and its messages.
 std::u16string DecimalText(std::int64_t number);
+// The value of a text of ASCII digits only, such as "08"; nothing for any other text.
+std::optional<int> AsciiDigitsValue(std::u16string_view digits);
 // The numbers in decimal digits, separated by ",": "1,16".
 std::u16string DecimalList(const std::vector<int>& numbers);
 
