@@ -10,6 +10,7 @@
 #include "platform/Files.h"
 #include "platform/Session.h"
 #include "tests/app/StatusWindowFixture.h"
+#include "text/Utf8Text.h"
 #include "ui/QtText.h"
 
 namespace {
@@ -162,8 +163,8 @@ TEST_F(Form1MenuTest, StartAtLoginTickShowsTheSystemsEntry) {
 // tells a file that cannot be written.
 TEST_F(Form1MenuTest, ExportsTheCalendarToTheFileChosen) {
     const auto form = Shown({u"[固定时间任务日程]", u"早会=11:50|每日"});
-    const std::filesystem::path chosen = Folder() / "日程.ics";
-    const std::filesystem::path unwritable = Folder() / "无此文件夹" / "日程.ics";
+    const std::filesystem::path chosen = Folder() / u"日程.ics";
+    const std::filesystem::path unwritable = Folder() / u"无此文件夹" / u"日程.ics";
     struct Case {
         const char* what;
         QString answer;  // of the file dialog; empty: cancelled
@@ -194,7 +195,7 @@ TEST_F(Form1MenuTest, ExportsTheCalendarToTheFileChosen) {
 // The submenu "日历文件" keeps the file chosen in GM.ini, shows it, and turns it off.
 TEST_F(Form1MenuTest, TheCalendarFileIsChosenAndTurnedOffInItsSubmenu) {
     const auto form = Shown({u"[固定时间任务日程]", u"早会=11:50|每日"});
-    const std::filesystem::path kept = Folder() / "日程.ics";
+    const std::filesystem::path kept = Folder() / u"日程.ics";
     const auto items = [&] {
         UseMenu(*form);  // the ticks are brought up to date as the menu opens
         QStringList texts;
@@ -214,7 +215,9 @@ TEST_F(Form1MenuTest, TheCalendarFileIsChosenAndTurnedOffInItsSubmenu) {
     dialogs.files = {ToQString(kept.u16string())};
     choose("选择文件…");
     EXPECT_TRUE(ReadFileBytes(kept).value.starts_with("BEGIN:VCALENDAR\r\n"));
-    EXPECT_NE(Utf8Ini().find("日历文件=" + kept.string() + "\r\n"), std::string::npos) << Utf8Ini();
+    EXPECT_NE(Utf8Ini().find("日历文件=" + EncodeUtf8(kept.u16string()) + "\r\n"),
+              std::string::npos)
+        << Utf8Ini();
     EXPECT_EQ(items(), (QStringList{"保存到 " + ToQString(kept.u16string()), "选择文件…",
                                     "不保存日历文件"}));
     choose("不保存日历文件");

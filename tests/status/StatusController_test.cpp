@@ -160,7 +160,7 @@ class StatusControllerTest : public testing::Test {
 
     TempFolder folder;
     std::filesystem::path ini = folder / "GM.ini";
-    std::filesystem::path calendar = folder / "日历.ics";
+    std::filesystem::path calendar = folder / u"日历.ics";
     LocalTime now;
     RecordingDesktop desktop;
     RecordingView view;

@@ -32,6 +32,8 @@ class TempFolder {
 
     const std::filesystem::path& Path() const { return path; }
     std::filesystem::path operator/(std::string_view name) const { return path / name; }
+    // A name beyond ASCII: narrow text would be read in the system's code page on Windows.
+    std::filesystem::path operator/(std::u16string_view name) const { return path / name; }
 
     // The names in the folder, sorted.
     std::vector<std::string> Names() const {
