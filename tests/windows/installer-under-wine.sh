@@ -259,7 +259,8 @@ wait_for test -s "$dir/GM.ini" || fail "no GM.ini beside the installed quillot.e
 step "start at login, from Quillot's menu"
 xdotool mousemove --window "$status_window" 40 12 click 3
 wait_for count_is '^Quillot$' 2 || fail "a right click opened no menu"
-xdotool key --delay 100 Down Down Down Down Down Return
+# 登录时启动 stands last but for the separator and 退出, wherever the settings before it grow.
+xdotool key --delay 100 Up Up Return
 wait_for test -n "$(value "$run_key" Quillot)" || fail "登录时启动 set no login start"
 [ "$(value "$run_key" Quillot)" = "\"$dir_win\\quillot.exe\"" ] ||
   fail "the login start is $(value "$run_key" Quillot)"
