@@ -23,8 +23,8 @@ std::optional<std::vector<int>> ParseMonthDays(std::u16string_view text) {
             return std::nullopt;
         days.push_back(*monthDay);
     }
-    std::ranges::sort(days);
-    days.erase(std::ranges::unique(days).begin(), days.end());
+    std::sort(days.begin(), days.end());
+    days.erase(std::unique(days.begin(), days.end()), days.end());
     return days;
 }
 
